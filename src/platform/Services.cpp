@@ -1,0 +1,61 @@
+#include <ctime>
+
+#include "Clock.h"
+#include "EventPump.h"
+#include "MessageBox.h"
+
+namespace platform {
+
+namespace {
+MessageBox* g_messageBox = nullptr;
+EventPump* g_eventPump = nullptr;
+const Clock* g_clock = nullptr;
+
+const SystemClock& systemClock() {
+    static const SystemClock clock;
+    return clock;
+}
+}  // namespace
+
+MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) {
+    if (!g_messageBox) return MsgAnswer::Cancel;
+    return g_messageBox->show(text, style, title.empty() ? kProgramTitle : title);
+}
+
+MessageBox* SetMessageBox(MessageBox* box) {
+    MessageBox* old = g_messageBox;
+    g_messageBox = box;
+    return old;
+}
+
+void DoEvents() {
+    if (g_eventPump) g_eventPump->processPendingEvents();
+}
+
+EventPump* SetEventPump(EventPump* pump) {
+    EventPump* old = g_eventPump;
+    g_eventPump = pump;
+    return old;
+}
+
+LocalDateTime SystemClock::now() const {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+#ifdef _WIN32
+    localtime_s(&tm, &t);
+#else
+    localtime_r(&t, &tm);
+#endif
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
+            tm.tm_sec > 59 ? 59 : tm.tm_sec};
+}
+
+LocalDateTime Now() { return (g_clock ? *g_clock : systemClock()).now(); }
+
+const Clock* SetClock(const Clock* clock) {
+    const Clock* old = g_clock;
+    g_clock = clock;
+    return old;
+}
+
+}  // namespace platform
