@@ -19,9 +19,9 @@ std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 }  // namespace
 
 std::int32_t SerialFromCivil(int year, int month, int day) {
-    return static_cast<std::int32_t>(daysFromCivil(year, static_cast<unsigned>(month),
-                                                   static_cast<unsigned>(day)) -
-                                     kEpochShift);
+    return static_cast<std::int32_t>(
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+        kEpochShift);
 }
 
 void CivilFromSerial(std::int32_t serial, int& year, int& month, int& day) {
@@ -38,7 +38,9 @@ void CivilFromSerial(std::int32_t serial, int& year, int& month, int& day) {
     day = static_cast<int>(d);
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonthOf(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -48,8 +50,8 @@ int DaysInMonthOf(int year, int month) {
 
 bool IsValidDateParts(const DateParts& p) {
     return p.year >= kMinYear && p.year <= kMaxYear && p.month >= 1 && p.month <= 12 &&
-           p.day >= 1 && p.day <= DaysInMonthOf(p.year, p.month) && p.hour >= 0 &&
-           p.hour <= 23 && p.minute >= 0 && p.minute <= 59 && p.second >= 0 && p.second <= 59;
+           p.day >= 1 && p.day <= DaysInMonthOf(p.year, p.month) && p.hour >= 0 && p.hour <= 23 &&
+           p.minute >= 0 && p.minute <= 59 && p.second >= 0 && p.second <= 59;
 }
 
 double ToDateValue(const DateParts& p) {
@@ -59,16 +61,25 @@ double ToDateValue(const DateParts& p) {
     return serial < 0 ? serial - time : serial + time;
 }
 
-std::int32_t DaySerialOf(double value) { return static_cast<std::int32_t>(std::trunc(value)); }
+std::int32_t DaySerialOf(double value) {
+    // Converting NaN or a value beyond 32 bits to an integer is undefined; such values
+    // are no dates and count as day 0.
+    if (!(std::fabs(value) < 2147483647.0)) return 0;
+    return static_cast<std::int32_t>(std::trunc(value));
+}
 
 bool FromDateValue(double value, DateParts& out) {
     if (!std::isfinite(value)) return false;
     if (value <= kMinSerial - 1.0 || value >= kMaxSerial + 1.0) return false;
     std::int32_t serial = DaySerialOf(value);
     long seconds = std::lround(std::fabs(value - serial) * 86400.0);
-    if (seconds >= 86400) {  // rounding reached the next midnight, away from day 0
+    if (seconds >= 86400) {
+        // Rounding reached the next midnight. Day numbers run forward through the
+        // calendar on both sides of day 0 (only the fraction is mirrored below it), so
+        // the next day is always serial + 1: -1.9999999 is 12/29/1899 23:59:59.99 and
+        // rounds to 12/30/1899, not to 12/28/1899.
         seconds -= 86400;
-        serial += value < 0 ? -1 : 1;
+        serial += 1;
     }
     if (serial < kMinSerial || serial > kMaxSerial) return false;
     DateParts p;

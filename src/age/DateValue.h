@@ -45,7 +45,8 @@ double ToDateValue(const DateParts& p);
 // NaN and infinities.
 bool FromDateValue(double value, DateParts& out);
 
-// The whole-day part of a value: its day number (truncated toward zero).
+// The whole-day part of a value: its day number (truncated toward zero); 0 for NaN,
+// infinities and values beyond the 32-bit range.
 std::int32_t DaySerialOf(double value);
 
 }  // namespace modAgeCalc

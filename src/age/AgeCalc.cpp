@@ -1,0 +1,65 @@
+#include "age/AgeCalc.h"
+
+#include <cmath>
+
+#include "platform/Clock.h"
+
+namespace modAgeCalc {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The month of a value as its year and month; false when the value is no date. Working
+// from calendar fields instead of adding and subtracting day counts keeps the helpers
+// right on both sides of day 0, where the time of day runs the other way.
+bool monthOf(double date, int& year, int& month) {
+    DateParts p;
+    if (!FromDateValue(date, p)) return false;
+    year = p.year;
+    month = p.month;
+    return true;
+}
+
+}  // namespace
+
+bool IsBlankDate(const std::string& text) {
+    for (const char c : text)
+        if (!isBlank(c)) return false;
+    return true;
+}
+
+std::string FirstOfMonth(double date) {
+    int year = 0, month = 0;
+    if (!monthOf(date, year, month)) return {};
+    return FormatDateText(SerialFromCivil(year, month, 1));
+}
+
+// The last day is taken from the month length rather than as "first of next month less
+// a day", which has no answer for December 9999.
+std::string LastOfMonth(double date) {
+    int year = 0, month = 0;
+    if (!monthOf(date, year, month)) return {};
+    return FormatDateText(SerialFromCivil(year, month, DaysInMonthOf(year, month)));
+}
+
+std::int32_t DaysInMonth(double date) {
+    int year = 0, month = 0;
+    if (!monthOf(date, year, month)) return 0;
+    return DaysInMonthOf(year, month);
+}
+
+double NowValue() {
+    const platform::LocalDateTime now = platform::Now();
+    const DateParts p{now.year, now.month, now.day, now.hour, now.minute, now.second};
+    // A clock that answers no real date gives a value that is no date either.
+    return IsValidDateParts(p) ? ToDateValue(p) : std::nan("");
+}
+
+std::string TodayText() {
+    return FormatDateText(NowValue());
+}
+
+}  // namespace modAgeCalc

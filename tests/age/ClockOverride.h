@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace agetest {
+
+// Installs a fixed clock for one test and puts the previous clock back afterwards.
+class ClockOverride {
+public:
+    explicit ClockOverride(platform::LocalDateTime now) : clock_(now) {
+        previous_ = platform::SetClock(&clock_);
+    }
+    ~ClockOverride() { platform::SetClock(previous_); }
+    ClockOverride(const ClockOverride&) = delete;
+    ClockOverride& operator=(const ClockOverride&) = delete;
+
+private:
+    platform::FixedClock clock_;
+    const platform::Clock* previous_ = nullptr;
+};
+
+}  // namespace agetest
