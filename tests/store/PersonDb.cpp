@@ -1,0 +1,109 @@
+#include "PersonDb.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "store/Database.h"
+#include "store/Schema.h"
+
+namespace storetest {
+
+namespace {
+
+struct Db {
+    sqlite3* handle = nullptr;
+    explicit Db(const std::string& path) {
+        EXPECT_EQ(sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr),
+                  SQLITE_OK);
+        sqlite3_busy_timeout(handle, 5000);
+    }
+    ~Db() { sqlite3_close_v2(handle); }
+};
+
+store::Value ColumnValue(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+        case SQLITE_NULL:
+            return std::monostate{};
+        case SQLITE_INTEGER:
+            return static_cast<std::int64_t>(sqlite3_column_int64(stmt, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt, column);
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+            return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+        }
+    }
+}
+
+}  // namespace
+
+PersonDb::PersonDb(bool createDatabase) {
+    if (createDatabase) {
+        std::string error;
+        EXPECT_TRUE(store::CreateEmptyDatabase(path(), error)) << error;
+    }
+    modAgeCalc::SetDatabaseFolder(dir_.folder());
+}
+
+PersonDb::~PersonDb() {
+    modAgeCalc::SetDatabaseFolder("");
+}
+
+std::string PersonDb::path() const {
+    return dir_.folder() + modAgeCalc::kDatabaseFileName;
+}
+
+std::int64_t PersonDb::insert(const std::string& name, const std::string& birth,
+                              const std::string& comments) {
+    Db db(path());
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db.handle,
+                       "INSERT INTO tblAges (strName, dtmBirth, strComments) VALUES (?, ?, ?)", -1,
+                       &stmt, nullptr);
+    sqlite3_bind_text(stmt, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 2, birth.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 3, comments.c_str(), -1, SQLITE_TRANSIENT);
+    EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE) << sqlite3_errmsg(db.handle);
+    sqlite3_finalize(stmt);
+    return sqlite3_last_insert_rowid(db.handle);
+}
+
+std::vector<PersonDb::Row> PersonDb::rows() const {
+    Db db(path());
+    sqlite3_stmt* stmt = nullptr;
+    std::vector<Row> rows;
+    EXPECT_EQ(sqlite3_prepare_v2(db.handle,
+                                 "SELECT lngID, strName, dtmBirth, strComments FROM tblAges "
+                                 "ORDER BY lngID",
+                                 -1, &stmt, nullptr),
+              SQLITE_OK)
+        << sqlite3_errmsg(db.handle);
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        rows.push_back({sqlite3_column_int64(stmt, 0), ColumnValue(stmt, 1), ColumnValue(stmt, 2),
+                        ColumnValue(stmt, 3)});
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+void PersonDb::exec(const std::string& sql) const {
+    Db db(path());
+    char* message = nullptr;
+    EXPECT_EQ(sqlite3_exec(db.handle, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
+        << (message ? message : "") << " in " << sql;
+    sqlite3_free(message);
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace storetest
