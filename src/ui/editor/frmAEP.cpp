@@ -1,0 +1,313 @@
+#include "ui/editor/frmAEP.h"
+
+#include <QDateTimeEdit>
+#include <QEvent>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextDocument>
+#include <limits>
+#include <utility>
+
+#include "platform/EventPump.h"
+#include "platform/MessageBox.h"
+#include "platform/qt/Twips.h"
+#include "store/PersonStore.h"
+#include "ui/editor/PickerDateTime.h"
+#include "ui/editor/ReentryGuard.h"
+
+namespace {
+
+constexpr int kAddSave = 0;
+constexpr int kClose = 1;
+
+constexpr char kPersonPicture[] = ":/app/person.svg";
+constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
+constexpr char kNameEmptyMessage[] = "Name Cannot be empty";
+constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
+constexpr char kDeleteTitle[] = "Delete this Entry?";
+
+constexpr Qt::WindowFlags kDialogFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Runs one step of a handler. A step that throws is skipped so that the handler can
+// go on with the next one; the result tells whether the step completed.
+template <typename Step>
+bool RunStep(Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// The text of a plain-text box. toPlainText() would turn non-breaking spaces into
+// plain ones; the raw text keeps them and only needs its paragraph breaks mapped.
+QString TextOf(const QPlainTextEdit* box) {
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, int index, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+    label->setProperty("index", index);
+    return label;
+}
+
+}  // namespace
+
+frmAEP::frmAEP(QWidget* owner, std::function<void()> reloadList)
+    : QDialog(owner, kDialogFlags), reloadList_(std::move(reloadList)) {
+    setObjectName(QStringLiteral("frmAEP"));
+    setWindowTitle(QStringLiteral("Person"));
+    setFixedSize(platform::TwipsSize(4785, 2520));
+    setSizeGripEnabled(false);
+    createControls();
+    placeControls();
+    orderTabs();
+    connectHandlers();
+    showPicture();
+}
+
+void frmAEP::createControls() {
+    Image1_ = new QLabel(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+
+    Label1_[0] = MakeLabel(this, 0, QStringLiteral("Name:"));
+    Label1_[1] = MakeLabel(this, 1, QStringLiteral("Comments:"));
+    Label1_[2] = MakeLabel(this, 2, QStringLiteral("Date:"));
+
+    txtName_ = new QLineEdit(this);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    txtName_->setMaxLength(std::numeric_limits<int>::max());
+
+    mvBirth_ = new QDateTimeEdit(this);
+    mvBirth_->setObjectName(QStringLiteral("mvBirth"));
+    mvBirth_->setTimeSpec(Qt::UTC);
+    mvBirth_->setDateTimeRange(editor::PickerMinimum(), editor::PickerMaximum());
+    mvBirth_->setDisplayFormat(QLatin1String(kPickerFormat));
+    mvBirth_->setCalendarPopup(true);
+
+    txtComments_ = new QPlainTextEdit(this);
+    txtComments_->setObjectName(QStringLiteral("txtComments"));
+    txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtComments_->setTabChangesFocus(true);
+
+    for (int index = 0; index < 2; ++index) {
+        const QString name = QStringLiteral("cmdAE_%1").arg(index);
+        cmdAE_[index] = MakeButton(this, name.toLatin1().constData(), QString());
+        cmdAE_[index]->setProperty("index", index);
+    }
+    cmdAE_[kAddSave]->setText(QStringLiteral("Add"));
+    cmdAE_[kAddSave]->setDefault(true);
+    cmdAE_[kClose]->setText(QStringLiteral("Close"));
+
+    cmdDup_ = MakeButton(this, "cmdDup", QStringLiteral("Duplicate"));
+    cmdDelete_ = MakeButton(this, "cmdDelete", QStringLiteral("Delete"));
+    cmdDelete_->setToolTip(QStringLiteral("Delete this Person"));
+    cmdDelete_->hide();
+}
+
+void frmAEP::placeControls() {
+    using platform::TwipsRect;
+    Image1_->setGeometry(TwipsRect(120, 120, 480, 480));
+    Label1_[0]->setGeometry(TwipsRect(720, 240, 1455, 255));
+    txtName_->setGeometry(TwipsRect(720, 480, 2700, 285));
+    Label1_[2]->setGeometry(TwipsRect(720, 840, 1455, 255));
+    mvBirth_->setGeometry(TwipsRect(720, 1080, 2700, 285));
+    Label1_[1]->setGeometry(TwipsRect(720, 1440, 1455, 255));
+    txtComments_->setGeometry(TwipsRect(720, 1680, 2700, 735));
+    cmdAE_[kAddSave]->setGeometry(TwipsRect(3720, 120, 975, 375));
+    cmdAE_[kClose]->setGeometry(TwipsRect(3720, 600, 975, 375));
+    cmdDup_->setGeometry(TwipsRect(3720, 1440, 975, 375));
+    cmdDelete_->setGeometry(TwipsRect(3720, 1920, 975, 375));
+}
+
+void frmAEP::orderTabs() {
+    QWidget* const order[] = {txtName_,       mvBirth_, txtComments_, cmdAE_[kAddSave],
+                              cmdAE_[kClose], cmdDup_,  cmdDelete_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmAEP::connectHandlers() {
+    connect(cmdAE_[kAddSave], &QPushButton::clicked, this, [this] { cmdAE_Click(kAddSave); });
+    connect(cmdAE_[kClose], &QPushButton::clicked, this, [this] { cmdAE_Click(kClose); });
+    connect(cmdDup_, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
+    connect(cmdDelete_, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+    connect(txtName_, &QLineEdit::textChanged, this, [this] { txtName_Change(); });
+    connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtComments_Change(); });
+
+    // The picker's focus sits on its inner line edit on some styles and on the picker
+    // itself on others; watching both catches every way out.
+    mvBirth_->installEventFilter(this);
+    if (auto* pickerText = mvBirth_->findChild<QLineEdit*>()) pickerText->installEventFilter(this);
+}
+
+void frmAEP::showPicture() {
+    // Without the artwork built in, the dialog simply shows no picture.
+    if (!QFile::exists(QLatin1String(kPersonPicture))) return;
+    const QIcon picture{QLatin1String(kPersonPicture)};
+    setWindowIcon(picture);
+    Image1_->setPixmap(picture.pixmap(QSize(32, 32)));
+}
+
+void frmAEP::EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth,
+                    const QString& strComment) {
+    personKey_ = lngKey;
+    setPersonName(strName);
+    setPersonBirth(dtmBirth);
+    setPersonComments(strComment);
+    showMode();
+    // A dialog shown again keeps its last focus; each showing starts at the name.
+    txtName_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAEP::showMode() {
+    const bool editing = personKey_ != 0;
+    setWindowTitle(editing ? QStringLiteral("Edit Person") : QStringLiteral("Add New Person"));
+    cmdAE_[kAddSave]->setText(editing ? QStringLiteral("&Save") : QStringLiteral("&Add"));
+    cmdDelete_->setVisible(editing);
+    cmdDup_->setVisible(editing);
+}
+
+void frmAEP::setPersonName(const QString& vNewValue) {
+    name_ = vNewValue;
+    txtName_->setText(vNewValue);
+}
+
+void frmAEP::setPersonBirth(double vNewValue) {
+    birth_ = vNewValue;
+    mvBirth_->setDateTime(editor::PickerDateTimeFromValue(vNewValue));
+    birthAsShown_ = mvBirth_->dateTime();
+    mvBirth_->update();
+}
+
+void frmAEP::setPersonComments(const QString& vNewValue) {
+    comments_ = vNewValue;
+    commentsGiven_ = vNewValue;
+    {
+        // The change handler needs to know how the box shows the new text before it
+        // runs, so it runs by hand once the text is in.
+        const QSignalBlocker quiet(txtComments_);
+        txtComments_->setPlainText(vNewValue);
+    }
+    commentsAsShown_ = TextOf(txtComments_);
+    txtComments_Change();
+}
+
+void frmAEP::txtName_Change() {
+    name_ = txtName_->text();
+}
+
+void frmAEP::txtComments_Change() {
+    const QString shown = TextOf(txtComments_);
+    comments_ = shown == commentsAsShown_ ? commentsGiven_ : shown;
+}
+
+void frmAEP::mvBirth_Validate() {
+    takeBirthFromPicker();
+}
+
+void frmAEP::takeBirthFromPicker() {
+    // Text typed into the picker counts only once it is interpreted.
+    mvBirth_->interpretText();
+    const QDateTime shown = mvBirth_->dateTime();
+    if (shown == birthAsShown_ && editor::IsDateValue(birth_)) return;
+    birth_ = editor::ValueFromPickerDateTime(shown);
+    birthAsShown_ = shown;
+}
+
+bool frmAEP::eventFilter(QObject* watched, QEvent* event) {
+    const bool picker = watched == mvBirth_ || watched->parent() == mvBirth_;
+    if (picker && event->type() == QEvent::FocusOut) mvBirth_Validate();
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAEP::setVisible(bool visible) {
+    // QDialog centres itself on its owner only while it has not been placed; clearing
+    // the mark centres it on every showing.
+    if (visible) setAttribute(Qt::WA_Moved, false);
+    QDialog::setVisible(visible);
+}
+
+void frmAEP::reject() {
+    if (busy_) return;
+    cmdAE_Click(kClose);
+}
+
+void frmAEP::cmdAE_Click(int index) {
+    if (busy_) return;
+    const ReentryGuard guard(busy_);
+    RunStep([this] { takeBirthFromPicker(); });
+    RunStep(platform::DoEvents);
+    if (index == kClose) {
+        QDialog::reject();
+        return;
+    }
+    if (nameIsEmpty()) {
+        RunStep(
+            [] { platform::MsgBox(kNameEmptyMessage, platform::OkOnly, platform::kProgramTitle); });
+        return;
+    }
+    finishSaveAttempt(savePerson(personKey_));
+}
+
+void frmAEP::cmdDup_Click() {
+    if (busy_) return;
+    const ReentryGuard guard(busy_);
+    // Where a click does not move the focus (buttons take no focus on some systems),
+    // the picker was never validated; take its value here as well.
+    RunStep([this] { takeBirthFromPicker(); });
+    finishSaveAttempt(savePerson(0));
+}
+
+void frmAEP::cmdDelete_Click() {
+    if (busy_ || personKey_ == 0) return;
+    const ReentryGuard guard(busy_);
+    const auto answer =
+        platform::MsgBox(kDeleteQuestion, platform::YesNo | platform::Question, kDeleteTitle);
+    if (answer != platform::MsgAnswer::Yes) return;
+    deletePerson();
+    reloadMainList();
+    accept();
+}
+
+bool frmAEP::nameIsEmpty() const {
+    return txtName_->text().isEmpty();
+}
+
+bool frmAEP::savePerson(std::int32_t key) {
+    std::string failure = "not saved";
+    RunStep([&] {
+        failure = modAgeCalc::SavePerson(key, name_.toStdString(), birth_, comments_.toStdString());
+    });
+    return failure.empty();
+}
+
+void frmAEP::finishSaveAttempt(bool saved) {
+    reloadMainList();
+    if (saved) accept();
+}
+
+void frmAEP::deletePerson() {
+    RunStep([this] { modAgeCalc::DeleteRecord("tblAges", "lngID", personKey_); });
+}
+
+void frmAEP::reloadMainList() {
+    if (reloadList_) RunStep(reloadList_);
+}

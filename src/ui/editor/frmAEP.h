@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QDateTimeEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The person editor: a modal dialog in which the user adds one new person (key 0) or
+// changes, duplicates or deletes one stored person. The owner creates it hidden,
+// hands it one person through EditOr and shows it; the dialog writes through the
+// person store and asks the owner to reload its list after every save attempt and
+// after a delete.
+//
+// Controls carry their design names as objectName. The two buttons of the Add/Save
+// and Close pair are "cmdAE_0" and "cmdAE_1", and the labels "Label1_0" to "Label1_2";
+// each also holds its number in the dynamic property "index".
+class frmAEP : public QDialog {
+    Q_OBJECT
+    Q_PROPERTY(QString PersonName READ PersonName WRITE setPersonName)
+    Q_PROPERTY(double PersonBirth READ PersonBirth WRITE setPersonBirth)
+    Q_PROPERTY(QString PersonComments READ PersonComments WRITE setPersonComments)
+
+public:
+    // `reloadList` refills the owner's list of people; it may be empty.
+    frmAEP(QWidget* owner, std::function<void()> reloadList);
+
+    // Shows one person: key 0 switches to add mode, any other key to edit mode for
+    // the stored person with that key.
+    void EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth,
+                const QString& strComment);
+
+    QString PersonName() const { return name_; }
+    void setPersonName(const QString& vNewValue);
+    double PersonBirth() const { return birth_; }
+    void setPersonBirth(double vNewValue);
+    QString PersonComments() const { return comments_; }
+    void setPersonComments(const QString& vNewValue);
+
+    void setVisible(bool visible) override;
+
+public slots:
+    // Esc and the close box: runs Close, unless a save or delete is under way.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void orderTabs();
+    void connectHandlers();
+    void showPicture();
+
+    void cmdAE_Click(int index);
+    void cmdDup_Click();
+    void cmdDelete_Click();
+    void txtName_Change();
+    void txtComments_Change();
+    void mvBirth_Validate();
+
+    void takeBirthFromPicker();
+    bool nameIsEmpty() const;
+    bool savePerson(std::int32_t key);
+    void finishSaveAttempt(bool saved);
+    void deletePerson();
+    void reloadMainList();
+    void showMode();
+
+    QLabel* Image1_ = nullptr;
+    QLabel* Label1_[3] = {};
+    QLineEdit* txtName_ = nullptr;
+    QDateTimeEdit* mvBirth_ = nullptr;
+    QPlainTextEdit* txtComments_ = nullptr;
+    QPushButton* cmdAE_[2] = {};
+    QPushButton* cmdDup_ = nullptr;
+    QPushButton* cmdDelete_ = nullptr;
+
+    std::function<void()> reloadList_;
+
+    std::int32_t personKey_ = 0;
+    QString name_;
+    double birth_ = 0.0;
+    QString comments_;
+
+    // What the picker showed right after the birth was set: while it still shows
+    // this, the held birth is kept exactly as given (the picker only shows whole
+    // seconds within its range).
+    QDateTime birthAsShown_;
+    // The comments as given and as the text box shows them (it turns CR LF into a
+    // line feed): while the box still shows them, the held comments stay as given.
+    QString commentsGiven_;
+    QString commentsAsShown_;
+
+    // True while a save or delete runs; clicks that the event pump delivers
+    // meanwhile are ignored.
+    bool busy_ = false;
+};
