@@ -1,0 +1,209 @@
+// Measures the person list of the main window at 100,000 and 1,000,000 people, in a
+// shown window on the offscreen platform unless a display is chosen:
+//   - a plain read of all rows through SQLite's C interface (the yardstick),
+//   - LoadLvw with the real event pump, and without it (the share of the yields),
+//   - a header-click sort and a switch to large icons,
+//   - resident memory per person beyond the empty program (Linux only).
+// Prints the figures against their goals at the end.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "PersonFiles.h"
+#include "platform/EventPump.h"
+#include "platform/qt/ListView.h"
+#include "platform/qt/QtEventPump.h"
+#include "store/Database.h"
+#include "store/RawRead.h"
+#include "ui/main/frmMain.h"
+
+#if defined(__linux__)
+#include <unistd.h>
+
+#include <fstream>
+#endif
+
+namespace {
+
+constexpr int kHundredThousand = 100000;
+constexpr int kMillion = 1000000;
+
+bench::PersonFiles* g_files = nullptr;
+platform::QtEventPump g_pump;
+std::map<int, std::unique_ptr<frmMain>> g_windows;  // closed before the application ends
+
+std::string FileIn(const std::string& folder) {
+    return modAgeCalc::WithTrailingSeparator(folder) + modAgeCalc::kDatabaseFileName;
+}
+
+// One shown main window, on the database of `count` people.
+frmMain& WindowWith(int count) {
+    auto& window = g_windows[count];
+    if (!window) {
+        window = std::make_unique<frmMain>(QString::fromStdString(g_files->folderWith(count)));
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    modAgeCalc::SetDatabaseFolder(modAgeCalc::WithTrailingSeparator(g_files->folderWith(count)));
+    return *window;
+}
+
+void PaintNow() {
+    QCoreApplication::processEvents();
+}
+
+void BM_RawRead(benchmark::State& state) {
+    const std::string path = FileIn(g_files->folderWith(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        std::vector<store::PersonRow> rows;
+        std::string error;
+        if (!store::ReadAllPersonsRaw(path, rows, error)) state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(rows.data());
+    }
+}
+
+// LoadLvw as the program runs it, until the list has been painted.
+void BM_LoadLvw(benchmark::State& state) {
+    frmMain& window = WindowWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.LoadLvw(QString());
+        PaintNow();
+    }
+    if (window.Lvw()->rowCount() != state.range(0)) state.SkipWithError("rows missing");
+}
+
+// The same without letting events through every 21 rows.
+void BM_LoadLvwNoYield(benchmark::State& state) {
+    frmMain& window = WindowWith(static_cast<int>(state.range(0)));
+    platform::EventPump* pump = platform::SetEventPump(nullptr);
+    for (auto _ : state) {
+        window.LoadLvw(QString());
+        PaintNow();
+    }
+    platform::SetEventPump(pump);
+}
+
+// A click on the "Age" header: the first sorts by age, each further one reverses.
+void BM_HeaderSort(benchmark::State& state) {
+    frmMain& window = WindowWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.Lvw_ColumnClick(3);
+        PaintNow();
+    }
+    window.Lvw_ColumnClick(1);
+}
+
+void BM_SwitchToLargeIcons(benchmark::State& state) {
+    frmMain& window = WindowWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.cmdView_Click(0);
+        PaintNow();
+        state.PauseTiming();
+        window.cmdView_Click(1);
+        PaintNow();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_RawRead)->Arg(kHundredThousand)->Arg(kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLvw)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLvwNoYield)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLvw)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLvwNoYield)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeaderSort)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchToLargeIcons)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
+
+// Keeps every run's mean real time (in milliseconds) for the summary.
+class Collector final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double ms(const std::string& name) const {
+        const auto found = times.find(name);
+        return found == times.end() ? 0.0 : found->second;
+    }
+    std::map<std::string, double> times;
+};
+
+#if defined(__linux__)
+double ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+// Resident memory the list of `count` people adds to a window showing the empty list.
+// Measured before anything else runs, so earlier work leaves nothing behind.
+double BytesPerPerson(int count) {
+    frmMain window(QString::fromStdString(g_files->folderWith(0)));
+    window.show();
+    PaintNow();
+    const double empty = ResidentBytes();
+    modAgeCalc::SetDatabaseFolder(modAgeCalc::WithTrailingSeparator(g_files->folderWith(count)));
+    window.LoadLvw(QString());
+    window.cmdView_Click(0);
+    PaintNow();
+    window.cmdView_Click(1);
+    PaintNow();
+    return (ResidentBytes() - empty) / count;
+}
+#endif
+
+void Verdict(const char* what, double value, const char* unit, double goal) {
+    std::printf("  %-44s %9.1f %-6s goal < %-7.1f %s\n", what, value, unit, goal,
+                value > 0 && value < goal ? "met" : "NOT MET");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::SetEventPump(&g_pump);
+    bench::PersonFiles files;
+    g_files = &files;
+    std::printf("Making the person files (100,000 and 1,000,000 people)...\n");
+    files.folderWith(0);
+    files.folderWith(kHundredThousand);
+    files.folderWith(kMillion);
+
+#if defined(__linux__)
+    const double perPerson = BytesPerPerson(kHundredThousand);
+#endif
+
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    const double raw = collector.ms("BM_RawRead/100000");
+    const double load = collector.ms("BM_LoadLvw/100000");
+    const double quiet = collector.ms("BM_LoadLvwNoYield/100000");
+    std::printf("\nAt 100,000 people:\n");
+    std::printf("  raw read %.1f ms, LoadLvw %.1f ms: ratio %.2f (goal < 3)\n", raw, load,
+                raw > 0 ? load / raw : 0.0);
+    std::printf("  the 4,762 yields take %.1f ms of the load (%.0f%%)\n", load - quiet,
+                load > 0 ? 100.0 * (load - quiet) / load : 0.0);
+    Verdict("LoadLvw / raw read", raw > 0 ? load / raw : 0.0, "x", 3);
+    Verdict("header-click sort", collector.ms("BM_HeaderSort/100000"), "ms", 50);
+    Verdict("switch to large icons", collector.ms("BM_SwitchToLargeIcons/100000"), "ms", 20);
+#if defined(__linux__)
+    Verdict("resident memory per person", perPerson, "bytes", 300);
+#endif
+    std::printf("At 1,000,000 people:\n");
+    const double loadMillion = collector.ms("BM_LoadLvw/1000000/iterations:3");
+    const double quietMillion = collector.ms("BM_LoadLvwNoYield/1000000/iterations:3");
+    std::printf("  raw read %.1f ms; the 47,619 yields take %.1f ms of the load\n",
+                collector.ms("BM_RawRead/1000000"), loadMillion - quietMillion);
+    Verdict("LoadLvw", loadMillion, "ms", 1500);
+    benchmark::Shutdown();
+    g_windows.clear();
+    return 0;
+}

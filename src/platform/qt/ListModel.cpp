@@ -1,0 +1,165 @@
+#include "ListModel.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "ListSorter.h"
+
+namespace platform {
+
+ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ListModel::setImageLists(const ImageList* small, const ImageList* large) {
+    smallImages_ = small;
+    largeImages_ = large;
+    if (rows() > 0) emit dataChanged(index(0, 0), index(rows() - 1, 0), {Qt::DecorationRole});
+}
+
+void ListModel::clearColumns() {
+    beginResetModel();
+    columns_.clear();
+    endResetModel();
+}
+
+void ListModel::addColumn(const ListColumn& column) {
+    beginResetModel();
+    columns_.push_back(column);
+    endResetModel();
+}
+
+void ListModel::clearRows() {
+    beginResetModel();
+    rows_.clear();
+    order_.clear();
+    order_.shrink_to_fit();
+    endResetModel();
+}
+
+void ListModel::publish(ListRowStore&& rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    resetOrder();
+    if (sorted_) order_ = sortedOrder();
+    endResetModel();
+    if (sorted_) emit sortChanged();
+}
+
+int ListModel::addRow(const ListRow& row) {
+    const int position = rows();
+    beginInsertRows({}, position, position);
+    order_.push_back(rows_.append(row));
+    endInsertRows();
+    if (!sorted_) return position;
+    sortNow();
+    return static_cast<int>(std::find(order_.begin(), order_.end(), rows_.count() - 1) -
+                            order_.begin());
+}
+
+QStringView ListModel::cell(int position, int column) const {
+    return rows_.cell(storeIndex(position), column);
+}
+
+void ListModel::setSortKey(int column) {
+    if (column < 0 || column == sortKey_) return;
+    sortKey_ = column;
+    if (sorted_) sortNow();
+}
+
+void ListModel::setSortOrder(Qt::SortOrder order) {
+    if (order == sortOrder_) return;
+    sortOrder_ = order;
+    if (sorted_) sortNow();
+}
+
+void ListModel::setSorted(bool sorted) {
+    if (sorted == sorted_) return;
+    sorted_ = sorted;
+    if (sorted_)
+        sortNow();
+    else
+        emit sortChanged();
+}
+
+void ListModel::resetOrder() {
+    order_.resize(static_cast<std::size_t>(rows_.count()));
+    std::iota(order_.begin(), order_.end(), 0);
+}
+
+// A stable sort of the shown order, so rows with equal texts stay in the order the
+// previous sort (or the load) gave them.
+std::vector<int> ListModel::sortedOrder() const {
+    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_);
+}
+
+void ListModel::sortNow() {
+    applyOrder(sortedOrder());
+    emit sortChanged();
+}
+
+// Moves the rows to their new places; selection and current row follow their rows.
+void ListModel::applyOrder(std::vector<int> order) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    if (!before.isEmpty()) {
+        std::vector<int> newPosition(order.size());
+        for (std::size_t pos = 0; pos < order.size(); ++pos)
+            newPosition[static_cast<std::size_t>(order[pos])] = static_cast<int>(pos);
+        for (const QModelIndex& old : before)
+            after.push_back(
+                index(newPosition[static_cast<std::size_t>(storeIndex(old.row()))], old.column()));
+    }
+    order_ = std::move(order);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int ListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows();
+}
+
+// A list without column headers still shows its rows' texts in the icon view.
+int ListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(1, columns());
+}
+
+QVariant ListModel::icon(const ImageList* list, int number) const {
+    if (!list || number < 1 || number > list->count()) return {};
+    return list->icon(number);
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows()) return {};
+    const int row = storeIndex(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+            return rows_.cell(row, index.column()).toString();
+        case Qt::DecorationRole:
+            return index.column() == 0 ? icon(smallImages_, rows_.smallIcon(row)) : QVariant();
+        case Qt::TextAlignmentRole:
+            if (index.column() < columns())
+                return int(columns_[index.column()].alignment | Qt::AlignVCenter);
+            return {};
+        case LargeIconRole:
+            return icon(largeImages_, rows_.largeIcon(row));
+        case KeyRole:
+            return rows_.key(row).toString();
+        default:
+            return {};
+    }
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns()) return {};
+    if (role == Qt::DisplayRole) return columns_[section].caption;
+    if (role == Qt::TextAlignmentRole) return int(columns_[section].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+// Rows can be selected but never edited in place.
+Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+}  // namespace platform

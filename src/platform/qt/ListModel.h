@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QVector>
+#include <vector>
+
+#include "ImageList.h"
+#include "ListColumn.h"
+#include "ListRowStore.h"
+
+namespace platform {
+
+// The data behind both views of the list control: the columns, the rows in the order
+// they were added (a ListRowStore) and the order in which they are shown. Sorting
+// only permutes that order, so a sort of 100,000 rows moves 400 KB of indexes rather
+// than the rows themselves.
+class ListModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Role { LargeIconRole = Qt::UserRole + 1, KeyRole };
+
+    explicit ListModel(QObject* parent = nullptr);
+
+    void setImageLists(const ImageList* small, const ImageList* large);
+
+    // Columns
+    void clearColumns();
+    void addColumn(const ListColumn& column);
+    int columns() const { return static_cast<int>(columns_.size()); }
+    const ListColumn& column(int index) const { return columns_[index]; }
+
+    // Rows, by their shown position
+    void clearRows();
+    void publish(ListRowStore&& rows);
+    int addRow(const ListRow& row);
+    int rows() const { return rows_.count(); }
+    ListRow row(int position) const { return rows_.row(storeIndex(position)); }
+    QStringView key(int position) const { return rows_.key(storeIndex(position)); }
+    QStringView cell(int position, int column) const;
+    double birth(int position) const { return rows_.birth(storeIndex(position)); }
+
+    // Sorting: while `sorted` is set the rows are kept in the order of the sort column's
+    // texts, compared without regard to letter case; equal texts keep their order.
+    int sortKey() const { return sortKey_; }
+    Qt::SortOrder sortOrder() const { return sortOrder_; }
+    bool isSorted() const { return sorted_; }
+    void setSortKey(int column);
+    void setSortOrder(Qt::SortOrder order);
+    void setSorted(bool sorted);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    void sortChanged();
+
+private:
+    int storeIndex(int position) const { return order_[static_cast<std::size_t>(position)]; }
+    std::vector<int> sortedOrder() const;
+    void resetOrder();
+    void sortNow();
+    void applyOrder(std::vector<int> order);
+    QVariant icon(const ImageList* list, int number) const;
+
+    QVector<ListColumn> columns_;
+    ListRowStore rows_;
+    std::vector<int> order_;  // shown position -> index in rows_
+    const ImageList* smallImages_ = nullptr;
+    const ImageList* largeImages_ = nullptr;
+    int sortKey_ = 0;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+    bool sorted_ = false;
+};
+
+}  // namespace platform

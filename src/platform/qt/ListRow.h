@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <limits>
+
+namespace platform {
+
+// One row of the list control as its users see it: the row's key, its text (the
+// first column), the texts of the other columns, the image numbers in the small and
+// the large image list, and the person's stored birth with its time of day, which the
+// shown date text drops.
+struct ListRow {
+    static constexpr int kSubItems = 3;
+    static constexpr double kNoBirth = std::numeric_limits<double>::quiet_NaN();
+
+    QString key;
+    QString text;
+    std::array<QString, kSubItems> subItems;
+    int smallIcon = 0;
+    int largeIcon = 0;
+    double birth = kNoBirth;  // the stored birth (date-time value), NaN when none
+};
+
+}  // namespace platform

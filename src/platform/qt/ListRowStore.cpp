@@ -1,0 +1,82 @@
+#include "ListRowStore.h"
+
+namespace platform {
+
+namespace {
+// Image numbers are small; anything that does not fit shows no image.
+qint16 iconNumber(int number) {
+    return number >= 0 && number <= 0x7FFF ? static_cast<qint16>(number) : 0;
+}
+}  // namespace
+
+void ListRowStore::clear() {
+    rows_.clear();
+    rows_.shrink_to_fit();
+    texts_.clear();
+}
+
+int ListRowStore::appendRecord(TextId key, TextId text, int smallIcon, int largeIcon,
+                               double birth) {
+    Record record;
+    record.key = key;
+    record.cells[0] = text;
+    record.smallIcon = iconNumber(smallIcon);
+    record.largeIcon = iconNumber(largeIcon);
+    record.birth = birth;
+    rows_.push_back(record);
+    return count() - 1;
+}
+
+int ListRowStore::append(QStringView key, QStringView text, int smallIcon, int largeIcon,
+                         double birth) {
+    return appendRecord(texts_.add(key), texts_.add(text), smallIcon, largeIcon, birth);
+}
+
+int ListRowStore::appendUtf8(std::string_view key, std::string_view text, int smallIcon,
+                             int largeIcon, double birth) {
+    return appendRecord(texts_.addUtf8(key), texts_.addUtf8(text), smallIcon, largeIcon, birth);
+}
+
+int ListRowStore::append(const ListRow& row) {
+    const int index = append(row.key, row.text, row.smallIcon, row.largeIcon, row.birth);
+    for (int sub = 1; sub <= ListRow::kSubItems; ++sub)
+        setSubItem(index, sub, row.subItems[static_cast<std::size_t>(sub - 1)]);
+    return index;
+}
+
+void ListRowStore::setSubItem(int row, int subItem, QStringView text) {
+    setSubItem(row, subItem, texts_.add(text));
+}
+
+void ListRowStore::setSubItem(int row, int subItem, TextId text) {
+    if (row < 0 || row >= count() || subItem < 1 || subItem > ListRow::kSubItems) return;
+    at(row).cells[subItem] = text;
+}
+
+void ListRowStore::setIcons(int row, int smallIcon, int largeIcon) {
+    if (row < 0 || row >= count()) return;
+    at(row).smallIcon = iconNumber(smallIcon);
+    at(row).largeIcon = iconNumber(largeIcon);
+}
+
+ListRowStore::TextId ListRowStore::cellId(int row, int column) const {
+    return column >= 0 && column < kColumns ? at(row).cells[column] : TextPool::kEmpty;
+}
+
+QStringView ListRowStore::cell(int row, int column) const {
+    return texts_.view(cellId(row, column));
+}
+
+ListRow ListRowStore::row(int index) const {
+    ListRow out;
+    out.key = key(index).toString();
+    out.text = cell(index, 0).toString();
+    for (int sub = 1; sub <= ListRow::kSubItems; ++sub)
+        out.subItems[static_cast<std::size_t>(sub - 1)] = cell(index, sub).toString();
+    out.smallIcon = smallIcon(index);
+    out.largeIcon = largeIcon(index);
+    out.birth = birth(index);
+    return out;
+}
+
+}  // namespace platform

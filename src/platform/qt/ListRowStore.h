@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QStringView>
+#include <string_view>
+#include <vector>
+
+#include "ListRow.h"
+#include "TextPool.h"
+
+namespace platform {
+
+// The rows of the list control in the order they were added, packed tightly: a
+// fixed 32-byte record per row with its texts in a TextPool. A loader fills one of
+// these away from the screen and hands it to the control in one piece
+// (ListView::publish), so the views never see a half-built list.
+class ListRowStore {
+public:
+    using TextId = TextPool::Id;
+    static constexpr int kColumns = 1 + ListRow::kSubItems;
+
+    int count() const { return static_cast<int>(rows_.size()); }
+    bool isEmpty() const { return rows_.empty(); }
+    void reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows)); }
+    void clear();
+
+    // Appends a row with empty sub-items; returns its index.
+    int append(QStringView key, QStringView text, int smallIcon, int largeIcon,
+               double birth = ListRow::kNoBirth);
+    int appendUtf8(std::string_view key, std::string_view text, int smallIcon, int largeIcon,
+                   double birth = ListRow::kNoBirth);
+    int append(const ListRow& row);
+
+    // Keeps a text once so that many rows can show it (dates and ages repeat a lot).
+    TextId storeText(QStringView text) { return texts_.add(text); }
+    TextId storeUtf8(std::string_view text) { return texts_.addUtf8(text); }
+
+    // Sub-items are numbered 1 to 3, as the columns after the first.
+    void setSubItem(int row, int subItem, QStringView text);
+    void setSubItem(int row, int subItem, TextId text);
+    void setIcons(int row, int smallIcon, int largeIcon);
+
+    QStringView key(int row) const { return texts_.view(at(row).key); }
+    // The stored text behind a cell; rows showing a shared text give the same id.
+    TextId cellId(int row, int column) const;
+    QStringView text(TextId id) const { return texts_.view(id); }
+    // Column 0 is the row's text, columns 1 to 3 its sub-items.
+    QStringView cell(int row, int column) const;
+    int smallIcon(int row) const { return at(row).smallIcon; }
+    int largeIcon(int row) const { return at(row).largeIcon; }
+    double birth(int row) const { return at(row).birth; }
+    ListRow row(int row) const;
+
+private:
+    struct Record {
+        TextId key = TextPool::kEmpty;
+        TextId cells[kColumns] = {};
+        qint16 smallIcon = 0;
+        qint16 largeIcon = 0;
+        double birth = ListRow::kNoBirth;
+    };
+    static_assert(sizeof(Record) == 32);
+
+    const Record& at(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    Record& at(int row) { return rows_[static_cast<std::size_t>(row)]; }
+    int appendRecord(TextId key, TextId text, int smallIcon, int largeIcon, double birth);
+
+    std::vector<Record> rows_;
+    TextPool texts_;
+};
+
+}  // namespace platform

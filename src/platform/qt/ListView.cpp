@@ -1,0 +1,160 @@
+#include "ListView.h"
+
+#include <QHeaderView>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "ListDetailsView.h"
+#include "ListIconView.h"
+#include "ListModel.h"
+#include "Twips.h"
+
+namespace platform {
+
+ListView::ListView(QWidget* parent)
+    : QWidget(parent),
+      model_(new ListModel(this)),
+      stack_(new QStackedWidget(this)),
+      details_(new ListDetailsView(stack_)),
+      icons_(new ListIconView(stack_)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(stack_);
+    addView(details_);
+    addView(icons_);
+    shareSelection();
+    setFocusPolicy(Qt::StrongFocus);
+    connect(details_->header(), &QHeaderView::sectionClicked, this,
+            [this](int logical) { emit columnClicked(logical + 1); });
+    connect(details_, &ListDetailsView::leftClicked, this, &ListView::clicked);
+    connect(icons_, &ListIconView::leftClicked, this, &ListView::clicked);
+    connect(details_, &ListDetailsView::leftDoubleClicked, this, &ListView::doubleClicked);
+    connect(icons_, &ListIconView::leftDoubleClicked, this, &ListView::doubleClicked);
+    setViewMode(ViewMode::Details);
+    connect(model_, &ListModel::sortChanged, this, &ListView::showSortIndicator);
+}
+
+void ListView::addView(QAbstractItemView* view) {
+    view->setModel(model_);
+    stack_->addWidget(view);
+}
+
+void ListView::shareSelection() {
+    selection_ = details_->selectionModel();
+    QItemSelectionModel* own = icons_->selectionModel();
+    icons_->setSelectionModel(selection_);
+    delete own;
+}
+
+void ListView::setImageLists(const ImageList* small, const ImageList* large) {
+    model_->setImageLists(small, large);
+}
+
+void ListView::clearColumns() {
+    model_->clearColumns();
+}
+
+void ListView::addColumn(const QString& caption, double widthTwips, Qt::Alignment alignment) {
+    model_->addColumn({caption, widthTwips, alignment});
+    // The model's reset forgets section sizes, so every width is set again.
+    for (int i = 0; i < model_->columns(); ++i)
+        details_->header()->resizeSection(i, TwipsToPixels(model_->column(i).widthTwips));
+}
+
+int ListView::columnCount() const {
+    return model_->columns();
+}
+
+ListColumn ListView::column(int index) const {
+    if (index < 0 || index >= model_->columns()) return {};
+    ListColumn c = model_->column(index);
+    c.widthTwips = PixelsToTwips(details_->header()->sectionSize(index));
+    return c;
+}
+
+void ListView::clearRows() {
+    model_->clearRows();
+}
+
+void ListView::publish(ListRowStore&& rows) {
+    model_->publish(std::move(rows));
+}
+
+int ListView::addRow(const ListRow& row) {
+    return model_->addRow(row);
+}
+
+int ListView::rowCount() const {
+    return model_->rows();
+}
+
+ListRow ListView::row(int position) const {
+    if (position < 0 || position >= rowCount()) return {};
+    return model_->row(position);
+}
+
+QString ListView::rowKey(int position) const {
+    if (position < 0 || position >= rowCount()) return {};
+    return model_->key(position).toString();
+}
+
+QString ListView::cellText(int position, int column) const {
+    if (position < 0 || position >= rowCount()) return {};
+    return model_->cell(position, column).toString();
+}
+
+double ListView::rowBirth(int position) const {
+    if (position < 0 || position >= rowCount()) return ListRow::kNoBirth;
+    return model_->birth(position);
+}
+
+void ListView::setViewMode(ViewMode mode) {
+    QAbstractItemView* next = mode == ViewMode::Details ? static_cast<QAbstractItemView*>(details_)
+                                                        : static_cast<QAbstractItemView*>(icons_);
+    const bool hadFocus = hasFocus();
+    viewMode_ = mode;
+    stack_->setCurrentWidget(next);
+    setFocusProxy(next);
+    if (hadFocus) next->setFocus();
+}
+
+int ListView::sortKey() const {
+    return model_->sortKey();
+}
+void ListView::setSortKey(int column) {
+    model_->setSortKey(column);
+}
+Qt::SortOrder ListView::sortOrder() const {
+    return model_->sortOrder();
+}
+void ListView::setSortOrder(Qt::SortOrder order) {
+    model_->setSortOrder(order);
+}
+bool ListView::isSorted() const {
+    return model_->isSorted();
+}
+void ListView::setSorted(bool sorted) {
+    model_->setSorted(sorted);
+}
+
+void ListView::showSortIndicator() {
+    QHeaderView* header = details_->header();
+    header->setSortIndicatorShown(model_->isSorted());
+    if (model_->isSorted()) header->setSortIndicator(model_->sortKey(), model_->sortOrder());
+}
+
+int ListView::selectedRow() const {
+    const QModelIndexList rows = selection_->selectedRows(0);
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void ListView::selectRow(int position) {
+    if (position < 0 || position >= rowCount()) {
+        selection_->clear();
+        return;
+    }
+    selection_->setCurrentIndex(model_->index(position, 0),
+                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace platform {
+
+QString ProgramFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+}  // namespace platform

@@ -1,0 +1,184 @@
+#include "ui/main/PersonListLoader.h"
+
+#include <charconv>
+
+#include "age/AgeCalc.h"
+#include "platform/EventPump.h"
+#include "platform/MessageBox.h"
+#include "platform/qt/ListView.h"
+#include "store/Database.h"
+#include "store/PersonStore.h"
+#include "ui/main/BirthColumns.h"
+#include "ui/main/StoredValue.h"
+
+namespace personlist {
+
+namespace {
+
+constexpr int kPlaceholderImage = 1;
+constexpr int kYearColumn = 1, kAgeColumn = 2, kCommentsColumn = 3;
+
+std::string ItemKey(std::int32_t id) {
+    char text[16] = {'K'};
+    const auto end = std::to_chars(text + 1, text + sizeof text, id).ptr;
+    return std::string(text, end);
+}
+
+}  // namespace
+
+const store::Value PersonListLoader::kNull{};
+
+PersonListLoader::PersonListLoader(platform::ListView& list) : list_(list) {}
+
+void PersonListLoader::Run(std::string sqlFilter) {
+    filter_ = std::move(sqlFilter);
+    list_.clearRows();
+    list_.setViewMode(platform::ListView::ViewMode::Details);
+    if (Open()) ReadRows();
+    Finish();
+}
+
+// Runs one step of the load until it succeeds or the user lets it go. The missing
+// current row is the load's normal way of meeting an empty result and is not asked
+// about.
+template <class Step>
+PersonListLoader::Outcome PersonListLoader::Guarded(Step step) {
+    for (;;) {
+        store::Error error;
+        if (step(error)) return Outcome::Done;
+        if (error.number == store::kNoCurrentRow) return Outcome::NoCurrentRow;
+        switch (Ask(error)) {
+            case platform::MsgAnswer::Retry:
+                continue;
+            case platform::MsgAnswer::Ignore:
+                return Outcome::Ignored;
+            default:
+                return Outcome::Aborted;
+        }
+    }
+}
+
+platform::MsgAnswer PersonListLoader::Ask(const store::Error& error) const {
+    const std::string text = std::to_string(error.number) + " " + error.description +
+                             "\r\nIn LoadLvw:    \r\n" + filter_;
+    return platform::MsgBox(
+        text, platform::AbortRetryIgnore | platform::Critical | platform::DefaultButton2,
+        kErrorTitle);
+}
+
+// True when the load goes on after the step; an empty result adds the placeholder row.
+bool PersonListLoader::GoesOn(Outcome outcome) {
+    if (outcome == Outcome::NoCurrentRow) AddPlaceholder();
+    return outcome == Outcome::Done || outcome == Outcome::Ignored;
+}
+
+bool PersonListLoader::Open() {
+    if (!GoesOn(Guarded(
+            [&](store::Error& e) { return connection_.Open(modAgeCalc::DatabasePath(), e); })))
+        return false;
+    if (filter_.empty()) filter_ = kSelectAll;
+    if (!GoesOn(
+            Guarded([&](store::Error& e) { return records_.Open(connection_, filter_, {}, e); })))
+        return false;
+    // Going to the last row is where an empty result shows.
+    if (!GoesOn(Guarded([&](store::Error& e) {
+            if (!records_.MoveLast(e)) return false;
+            if (!records_.Eof()) return true;
+            e = store::NoCurrentRowError();
+            return false;
+        })))
+        return false;
+    return GoesOn(Guarded([&](store::Error& e) { return records_.MoveFirst(e); }));
+}
+
+// The row steps read the result set's current row, which stays the same for all of
+// them, so whether there is one is looked up once per row (`onRow`).
+bool PersonListLoader::CurrentField(int column, const char* name, bool onRow,
+                                    const store::Value*& out, store::Error& error) {
+    if (!records_.IsOpen()) {
+        error = store::ObjectClosedError();
+        return false;
+    }
+    if (!onRow) {
+        error = store::NoCurrentRowError();
+        return false;
+    }
+    if (column < 0) {
+        error = store::FieldNotFoundError(name);
+        return false;
+    }
+    out = &records_.Field(column);
+    return true;
+}
+
+PersonListLoader::Outcome PersonListLoader::ReadPerson(const Columns& columns, Person& person) {
+    const bool onRow = records_.IsOpen() && !records_.Bof() && !records_.Eof();
+    const store::Value* value = nullptr;
+    Outcome outcome = Guarded([&](store::Error& e) {
+        return CurrentField(columns.id, "lngID", onRow, value, e) &&
+               ValueAsLong(modAgeCalc::NullToEmpty(*value), person.id, e);
+    });
+    if (!GoesOn(outcome)) return outcome;
+    outcome = Guarded([&](store::Error& e) {
+        if (!CurrentField(columns.name, "strName", onRow, value, e)) return false;
+        AssignValueText(*value, person.name);
+        return true;
+    });
+    if (!GoesOn(outcome)) return outcome;
+    outcome = Guarded([&](store::Error& e) {
+        if (!CurrentField(columns.birth, "dtmBirth", onRow, value, e)) return false;
+        person.birth = value;
+        return true;
+    });
+    if (!GoesOn(outcome)) return outcome;
+    return Guarded([&](store::Error& e) {
+        if (!CurrentField(columns.comments, "strComments", onRow, value, e)) return false;
+        AssignValueText(*value, person.comments);
+        return true;
+    });
+}
+
+// The rows run until the end of the result. Without a result set (its opening failed
+// and the user chose to ignore that) there are no rows to come: going on would add a
+// made-up row and ask again on every round, for ever.
+bool PersonListLoader::ReadRows() {
+    platform::DoEvents();
+    int counter = 1;
+    const Columns columns{records_.FieldIndex("lngID"), records_.FieldIndex("strName"),
+                          records_.FieldIndex("dtmBirth"), records_.FieldIndex("strComments")};
+    rows_.reserve(records_.RecordCount());
+    BirthColumns births(rows_, modAgeCalc::TodayText());
+    Person person;
+    for (;;) {
+        if (!records_.IsOpen() || records_.Eof()) return true;
+        if (!GoesOn(ReadPerson(columns, person))) return false;
+        const BirthColumns::Cells cells = births.For(*person.birth);
+        const int row = rows_.appendUtf8(ItemKey(person.id), person.name, 1, 1, cells.birth);
+        counter = counter > kYieldEvery - 1 ? 1 : counter + 1;
+        if (counter == 1) platform::DoEvents();
+        rows_.setSubItem(row, kYearColumn, cells.yearText);
+        rows_.setSubItem(row, kAgeColumn, cells.ageText);
+        rows_.setSubItem(row, kCommentsColumn, rows_.storeUtf8(person.comments));
+        rows_.setIcons(row, cells.image, cells.image);
+        if (!GoesOn(Guarded([&](store::Error& e) { return records_.MoveNext(e); }))) return false;
+    }
+}
+
+void PersonListLoader::AddPlaceholder() {
+    const int row =
+        rows_.append(QString(), QStringLiteral("0"), kPlaceholderImage, kPlaceholderImage);
+    rows_.setSubItem(row, kAgeColumn, QStringLiteral("There are no records."));
+}
+
+// Whichever way the load ends: let go of the database, show what was gathered sorted by
+// name in the order last chosen, and give the list the focus.
+void PersonListLoader::Finish() {
+    records_.Close();
+    connection_.Close();
+    list_.setSortKey(0);
+    list_.setSorted(true);
+    list_.publish(std::move(rows_));
+    list_.setFocus();
+}
+
+}  // namespace personlist

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/MessageBox.h"
+#include "platform/qt/ListRowStore.h"
+#include "store/Connection.h"
+#include "store/Error.h"
+#include "store/Recordset.h"
+
+namespace platform {
+class ListView;
+}
+
+namespace personlist {
+
+// Fills the person list from the database: one row per person with the name, the
+// birth date, the age today and the age group's image, or the row "There are no
+// records." when there is nobody. A failed step asks the user to abort, retry or
+// ignore it.
+//
+// The rows are gathered away from the list and shown in one piece at the end, so the
+// window events processed while the load yields (after the query and every 21 rows)
+// never meet a half-changed list.
+class PersonListLoader {
+public:
+    static constexpr const char* kSelectAll = "SELECT * FROM tblAges";
+    static constexpr const char* kErrorTitle = "Error!";
+    static constexpr int kYieldEvery = 21;
+
+    explicit PersonListLoader(platform::ListView& list);
+
+    void Run(std::string sqlFilter);
+
+private:
+    enum class Outcome { Done, Ignored, Aborted, NoCurrentRow };
+
+    // A person as the rows read so far left it: a step that fails and is ignored keeps
+    // the previous row's value.
+    struct Person {
+        std::int32_t id = 0;
+        std::string name;
+        const store::Value* birth = &kNull;  // in the result set, which outlives the rows
+        std::string comments;
+    };
+    static const store::Value kNull;
+
+    struct Columns {
+        int id, name, birth, comments;
+    };
+
+    template <class Step>
+    Outcome Guarded(Step step);
+    platform::MsgAnswer Ask(const store::Error& error) const;
+    bool GoesOn(Outcome outcome);
+    bool Open();
+    bool ReadRows();
+    bool CurrentField(int column, const char* name, bool onRow, const store::Value*& out,
+                      store::Error& error);
+    Outcome ReadPerson(const Columns& columns, Person& person);
+    void AddPlaceholder();
+    void Finish();
+
+    platform::ListView& list_;
+    std::string filter_;
+    store::Connection connection_;
+    store::Recordset records_;
+    platform::ListRowStore rows_;
+};
+
+}  // namespace personlist

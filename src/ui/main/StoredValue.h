@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "store/Error.h"
+#include "store/Value.h"
+
+// Column values read the way the list takes them: as text, or as a 32-bit whole number.
+namespace personlist {
+
+// Null as the empty text, numbers in decimal (reals with up to 15 significant digits),
+// texts unchanged.
+std::string ValueAsText(const store::Value& value);
+
+// ValueAsText into `out`, reusing its buffer: a list of a million names would otherwise
+// allocate a million times.
+void AssignValueText(const store::Value& value, std::string& out);
+
+// A whole number, a real rounded half to even, or a text holding a number. False with
+// the classic numbers: 13 "Type mismatch" for anything else (Null included), 6
+// "Overflow" beyond the 32-bit range.
+bool ValueAsLong(const store::Value& value, std::int32_t& out, store::Error& error);
+
+}  // namespace personlist

@@ -1,0 +1,348 @@
+#include "ui/main/frmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "platform/EventPump.h"
+#include "platform/qt/ClickableImage.h"
+#include "platform/qt/ListView.h"
+#include "platform/qt/Twips.h"
+#include "store/Database.h"
+#include "ui/main/PersonListLoader.h"
+
+namespace {
+
+constexpr const char* kCaption = "Orrindale Version 1.0";
+constexpr const char* kWindowIcon = ":/app/marrowtide.svg";
+constexpr const char* kAgeImages[] = {":/ages/baby.svg", ":/ages/child.svg",
+                                      ":/ages/youngadult.svg", ":/ages/adult.svg",
+                                      ":/ages/senior.svg"};
+
+// Design sizes and places, in twips.
+constexpr double kClientWidth = 6870, kClientHeight = 3570;
+constexpr double kButtonWidth = 555, kButtonHeight = 570;
+constexpr double kListLeft = 0, kListTop = 600, kListWidth = 6855, kListHeight = 2895;
+constexpr double kListMargin = 50;
+constexpr QSize kButtonIcon(32, 32);
+
+struct MenuEntry {
+    const char* caption;
+    QKeySequence shortcut;
+};
+
+const MenuEntry kMenuEntries[] = {{"&Add New...", QKeySequence(Qt::Key_F2)},
+                                  {"&Edit...", QKeySequence(Qt::Key_F4)},
+                                  {"-", {}},
+                                  {"&Delete", QKeySequence(Qt::Key_Delete)},
+                                  {"-", {}},
+                                  {"Refresh", QKeySequence(Qt::Key_F5)},
+                                  {"-", {}},
+                                  {"E&xit", {}}};
+
+const MenuEntry kViewEntries[] = {{"Lar&ge Icons", QKeySequence(Qt::Key_F11)},
+                                  {"&Detail", QKeySequence(Qt::Key_F12)}};
+
+constexpr int kExitEntry = 8;
+
+}  // namespace
+
+frmMain::frmMain(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), ImlS_(QSize(16, 16)), ImlB_(QSize(32, 32)) {
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    createImageLists();
+    createControls();
+    createMenus();
+    setTabOrder();
+    resize(platform::TwipsToPixels(kClientWidth),
+           platform::TwipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    Form_Load(programFolder);
+}
+
+// The image lists go before the child widgets; the list must not draw from them then.
+frmMain::~frmMain() {
+    Lvw_->setImageLists(nullptr, nullptr);
+}
+
+// --- building the window ---------------------------------------------------------
+
+void frmMain::createImageLists() {
+    for (const char* path : kAgeImages) {
+        ImlS_.addFile(QString::fromLatin1(path));
+        ImlB_.addFile(QString::fromLatin1(path));
+    }
+}
+
+QToolButton* frmMain::createButton(const char* name, const char* icon, const char* toolTip,
+                                   double left) {
+    auto* button = new QToolButton(client_);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIconSize(kButtonIcon);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    // The tooltip is the button's only label, so screen readers get it as the name.
+    button->setToolTip(QString::fromLatin1(toolTip));
+    button->setAccessibleName(QString::fromLatin1(toolTip));
+    button->setGeometry(platform::TwipsRect(left, 0, kButtonWidth, kButtonHeight));
+    return button;
+}
+
+void frmMain::createControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("frmMainClient"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    createLegendImage();
+    createButtons();
+    createList();
+}
+
+void frmMain::createLegendImage() {
+    imgLegend_ = new platform::ClickableImage(client_);
+    imgLegend_->setObjectName(QStringLiteral("imgLegend"));
+    imgLegend_->setGeometry(platform::TwipsRect(105, 45, 480, 480));
+    imgLegend_->setPixmap(windowIcon().pixmap(kButtonIcon));
+    imgLegend_->setToolTip(QStringLiteral("Click here for Legend!"));
+    imgLegend_->setAccessibleName(imgLegend_->toolTip());
+    connect(imgLegend_, &platform::ClickableImage::clicked, this, &frmMain::imgLegend_Click);
+}
+
+// Clicks on the command buttons are refused while the list loads (onCommand); Exit
+// goes through, as closing waits for the load by itself.
+void frmMain::createButtons() {
+    cmdAdd_ = createButton("cmdAdd", ":/buttons/add.svg", "Add Person", 720);
+    cmdEdit_ = createButton("cmdEdit", ":/buttons/edit.svg", "Edit Person", 1320);
+    cmdDelete_ = createButton("cmdDelete", ":/buttons/delete.svg", "Remove Selected Person", 1920);
+    cmdRefresh_ = createButton("cmdRefresh", ":/buttons/refresh.svg", "Refresh", 2760);
+    cmdView_[0] = createButton("cmdView_0", ":/buttons/bigicons.svg", "View Big Icons", 3600);
+    cmdView_[1] = createButton("cmdView_1", ":/buttons/details.svg", "View Details", 4200);
+    cmdExit_ = createButton("cmdExit", ":/buttons/exit.svg", "Exit Program", 5040);
+    cmdDelete_->setEnabled(false);
+
+    connect(cmdAdd_, &QToolButton::clicked, this, [this] { onCommand(&frmMain::cmdAdd_Click); });
+    connect(cmdEdit_, &QToolButton::clicked, this, [this] { onCommand(&frmMain::cmdEdit_Click); });
+    connect(cmdDelete_, &QToolButton::clicked, this,
+            [this] { onCommand(&frmMain::cmdDelete_Click); });
+    connect(cmdRefresh_, &QToolButton::clicked, this,
+            [this] { onCommand(&frmMain::cmdRefresh_Click); });
+    connect(cmdExit_, &QToolButton::clicked, this, &frmMain::cmdExit_Click);
+    for (int index = 0; index < static_cast<int>(cmdView_.size()); ++index) {
+        cmdView_[index]->setProperty("index", index);
+        connect(cmdView_[index], &QToolButton::clicked, this,
+                [this, index] { cmdView_Click(index); });
+    }
+
+    // cmdExit is the window's cancel button: Esc anywhere in the window presses it.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancel->setContext(Qt::WindowShortcut);
+    connect(cancel, &QShortcut::activated, cmdExit_, &QToolButton::click);
+}
+
+void frmMain::createList() {
+    Lvw_ = new platform::ListView(client_);
+    Lvw_->setObjectName(QStringLiteral("Lvw"));
+    Lvw_->setGeometry(platform::TwipsRect(kListLeft, kListTop, kListWidth, kListHeight));
+    Lvw_->setImageLists(&ImlS_, &ImlB_);
+    connect(Lvw_, &platform::ListView::clicked, this, &frmMain::Lvw_Click);
+    connect(Lvw_, &platform::ListView::doubleClicked, this, &frmMain::Lvw_DblClick);
+    connect(Lvw_, &platform::ListView::columnClicked, this, &frmMain::Lvw_ColumnClick);
+}
+
+void frmMain::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Functions"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    for (int index = 1; index <= kMenuEntries; ++index) {
+        const MenuEntry& entry = ::kMenuEntries[index - 1];
+        QAction* action = file->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QStringLiteral("MnuMenu_%1").arg(index));
+        action->setSeparator(QLatin1String(entry.caption) == QLatin1String("-"));
+        action->setShortcut(entry.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        // Exit is let through during a load: closing then waits for the load to end.
+        connect(action, &QAction::triggered, this, [this, index] {
+            if (!loading_ || index == kExitEntry) MnuMenu_Click(index);
+        });
+        MnuMenu_[index] = action;
+    }
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("MenuView"));
+    for (int index = 1; index <= kViewEntries; ++index) {
+        const MenuEntry& entry = ::kViewEntries[index - 1];
+        QAction* action = view->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QStringLiteral("MnuView_%1").arg(index));
+        action->setShortcut(entry.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, index] { MnuView_Click(index); });
+        MnuView_[index] = action;
+    }
+}
+
+// Tab order: the list first, then Delete, Add, the two view buttons, Exit, Refresh, Edit.
+void frmMain::setTabOrder() {
+    const QWidget* chain[] = {Lvw_,        cmdDelete_, cmdAdd_,     cmdView_[0],
+                              cmdView_[1], cmdExit_,   cmdRefresh_, cmdEdit_};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(chain[i]), const_cast<QWidget*>(chain[i + 1]));
+}
+
+// --- load, resize, close ---------------------------------------------------------
+
+void frmMain::Form_Load(const QString& programFolder) {
+    modAgeCalc::SetDatabaseFolder(modAgeCalc::WithTrailingSeparator(programFolder.toStdString()));
+    InitLvw();
+    LoadLvw(QString());
+    LoadWinSettings();
+}
+
+// Only the list follows the window: it keeps its place and leaves a 50-twip margin at
+// the right and the bottom. An extent that would come out negative (a window smaller
+// than the margins) is left as it was.
+void frmMain::Form_Resize() {
+    const double clientWidth = platform::PixelsToTwips(client_->width());
+    const double clientHeight = platform::PixelsToTwips(client_->height());
+    const double height = clientHeight - platform::PixelsToTwips(Lvw_->y()) - kListMargin;
+    if (height >= 0) Lvw_->resize(Lvw_->width(), platform::TwipsToPixels(height));
+    const double width = clientWidth - platform::PixelsToTwips(Lvw_->x()) - kListMargin;
+    if (width >= 0) Lvw_->resize(platform::TwipsToPixels(width), Lvw_->height());
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Closing never gets cancelled; during a load it only waits until the load is over.
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (loading_) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    SaveWinSettings();
+    event->accept();
+}
+
+// --- the list --------------------------------------------------------------------
+
+void frmMain::InitLvw() {
+    Lvw_->clearColumns();
+    Lvw_->clearRows();
+    Lvw_->addColumn(QStringLiteral("Name"), 1515, Qt::AlignLeft);
+    Lvw_->addColumn(QStringLiteral("Year"), 1140, Qt::AlignLeft);
+    Lvw_->addColumn(QStringLiteral("Age"), 3015, Qt::AlignLeft);
+    Lvw_->addColumn(QStringLiteral("Comments"), 3015, Qt::AlignLeft);
+    Lvw_->setViewMode(platform::ListView::ViewMode::Details);
+}
+
+// A load started while another one is yielding would clear the rows under it; it is
+// run after the current load instead (the latest request wins).
+void frmMain::LoadLvw(const QString& SQLFilter) {
+    if (loading_) {
+        reloadPending_ = true;
+        pendingFilter_ = SQLFilter;
+        return;
+    }
+    QString filter = SQLFilter;
+    for (;;) {
+        loading_ = true;
+        personlist::PersonListLoader(*Lvw_).Run(filter.toStdString());
+        loading_ = false;
+        if (!reloadPending_) break;
+        reloadPending_ = false;
+        filter = pendingFilter_;
+    }
+    runPendingAfterLoad();
+}
+
+void frmMain::runPendingAfterLoad() {
+    if (!closePending_) return;
+    closePending_ = false;
+    close();
+}
+
+void frmMain::SetListButtons() {
+    cmdDelete_->setEnabled(Lvw_->selectedRow() >= 0);
+    cmdEdit_->setEnabled(cmdDelete_->isEnabled());
+    platform::DoEvents();
+}
+
+void frmMain::Lvw_Click() {
+    SetListButtons();
+}
+
+void frmMain::Lvw_DblClick() {
+    if (Lvw_->rowCount() > 0) onCommand(&frmMain::cmdEdit_Click);
+}
+
+// A click on the header of the sort column reverses the order; a click on another
+// header sorts by that column in the order last used.
+void frmMain::Lvw_ColumnClick(int position) {
+    const int previous = Lvw_->sortKey();
+    Lvw_->setSortKey(position - 1);
+    if (Lvw_->sortKey() == previous)
+        Lvw_->setSortOrder(Lvw_->sortOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                   : Qt::AscendingOrder);
+    Lvw_->setSorted(true);
+}
+
+// --- commands --------------------------------------------------------------------
+
+void frmMain::onCommand(void (frmMain::*command)()) {
+    if (!loading_) (this->*command)();
+}
+
+void frmMain::cmdAdd_Click() {}
+void frmMain::cmdEdit_Click() {}
+void frmMain::cmdDelete_Click() {}
+void frmMain::cmdRefresh_Click() {
+    LoadLvw(QString());
+}
+void frmMain::cmdExit_Click() {
+    close();
+}
+
+void frmMain::cmdView_Click(int index) {
+    if (index == 0) Lvw_->setViewMode(platform::ListView::ViewMode::LargeIcons);
+    if (index == 1) Lvw_->setViewMode(platform::ListView::ViewMode::Details);
+}
+
+void frmMain::MnuMenu_Click(int index) {
+    switch (index) {
+        case 1:
+            cmdAdd_Click();
+            break;
+        case 2:
+            cmdEdit_Click();
+            break;
+        case 4:
+            cmdDelete_Click();
+            break;
+        case 6:
+            cmdRefresh_Click();
+            break;
+        case kExitEntry:
+            cmdExit_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void frmMain::MnuView_Click(int index) {
+    if (index == 1) cmdView_Click(0);
+    if (index == 2) cmdView_Click(1);
+}
+
+void frmMain::imgLegend_Click() {}
+
+// --- placement -------------------------------------------------------------------
+
+void frmMain::LoadWinSettings() {}
+void frmMain::SaveWinSettings() {}

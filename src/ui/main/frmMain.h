@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "platform/qt/ImageList.h"
+
+class QAction;
+class QToolButton;
+
+namespace platform {
+class ClickableImage;
+class ListView;
+}  // namespace platform
+
+// The main window: the person list `Lvw` under a row of icon-only command buttons,
+// with the "&Functions" and "&View" menus. Creating it runs the load sequence: the
+// database folder (the program's folder), the list's columns, the list's rows, then
+// the saved placement.
+//
+// Control names: the buttons are cmdAdd, cmdEdit, cmdDelete, cmdRefresh, cmdExit and
+// the two view buttons cmdView_0 and cmdView_1 (elements 0 and 1 of the array cmdView;
+// each also carries its element number as the property "index"). The menu entries are
+// actions named MnuMenu_1 to MnuMenu_8 and MnuView_1 and MnuView_2 in the menus
+// MenuFile and MenuView.
+//
+// While the list loads it lets window events through now and then. Commands given
+// meanwhile are refused, a reload asked for is run once the load is over, and closing
+// the window waits for the load to end.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `programFolder` holds Marrowtide.mdb; the program passes its own folder.
+    explicit frmMain(const QString& programFolder, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void InitLvw();
+    void LoadLvw(const QString& SQLFilter);
+    void SetListButtons();
+    void LoadWinSettings();
+    void SaveWinSettings();
+
+    platform::ListView* Lvw() const { return Lvw_; }
+    const platform::ImageList& ImlS() const { return ImlS_; }
+    const platform::ImageList& ImlB() const { return ImlB_; }
+    bool isLoading() const { return loading_; }
+
+public slots:
+    void cmdAdd_Click();
+    void cmdEdit_Click();
+    void cmdDelete_Click();
+    void cmdRefresh_Click();
+    void cmdExit_Click();
+    void cmdView_Click(int index);
+    void MnuMenu_Click(int index);
+    void MnuView_Click(int index);
+    void imgLegend_Click();
+    void Lvw_Click();
+    void Lvw_DblClick();
+    void Lvw_ColumnClick(int position);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static constexpr int kMenuEntries = 8;
+    static constexpr int kViewEntries = 2;
+
+    void Form_Load(const QString& programFolder);
+    void Form_Resize();
+    void createImageLists();
+    void createControls();
+    void createLegendImage();
+    void createButtons();
+    void createList();
+    QToolButton* createButton(const char* name, const char* icon, const char* toolTip, double left);
+    void createMenus();
+    void setTabOrder();
+    void onCommand(void (frmMain::*command)());
+    void runPendingAfterLoad();
+
+    platform::ImageList ImlS_;
+    platform::ImageList ImlB_;
+    QWidget* client_ = nullptr;
+    platform::ClickableImage* imgLegend_ = nullptr;
+    QToolButton* cmdAdd_ = nullptr;
+    QToolButton* cmdEdit_ = nullptr;
+    QToolButton* cmdDelete_ = nullptr;
+    QToolButton* cmdRefresh_ = nullptr;
+    std::array<QToolButton*, 2> cmdView_{};
+    QToolButton* cmdExit_ = nullptr;
+    platform::ListView* Lvw_ = nullptr;
+    std::array<QAction*, kMenuEntries + 1> MnuMenu_{};  // numbered from 1
+    std::array<QAction*, kViewEntries + 1> MnuView_{};  // numbered from 1
+
+    bool loading_ = false;
+    bool reloadPending_ = false;
+    QString pendingFilter_;
+    bool closePending_ = false;
+};

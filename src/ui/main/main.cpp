@@ -1,0 +1,40 @@
+// Marrowtide: a list of people with their birth dates and their ages today.
+#include <QApplication>
+#include <QIcon>
+
+#include "platform/EventPump.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/Settings.h"
+#include "platform/qt/ProgramFolder.h"
+#include "platform/qt/QtEventPump.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtScreen.h"
+#include "platform/qt/QtSettings.h"
+#include "ui/main/frmMain.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marrowtide"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/marrowtide.svg")));
+
+    platform::QtMessageBox messageBox;
+    platform::SetMessageBox(&messageBox);
+    platform::QtEventPump eventPump;
+    platform::SetEventPump(&eventPump);
+    platform::QtSettings settings;  // the window's saved placement
+    platform::SetSettings(&settings);
+    platform::QtScreen screen;
+    platform::SetScreenInfo(&screen);
+
+    // Creating the window loads it (database folder, list, placement); then it is shown.
+    frmMain window(platform::ProgramFolder());
+    window.show();
+    const int result = QApplication::exec();
+
+    platform::SetScreenInfo(nullptr);
+    platform::SetSettings(nullptr);
+    platform::SetEventPump(nullptr);
+    platform::SetMessageBox(nullptr);
+    return result;
+}

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "platform/qt/TextPool.h"
+
+using platform::TextPool;
+
+TEST(TextPool, KeepsEveryKindOfText) {
+    const QString longText(40000, QChar('x'));  // longer than one block of the pool
+    const struct {
+        const char* what;
+        QString text;
+    } cases[] = {
+        {"empty", QString()},
+        {"ascii", QStringLiteral("Adam Adult")},
+        {"accented", QStringLiteral("Zo\u00eb Br\u00fcckner")},
+        {"outside the basic plane", QString::fromUtf8("\xF0\x9F\x98\x80 smile")},
+        {"long", longText},
+    };
+    TextPool pool;
+    std::vector<TextPool::Id> ids, utf8Ids;
+    for (const auto& c : cases) {
+        ids.push_back(pool.add(c.text));
+        utf8Ids.push_back(pool.addUtf8(c.text.toStdString()));
+    }
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(pool.view(ids[i]).toString(), cases[i].text) << cases[i].what;
+        EXPECT_EQ(pool.view(utf8Ids[i]).toString(), cases[i].text) << cases[i].what;
+    }
+    EXPECT_EQ(ids[0], TextPool::kEmpty);
+}
+
+// Many texts fill many blocks; none may overwrite another or straddle a block's end.
+TEST(TextPool, TextsStayIntactAcrossManyBlocks) {
+    TextPool pool;
+    std::vector<TextPool::Id> ids;
+    for (int i = 0; i < 100000; ++i) ids.push_back(pool.addUtf8("Person " + std::to_string(i)));
+    for (int i = 0; i < 100000; i += 997)
+        ASSERT_EQ(pool.view(ids[i]).toString(), QStringLiteral("Person %1").arg(i));
+    EXPECT_EQ(pool.view(ids.back()).toString(), QStringLiteral("Person 99999"));
+}
+
+// A pool that handed its texts on must still take new ones.
+TEST(TextPool, MovedFromPoolStartsAfresh) {
+    TextPool first;
+    const TextPool::Id kept = first.add(u"kept");
+    TextPool second(std::move(first));
+    const TextPool::Id fresh = first.add(u"fresh");
+    EXPECT_EQ(second.view(kept).toString(), QStringLiteral("kept"));
+    EXPECT_EQ(first.view(fresh).toString(), QStringLiteral("fresh"));
+}

@@ -1,0 +1,180 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <filesystem>
+
+#include "MainWindowFixture.h"
+#include "platform/qt/ListDetailsView.h"
+#include "platform/qt/ListIconView.h"
+#include "platform/qt/Twips.h"
+#include "store/Database.h"
+
+namespace maintest {
+
+namespace {
+using FrameTest = MainWindowFixture;
+using platform::TwipsRect;
+}  // namespace
+
+TEST_F(FrameTest, ShowsItsCaptionAndControls) {
+    auto window = open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Orrindale Version 1.0"));
+    const struct {
+        const char* name;
+        QRect twips;
+        const char* toolTip;
+        bool enabled;
+    } buttons[] = {
+        {"cmdAdd", TwipsRect(720, 0, 555, 570), "Add Person", true},
+        {"cmdEdit", TwipsRect(1320, 0, 555, 570), "Edit Person", true},
+        {"cmdDelete", TwipsRect(1920, 0, 555, 570), "Remove Selected Person", false},
+        {"cmdRefresh", TwipsRect(2760, 0, 555, 570), "Refresh", true},
+        {"cmdView_0", TwipsRect(3600, 0, 555, 570), "View Big Icons", true},
+        {"cmdView_1", TwipsRect(4200, 0, 555, 570), "View Details", true},
+        {"cmdExit", TwipsRect(5040, 0, 555, 570), "Exit Program", true},
+    };
+    for (const auto& b : buttons) {
+        auto* button = window->findChild<QToolButton*>(QString::fromLatin1(b.name));
+        ASSERT_NE(button, nullptr) << b.name;
+        EXPECT_EQ(button->geometry(), b.twips) << b.name;
+        EXPECT_EQ(button->toolTip(), QString::fromLatin1(b.toolTip)) << b.name;
+        EXPECT_EQ(button->accessibleName(), button->toolTip()) << b.name;
+        EXPECT_EQ(button->isEnabled(), b.enabled) << b.name;
+        EXPECT_TRUE(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            << b.name;
+        EXPECT_FALSE(button->icon().isNull()) << b.name;
+    }
+    auto* legend = window->findChild<QLabel*>(QStringLiteral("imgLegend"));
+    ASSERT_NE(legend, nullptr);
+    EXPECT_EQ(legend->geometry(), TwipsRect(105, 45, 480, 480));
+    EXPECT_EQ(legend->toolTip(), QStringLiteral("Click here for Legend!"));
+    EXPECT_EQ(legend->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(window->findChild<platform::ListView*>(QStringLiteral("Lvw")), window->Lvw());
+}
+
+// Entries as "caption shortcut", separators as "-".
+TEST_F(FrameTest, MenusHoldTheirEntries) {
+    auto window = open();
+    QStringList entries;
+    for (QAction* menu : window->menuBar()->actions()) {
+        entries << menu->text() + QStringLiteral(":");
+        for (QAction* entry : menu->menu()->actions())
+            entries << (entry->isSeparator()
+                            ? QStringLiteral("-")
+                            : entry->text() + QLatin1Char(' ') + entry->shortcut().toString());
+    }
+    EXPECT_EQ(entries.join(QLatin1Char('|')),
+              QStringLiteral("&Functions:|&Add New... F2|&Edit... F4|-|&Delete Del|-|Refresh F5|-|"
+                             "E&xit |&View:|Lar&ge Icons F11|&Detail F12"));
+}
+
+// The keys work with the focus anywhere in the window, the list included.
+TEST_F(FrameTest, ShortcutKeysWorkFromTheList) {
+    auto window = open();
+    show(*window);
+    const struct {
+        Qt::Key key;
+        const char* action;
+    } keys[] = {{Qt::Key_F2, "MnuMenu_1"},     {Qt::Key_F4, "MnuMenu_2"},
+                {Qt::Key_Delete, "MnuMenu_4"}, {Qt::Key_F5, "MnuMenu_6"},
+                {Qt::Key_F11, "MnuView_1"},    {Qt::Key_F12, "MnuView_2"}};
+    for (const auto& k : keys) {
+        QSignalSpy triggered(window->findChild<QAction*>(QString::fromLatin1(k.action)),
+                             &QAction::triggered);
+        QTest::keyClick(window->Lvw()->detailsView(), k.key);
+        EXPECT_EQ(triggered.count(), 1) << k.action;
+    }
+}
+
+// The keys, the buttons and the menu switch the view and change nothing else.
+TEST_F(FrameTest, ViewSwitchesChangeOnlyTheView) {
+    db_.add("Ann", "1990-01-15 00:00:00", ".");
+    auto window = open();
+    show(*window);
+    window->Lvw()->selectRow(0);
+    using Mode = platform::ListView::ViewMode;
+    QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F11);
+    EXPECT_EQ(window->Lvw()->viewMode(), Mode::LargeIcons);
+    QTest::keyClick(window->Lvw()->iconView(), Qt::Key_F12);
+    EXPECT_EQ(window->Lvw()->viewMode(), Mode::Details);
+    window->findChild<QToolButton*>(QStringLiteral("cmdView_0"))->click();
+    EXPECT_EQ(window->Lvw()->viewMode(), Mode::LargeIcons);
+    window->cmdView_Click(7);  // no such element
+    EXPECT_EQ(window->Lvw()->viewMode(), Mode::LargeIcons);
+    window->MnuView_Click(2);
+    EXPECT_EQ(window->Lvw()->viewMode(), Mode::Details);
+    EXPECT_EQ(window->Lvw()->selectedRow(), 0);
+    EXPECT_EQ(window->Lvw()->rowCount(), 1);
+}
+
+// Esc (the cancel button's key), the Exit button and the menu entry all close the window.
+TEST_F(FrameTest, EveryWayOutClosesTheWindow) {
+    for (int way = 0; way < 3; ++way) {
+        auto window = open();
+        show(*window);
+        if (way == 0) QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_Escape);
+        if (way == 1) window->findChild<QToolButton*>(QStringLiteral("cmdExit"))->click();
+        if (way == 2) window->findChild<QAction*>(QStringLiteral("MnuMenu_8"))->trigger();
+        EXPECT_FALSE(window->isVisible()) << way;
+    }
+}
+
+TEST_F(FrameTest, RefreshFromTheMenuReloads) {
+    auto window = open();
+    db_.add("Ann", "1990-01-15 00:00:00", ".");
+    window->findChild<QAction*>(QStringLiteral("MnuMenu_6"))->trigger();
+    EXPECT_EQ(column(*window, 0), std::vector<QString>{QStringLiteral("Ann")});
+}
+
+// The list keeps its place and leaves 50 twips at the right and the bottom; an extent
+// that would be negative is not applied.
+TEST_F(FrameTest, ListFollowsTheClientArea) {
+    auto window = open();
+    show(*window);
+    QWidget* client = window->centralWidget();
+    const struct {
+        const char* what;
+        QSize clientPixels;
+        QRect list;
+    } cases[] = {
+        {"design size", platform::TwipsSize(6870, 3570), TwipsRect(0, 600, 6820, 2920)},
+        {"larger", QSize(800, 500), QRect(0, 40, 800 - 3, 500 - 40 - 3)},
+        {"too low: height kept", QSize(600, 30), QRect(0, 40, 600 - 3, 500 - 40 - 3)},
+        {"too narrow and low: both kept", QSize(2, 30), QRect(0, 40, 600 - 3, 500 - 40 - 3)},
+        {"too narrow: width kept", QSize(2, 300), QRect(0, 40, 600 - 3, 300 - 40 - 3)},
+    };
+    for (const auto& c : cases) {
+        client->resize(c.clientPixels);
+        EXPECT_EQ(window->Lvw()->geometry(), c.list) << c.what;
+    }
+}
+
+TEST_F(FrameTest, TabOrderStartsAtTheList) {
+    auto window = open();
+    show(*window);
+    window->findChild<QToolButton*>(QStringLiteral("cmdDelete"))->setEnabled(true);
+    window->Lvw()->setFocus();
+    const char* expected[] = {"cmdDelete", "cmdAdd",     "cmdView_0", "cmdView_1",
+                              "cmdExit",   "cmdRefresh", "cmdEdit",   "LvwDetails"};
+    for (const char* name : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+}
+
+TEST_F(FrameTest, DatabaseFolderGetsOneTrailingSeparator) {
+    const QString folder = db_.folder();
+    const std::string separated =
+        folder.toStdString() + static_cast<char>(std::filesystem::path::preferred_separator);
+    for (const QString& given : {folder, QString::fromStdString(separated)}) {
+        frmMain window(given);
+        EXPECT_EQ(modAgeCalc::DatabaseFolder(), separated) << given.toStdString();
+    }
+    EXPECT_EQ(box_.count(), 0u);
+}
+
+}  // namespace maintest
