@@ -14,7 +14,9 @@
 #include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
 #include "store/Database.h"
+#include "ui/legend/frmLegend.h"
 #include "ui/main/PersonListLoader.h"
+#include "ui/main/WindowPlacement.h"
 
 namespace {
 
@@ -340,9 +342,10 @@ void frmMain::MnuView_Click(int index) {
     if (index == 2) cmdView_Click(1);
 }
 
-void frmMain::imgLegend_Click() {}
+void frmMain::imgLegend_Click() { frmLegend::ShowFor(this, ImlB_); }
 
 // --- placement -------------------------------------------------------------------
 
-void frmMain::LoadWinSettings() {}
-void frmMain::SaveWinSettings() {}
+void frmMain::LoadWinSettings() { placement::LoadWinSettings(*this); }
+
+void frmMain::SaveWinSettings() { placement::SaveWinSettings(*this); }

@@ -11,6 +11,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettings.h"
+#include "ui/main/WindowPlacement.h"
 #include "ui/main/frmMain.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
 
     // Creating the window loads it (database folder, list, placement); then it is shown.
     frmMain window(platform::ProgramFolder());
+    // Qt sends no close event when the desktop session ends; save the placement then too.
+    placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
     const int result = QApplication::exec();
 
