@@ -20,7 +20,7 @@ bool IsDateValue(double value);
 // infinities and values beyond either end of the calendar show as that end.
 QDateTime PickerDateTimeFromValue(double value);
 
-// The value of a date-time, read as calendar fields whatever its time spec; day 0
+// The value of a date-time, read as calendar fields whatever its time zone setting; day 0
 // for an invalid date-time or one outside the years 100 to 9999.
 double ValueFromPickerDateTime(const QDateTime& dateTime);
 
