@@ -89,12 +89,20 @@ bool FromDayCount(double value, double& out) {
 
 }  // namespace
 
-bool BirthFromStored(const store::Value& v, double& out) {
-    if (const auto* text = std::get_if<std::string>(&v)) return ParseIso(*text, out);
+bool BirthFromStored(const store::ValueView& v, double& out) {
+    if (const auto* text = std::get_if<std::string_view>(&v)) return ParseIso(*text, out);
     if (const auto* real = std::get_if<double>(&v)) return FromDayCount(*real, out);
     if (const auto* whole = std::get_if<std::int64_t>(&v))
         return FromDayCount(static_cast<double>(*whole), out);
     return false;
+}
+
+bool BirthFromStored(const store::Value& v, double& out) {
+    return BirthFromStored(store::ViewOf(v), out);
+}
+
+bool BirthFromStored(const std::string& text, double& out) {
+    return ParseIso(text, out);
 }
 
 }  // namespace modAgeCalc

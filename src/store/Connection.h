@@ -20,7 +20,8 @@ std::chrono::milliseconds BusyTimeout();
 
 // An open database file. It opens only a file that already exists and really is an
 // SQLite database; it never creates one. Every commit is synced to disk before it
-// counts as done.
+// counts as done. A connection, and everything opened on it, belongs to the thread
+// that opened it: SQLite does not lock it against other threads.
 class Connection {
 public:
     Connection() = default;

@@ -98,6 +98,10 @@ store::Value NullToEmpty(const store::Value& value) {
     return store::IsNull(value) ? store::Value(std::string()) : value;
 }
 
+store::ValueView NullToEmpty(const store::ValueView& value) {
+    return store::IsNull(value) ? store::ValueView(std::string_view()) : value;
+}
+
 std::string StoreErrorText(const store::Error& e) {
     return "Error: " + std::to_string(e.number) + " - " + e.description + "\r\nFrom: " + e.source +
            ".";

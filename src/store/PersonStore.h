@@ -23,6 +23,7 @@ void DeleteRecord(const std::string& table, const std::string& field, std::int32
 
 // Null as the empty text; every other value unchanged.
 store::Value NullToEmpty(const store::Value& value);
+store::ValueView NullToEmpty(const store::ValueView& value);
 
 // "Error: <number> - <description>\r\nFrom: <source>."
 std::string StoreErrorText(const store::Error& e);

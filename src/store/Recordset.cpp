@@ -10,8 +10,6 @@ namespace store {
 
 namespace {
 
-const Value kNull{};
-
 // Notes every table the statement reads while it is being prepared; an updatable
 // recordset reads exactly one.
 int NoteReadTables(void* tables, int action, const char* table, const char*, const char*,
@@ -67,7 +65,8 @@ void Recordset::Close() {
     select_.Finalize();
     connection_ = nullptr;
     names_.clear();
-    values_.clear();
+    values_.Clear();
+    original_.clear();
     fetched_ = false;
     pos_ = 0;
     onAddedRow_ = false;
@@ -90,16 +89,19 @@ bool Recordset::CheckOpen(Error& error) const {
 
 bool Recordset::Materialize(Error& error) {
     if (fetched_) return true;
-    std::vector<Value> rows;
-    if (!ReadAllRows(rows, error)) return false;
-    const std::size_t readRows = names_.empty() ? 0 : rows.size() / Width();
-    if (!values_.empty()) {
-        // Rows added before the read go after the table's rows, as they would have
-        // had the table been read at open.
-        rows.insert(rows.end(), std::make_move_iterator(values_.begin()),
-                    std::make_move_iterator(values_.end()));
+    // Rows added before the read go after the table's rows, as they would have had the
+    // table been read at open. Their texts stay where they are; only the cells move.
+    std::vector<CellStore::Cell> added;
+    added.reserve(values_.size());
+    for (std::size_t i = 0; i < values_.size(); ++i) added.push_back(values_.CellAt(i));
+    values_.Truncate(0);
+    if (!ReadAllRows(error)) {
+        values_.Truncate(0);
+        for (const auto& cell : added) values_.AppendCell(cell);
+        return false;
     }
-    values_ = std::move(rows);
+    const std::size_t readRows = Rows();
+    for (const auto& cell : added) values_.AppendCell(cell);
     pos_ = onAddedRow_ ? pos_ + static_cast<int>(readRows) : 0;
     posBeforeAdd_ = onAddedRowBeforeAdd_ ? posBeforeAdd_ + static_cast<int>(readRows) : 0;
     onAddedRow_ = false;
@@ -108,13 +110,42 @@ bool Recordset::Materialize(Error& error) {
     return true;
 }
 
-bool Recordset::ReadAllRows(std::vector<Value>& rows, Error& error) {
+// Straight from SQLite's row into the cells: no Value, no std::string on the way.
+bool Recordset::ReadAllRows(Error& error) {
     const int width = static_cast<int>(Width());
+    sqlite3_stmt* stmt = select_.Handle();
     int code = SQLITE_ROW;
     while ((code = select_.Step()) == SQLITE_ROW) {
-        const std::size_t rowStart = rows.size();
-        for (int c = 0; c < width; ++c) rows.push_back(select_.Column(c));
-        if (SkipsRow(rows, rowStart)) rows.resize(rowStart);
+        const std::size_t rowStart = values_.size();
+        for (int c = 0; c < width; ++c) {
+            switch (sqlite3_column_type(stmt, c)) {
+                case SQLITE_INTEGER:
+                    values_.AppendWhole(sqlite3_column_int64(stmt, c));
+                    break;
+                case SQLITE_FLOAT:
+                    values_.AppendReal(sqlite3_column_double(stmt, c));
+                    break;
+                case SQLITE_NULL:
+                    values_.AppendNull();
+                    break;
+                case SQLITE_TEXT: {
+                    // Ask for the size after the pointer: it belongs to the form last asked for.
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                    const int bytes = sqlite3_column_bytes(stmt, c);
+                    values_.AppendText(text ? std::string_view(text, static_cast<std::size_t>(bytes))
+                                            : std::string_view());
+                    break;
+                }
+                default: {  // a blob: its bytes as a text
+                    const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, c));
+                    const int bytes = sqlite3_column_bytes(stmt, c);
+                    values_.AppendText(blob ? std::string_view(blob, static_cast<std::size_t>(bytes))
+                                            : std::string_view());
+                    break;
+                }
+            }
+        }
+        if (SkipsRow(rowStart)) values_.Truncate(rowStart);
     }
     if (code != SQLITE_DONE) {
         error = select_.LastError(code);
@@ -126,12 +157,12 @@ bool Recordset::ReadAllRows(std::vector<Value>& rows, Error& error) {
 
 // A row this recordset added and wrote before reading the table is already held as
 // an added row; reading it again would show it twice.
-bool Recordset::SkipsRow(const std::vector<Value>& rows, std::size_t rowStart) const {
+bool Recordset::SkipsRow(std::size_t rowStart) const {
     if (keysWrittenBeforeFetch_.empty() || keyIndex_ < 0) return false;
-    const auto* key =
-        std::get_if<std::int64_t>(&rows[rowStart + static_cast<std::size_t>(keyIndex_)]);
-    return key && std::find(keysWrittenBeforeFetch_.begin(), keysWrittenBeforeFetch_.end(), *key) !=
-                      keysWrittenBeforeFetch_.end();
+    const CellStore::Cell& key = values_.CellAt(rowStart + static_cast<std::size_t>(keyIndex_));
+    return key.kind == CellStore::Kind::Whole &&
+           std::find(keysWrittenBeforeFetch_.begin(), keysWrittenBeforeFetch_.end(), key.whole) !=
+               keysWrittenBeforeFetch_.end();
 }
 
 void Recordset::MaterializeQuietly() {
@@ -189,39 +220,43 @@ int Recordset::FieldIndex(std::string_view name) const {
     return -1;
 }
 
-const Value& Recordset::Field(int index) {
-    MaterializeQuietly();
-    if (!HasCurrentRow() || index < 0 || static_cast<std::size_t>(index) >= Width()) return kNull;
-    return values_[static_cast<std::size_t>(pos_) * Width() + static_cast<std::size_t>(index)];
+Value Recordset::Field(int index) {
+    return ValueOf(FieldView(index));
 }
 
-Value* Recordset::CurrentRow(Error& error) {
-    if (!CheckOpen(error)) return nullptr;
-    if (!fetched_ && !onAddedRow_ && !Materialize(error)) return nullptr;
+ValueView Recordset::FieldView(int index) {
+    MaterializeQuietly();
+    if (!HasCurrentRow() || index < 0 || static_cast<std::size_t>(index) >= Width()) return {};
+    return values_.View(RowStart() + static_cast<std::size_t>(index));
+}
+
+std::size_t Recordset::CurrentRow(Error& error) {
+    if (!CheckOpen(error)) return kNoRow;
+    if (!fetched_ && !onAddedRow_ && !Materialize(error)) return kNoRow;
     if (!HasCurrentRow()) {
         error = NoCurrentRowError();
-        return nullptr;
+        return kNoRow;
     }
-    return &values_[static_cast<std::size_t>(pos_) * Width()];
+    return RowStart();
 }
 
 bool Recordset::GetField(std::string_view name, Value& out, Error& error) {
-    Value* row = CurrentRow(error);
-    if (!row) return false;
+    const std::size_t row = CurrentRow(error);
+    if (row == kNoRow) return false;
     const int index = FieldIndex(name);
     if (index < 0) {
         error = FieldNotFoundError(std::string(name));
         return false;
     }
-    out = row[index];
+    out = ValueOf(values_.View(row + static_cast<std::size_t>(index)));
     return true;
 }
 
 // --- changing ------------------------------------------------------------------
 
 bool Recordset::SetField(std::string_view name, Value value, Error& error) {
-    Value* row = CurrentRow(error);
-    if (!row) return false;
+    const std::size_t row = CurrentRow(error);
+    if (row == kNoRow) return false;
     const int index = FieldIndex(name);
     if (index < 0) {
         error = FieldNotFoundError(std::string(name));
@@ -229,11 +264,12 @@ bool Recordset::SetField(std::string_view name, Value value, Error& error) {
     }
     if (!ResolveUpdateTarget(error)) return false;
     if (edit_ == Edit::None) {
-        original_.assign(row, row + Width());
+        original_.clear();
+        for (std::size_t c = 0; c < Width(); ++c) original_.push_back(values_.CellAt(row + c));
         changed_.assign(Width(), false);
         edit_ = Edit::Changing;
     }
-    row[index] = std::move(value);
+    values_.Set(row + static_cast<std::size_t>(index), ViewOf(value));
     changed_[static_cast<std::size_t>(index)] = true;
     return true;
 }
@@ -243,7 +279,7 @@ bool Recordset::AddNew(Error& error) {
     CancelUpdate();
     posBeforeAdd_ = pos_;
     onAddedRowBeforeAdd_ = onAddedRow_;
-    values_.resize(values_.size() + Width());
+    values_.AppendNulls(Width());
     pos_ = static_cast<int>(Rows()) - 1;
     onAddedRow_ = !fetched_;
     changed_.assign(Width(), false);
@@ -255,13 +291,13 @@ bool Recordset::Update(Error& error) {
     if (!CheckOpen(error)) return false;
     if (edit_ == Edit::None) {
         // Nothing pending; without a current row there is nothing it could write.
-        return CurrentRow(error) != nullptr;
+        return CurrentRow(error) != kNoRow;
     }
-    Value* row = &values_[static_cast<std::size_t>(pos_) * Width()];
+    const std::size_t row = RowStart();
     return edit_ == Edit::Adding ? InsertCurrentRow(row, error) : UpdateCurrentRow(row, error);
 }
 
-bool Recordset::InsertCurrentRow(Value* row, Error& error) {
+bool Recordset::InsertCurrentRow(std::size_t row, Error& error) {
     std::string columns;
     std::string marks;
     std::vector<Value> params;
@@ -269,32 +305,32 @@ bool Recordset::InsertCurrentRow(Value* row, Error& error) {
         if (!changed_[c]) continue;
         columns += (columns.empty() ? "" : ", ") + QuoteIdentifier(names_[c]);
         marks += marks.empty() ? "?" : ", ?";
-        params.push_back(row[c]);
+        params.push_back(ValueOf(values_.View(row + c)));
     }
     const std::string sql = "INSERT INTO " + QuoteIdentifier(table_) +
                             (params.empty() ? std::string(" DEFAULT VALUES")
                                             : " (" + columns + ") VALUES (" + marks + ")");
     if (!connection_->Execute(sql, params, error)) return false;
     const std::int64_t key = connection_->LastInsertRowId();
-    row[keyIndex_] = key;
+    values_.Set(row + static_cast<std::size_t>(keyIndex_), key);
     if (!fetched_) keysWrittenBeforeFetch_.push_back(key);
     edit_ = Edit::None;
     return true;
 }
 
-bool Recordset::UpdateCurrentRow(Value* row, Error& error) {
+bool Recordset::UpdateCurrentRow(std::size_t row, Error& error) {
     std::string assignments;
     std::vector<Value> params;
     for (std::size_t c = 0; c < Width(); ++c) {
         if (!changed_[c]) continue;
         assignments += (assignments.empty() ? "" : ", ") + QuoteIdentifier(names_[c]) + " = ?";
-        params.push_back(row[c]);
+        params.push_back(ValueOf(values_.View(row + c)));
     }
     if (params.empty()) {
         edit_ = Edit::None;
         return true;
     }
-    params.push_back(original_[static_cast<std::size_t>(keyIndex_)]);
+    params.push_back(ValueOf(CellStore::ViewOf(original_[static_cast<std::size_t>(keyIndex_)])));
     const std::string sql = "UPDATE " + QuoteIdentifier(table_) + " SET " + assignments +
                             " WHERE " +
                             QuoteIdentifier(names_[static_cast<std::size_t>(keyIndex_)]) + " = ?";
@@ -310,13 +346,12 @@ bool Recordset::UpdateCurrentRow(Value* row, Error& error) {
 
 void Recordset::CancelUpdate() {
     if (edit_ == Edit::Adding) {
-        values_.resize(values_.size() - Width());
+        values_.Truncate(values_.size() - Width());
         pos_ = posBeforeAdd_;
         onAddedRow_ = onAddedRowBeforeAdd_;
     } else if (edit_ == Edit::Changing && HasCurrentRow()) {
-        std::move(original_.begin(), original_.end(),
-                  values_.begin() +
-                      static_cast<std::ptrdiff_t>(static_cast<std::size_t>(pos_) * Width()));
+        for (std::size_t c = 0; c < original_.size(); ++c)
+            values_.CellAt(RowStart() + c) = original_[c];
     }
     edit_ = Edit::None;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/CellStore.h"
 #include "store/Connection.h"
 #include "store/Error.h"
 #include "store/Statement.h"
@@ -53,7 +54,10 @@ public:
     // without regard to ASCII case, as in SQL.
     int FieldIndex(std::string_view name) const;
     // The current row's value in a column; Null without a current row or column.
-    const Value& Field(int index);
+    Value Field(int index);
+    // The same without copying a text: the view lives until the recordset closes or
+    // the field is changed, so a reader may keep it while it moves on.
+    ValueView FieldView(int index);
     bool GetField(std::string_view name, Value& out, Error& error);
     bool SetField(std::string_view name, Value value, Error& error);
 
@@ -67,26 +71,30 @@ public:
 private:
     enum class Edit { None, Changing, Adding };
 
+    static constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+
     std::size_t Width() const { return names_.size(); }
     std::size_t Rows() const { return names_.empty() ? 0 : values_.size() / Width(); }
     bool CheckOpen(Error& error) const;
     bool Materialize(Error& error);
     void MaterializeQuietly();
-    bool ReadAllRows(std::vector<Value>& rows, Error& error);
-    bool SkipsRow(const std::vector<Value>& rows, std::size_t rowStart) const;
-    Value* CurrentRow(Error& error);
+    bool ReadAllRows(Error& error);
+    bool SkipsRow(std::size_t rowStart) const;
+    // The first cell of the current row; npos without one.
+    std::size_t CurrentRow(Error& error);
+    std::size_t RowStart() const { return static_cast<std::size_t>(pos_) * Width(); }
     bool HasCurrentRow() const { return pos_ >= 0 && static_cast<std::size_t>(pos_) < Rows(); }
     bool ResolveUpdateTarget(Error& error);
     bool ReadTableLayout(std::vector<std::string>& columns, std::string& key, Error& error);
-    bool InsertCurrentRow(Value* row, Error& error);
-    bool UpdateCurrentRow(Value* row, Error& error);
+    bool InsertCurrentRow(std::size_t row, Error& error);
+    bool UpdateCurrentRow(std::size_t row, Error& error);
 
     Connection* connection_ = nullptr;
     Statement select_;
     std::vector<std::string> names_;
-    // Row-major: row r, column c at r * Width() + c. One allocation for the whole
-    // table keeps reading a large list close to the cost of SQLite's own stepping.
-    std::vector<Value> values_;
+    // Row-major: row r, column c at r * Width() + c. Packed cells and pooled texts keep
+    // reading a large list close to the cost of SQLite's own stepping.
+    CellStore values_;
     bool fetched_ = false;
     int pos_ = 0;
     // Before the rows are read, rows added meanwhile are all the rows there are.
@@ -100,7 +108,7 @@ private:
     int keyIndex_ = -1;
 
     Edit edit_ = Edit::None;
-    std::vector<Value> original_;
+    std::vector<CellStore::Cell> original_;
     std::vector<bool> changed_;
     int posBeforeAdd_ = 0;
     bool onAddedRowBeforeAdd_ = false;

@@ -52,3 +52,17 @@ TEST(TextPool, MovedFromPoolStartsAfresh) {
     EXPECT_EQ(second.view(kept).toString(), QStringLiteral("kept"));
     EXPECT_EQ(first.view(fresh).toString(), QStringLiteral("fresh"));
 }
+
+// UTF-8 texts that need decoding, mixed in among plain ones: whichever block a text
+// lands at the end of, nothing is lost and no text overwrites another.
+TEST(TextPool, DecodedTextsAmongPlainOnesAcrossBlocks) {
+    TextPool pool;
+    std::vector<std::pair<TextPool::Id, QString>> stored;
+    for (int i = 0; i < 60000; ++i) {
+        const QString text = i % 7 == 3 ? QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m %1").arg(i)
+                                        : QStringLiteral("Person %1").arg(i) +
+                                              QString(i % 13, QChar('.'));
+        stored.emplace_back(pool.addUtf8(text.toStdString()), text);
+    }
+    for (const auto& [id, text] : stored) ASSERT_EQ(pool.view(id).toString(), text);
+}

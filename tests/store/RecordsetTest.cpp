@@ -163,6 +163,59 @@ TEST_F(RecordsetOnThree, QueriesThatAreNotOneTableWithItsKeyCannotBeChanged) {
     }
 }
 
+// Enough rows to fill several of the recordset's storage blocks, holding every kind of
+// value SQLite hands over, each read back exactly, also through the copy-free view.
+TEST(Recordset, LargeResultsOfEveryKindReadBackWhole) {
+    constexpr int kRows = 60000;
+    constexpr int kLongRow = 777;
+    PersonDb db;
+    db.exec("CREATE TABLE tblMixed (lngID INTEGER PRIMARY KEY, v, t TEXT)");
+    db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+            std::to_string(kRows) +
+            ") INSERT INTO tblMixed (lngID, v, t) SELECT i, CASE i % 5 WHEN 0 THEN NULL "
+            "WHEN 1 THEN i * -3 WHEN 2 THEN i / 4.0 WHEN 3 THEN CAST('b' || i AS BLOB) "
+            "ELSE 'Name ' || i END, CASE WHEN i = " +
+            std::to_string(kLongRow) + " THEN printf('%.*c', 300000, 'c') ELSE '.' END FROM n");
+    Connection conn;
+    Error e;
+    ASSERT_TRUE(conn.Open(db.path(), e)) << e.description;
+    Recordset rs;
+    ASSERT_TRUE(rs.Open(conn, "SELECT * FROM tblMixed ORDER BY lngID", {}, e)) << e.description;
+    ASSERT_EQ(rs.RecordCount(), kRows);
+    for (std::int64_t i = 1; i <= kRows; ++i) {
+        ASSERT_FALSE(rs.Eof()) << i;
+        ASSERT_EQ(rs.Field(0), Value(i));
+        Value v;
+        switch (i % 5) {
+            case 0: v = std::monostate{}; break;
+            case 1: v = i * -3; break;
+            case 2: v = static_cast<double>(i) / 4.0; break;
+            case 3: v = "b" + std::to_string(i); break;
+            default: v = "Name " + std::to_string(i); break;
+        }
+        ASSERT_EQ(rs.Field(1), v) << i;
+        ASSERT_EQ(rs.FieldView(1), store::ViewOf(v)) << i;
+        const Value t = rs.Field(2);
+        ASSERT_EQ(t, Value(i == kLongRow ? std::string(300000, 'c') : std::string("."))) << i;
+        ASSERT_TRUE(rs.MoveNext(e)) << e.description;
+    }
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_EQ(rs.FieldView(0), store::ValueView());  // no current row
+}
+
+// A view of a field outlives moving on and survives changes to other rows' fields.
+TEST_F(RecordsetOnThree, FieldViewsStayValidWhileTheRecordsetIsOpen) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open(conn, "SELECT * FROM tblAges ORDER BY lngID", {}, e)) << e.description;
+    const store::ValueView first = rs.FieldView(1);
+    ASSERT_TRUE(rs.MoveNext(e));
+    ASSERT_TRUE(rs.SetField("strName", std::string("Robert, a much longer name"), e));
+    EXPECT_EQ(rs.FieldView(1), store::ValueView(std::string_view("Robert, a much longer name")));
+    rs.CancelUpdate();
+    EXPECT_EQ(rs.Field(1), Value(std::string("Bob")));
+    EXPECT_EQ(first, store::ValueView(std::string_view("Ann")));
+}
+
 TEST_F(RecordsetOnThree, ClosedObjectsRefuseWork) {
     Recordset rs;
     EXPECT_FALSE(rs.AddNew(e));

@@ -9,12 +9,13 @@ namespace platform {
 
 namespace {
 
-constexpr int kWords = 3;
-constexpr int kPackedUnits = kWords * 8;
+constexpr std::size_t kWords = 3;
+constexpr int kPackedUnits = static_cast<int>(kWords) * 8;
 constexpr char16_t kFirstUnpacked = 0xFE;
 
 // A row's sort text as the sort sees it: the start of the folded text packed into
-// numbers that order like the text, its stored text, and its row.
+// numbers that order like the text, its stored text, and the row's current position,
+// which settles ties so that an in-place sort keeps equal texts in their order.
 //
 // Each folded code unit below 0xFE becomes one byte (unit + 1), the end of the text a
 // 0 byte. A unit from 0xFE up becomes 0xFF and ends the packing, because one byte
@@ -23,7 +24,7 @@ constexpr char16_t kFirstUnpacked = 0xFE;
 struct Entry {
     std::array<std::uint64_t, kWords> packed{};
     TextPool::Id text = TextPool::kEmpty;
-    std::uint32_t row : 31;
+    std::uint32_t position : 31;
     std::uint32_t whole : 1;  // the packing holds the whole text
 };
 static_assert(sizeof(Entry) == 32);
@@ -33,14 +34,33 @@ char16_t Folded(char16_t unit) {
     return QChar(unit).toCaseFolded().unicode();
 }
 
-Entry Pack(QStringView text, TextPool::Id id, int row) {
+// Most texts are plain ASCII: fold and pack them without a branch per unit.
+bool PackAscii(const char16_t* units, int count, Entry& entry) {
+    char16_t seen = 0;
+    for (int i = 0; i < count; ++i) seen |= units[i];
+    if (seen >= 0x80) return false;
+    for (int word = 0; word < static_cast<int>(kWords); ++word) {
+        std::uint64_t packed = 0;
+        for (int i = word * 8; i < word * 8 + 8; ++i) {
+            const unsigned unit = i < count ? units[i] : 0u;
+            const unsigned folded = unit + (unit - 'A' < 26u ? 32u : 0u);
+            packed = packed << 8 | (i < count ? folded + 1u : 0u);
+        }
+        entry.packed[static_cast<std::size_t>(word)] = packed;
+    }
+    return true;
+}
+
+Entry Pack(QStringView text, TextPool::Id id, int position) {
     Entry entry;
     entry.text = id;
-    entry.row = static_cast<std::uint32_t>(row);
+    entry.position = static_cast<std::uint32_t>(position);
     entry.whole = text.size() <= kPackedUnits;
     const int units = static_cast<int>(std::min<qsizetype>(text.size(), kPackedUnits));
+    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
+    if (PackAscii(data, units, entry)) return entry;
     for (int i = 0; i < units; ++i) {
-        const char16_t unit = Folded(text[i].unicode());
+        const char16_t unit = Folded(data[i]);
         const std::uint64_t byte = unit < kFirstUnpacked ? unit + 1u : 0xFFu;
         entry.packed[static_cast<std::size_t>(i / 8)] |= byte << (8 * (7 - i % 8));
         if (byte == 0xFF) {
@@ -51,46 +71,127 @@ Entry Pack(QStringView text, TextPool::Id id, int row) {
     return entry;
 }
 
-// Case-insensitive comparison folds each code unit the way Pack does.
-class Less {
+// The final say between two rows: the packed texts, then (where the packing did not hold
+// both texts whole) the texts themselves, then the current position, so that equal
+// texts keep their order in either direction. In descending order the packed words
+// arrive inverted (see Sorted), so only the texts' own comparison is turned round here.
+class Before {
 public:
-    explicit Less(const ListRowStore& rows) : rows_(rows) {}
+    Before(const ListRowStore& rows, bool ascending) : rows_(rows), ascending_(ascending) {}
 
     bool operator()(const Entry& a, const Entry& b) const {
-        if (a.packed != b.packed) return a.packed < b.packed;
-        if (a.text == b.text || (a.whole && b.whole)) return false;  // the same text
-        return rows_.text(a.text).compare(rows_.text(b.text), Qt::CaseInsensitive) < 0;
+        // Word by word rather than std::array's operators, which go through memcmp.
+        for (std::size_t w = 0; w < kWords; ++w)
+            if (a.packed[w] != b.packed[w]) return a.packed[w] < b.packed[w];
+        if (a.text != b.text && !(a.whole && b.whole)) {
+            const int c = rows_.text(a.text).compare(rows_.text(b.text), Qt::CaseInsensitive);
+            if (c != 0) return ascending_ ? c < 0 : c > 0;
+        }
+        return a.position < b.position;
     }
 
 private:
     const ListRowStore& rows_;
+    bool ascending_;
 };
+
+constexpr std::size_t kPackedBytes = kWords * 8;
+constexpr std::ptrdiff_t kFewEntries = 48;  // below this a comparison sort is quicker
+
+unsigned ByteOf(const Entry& entry, std::size_t byte) {
+    return static_cast<unsigned>(entry.packed[byte / 8] >> (8 * (7 - byte % 8))) & 0xFFu;
+}
+
+// Orders [first, last), whose entries agree on the packed bytes before `byte`, by the
+// packed bytes from there on (most significant first, one pass to count and one to move
+// per byte) and then by Before. A million entries then cost a few passes over memory
+// instead of twenty million comparisons. A text's end (0) and the mark of a unit the
+// packing cannot hold (0xFF; 0 and 0xFF swap places when inverted) are followed by
+// nothing but equal bytes, so entries that meet there are left to Before at once.
+void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before) {
+    for (;;) {
+        const std::ptrdiff_t count = last - first;
+        if (count < 2) return;
+        if (count < kFewEntries || byte == kPackedBytes) {
+            std::sort(first, last, before);
+            return;
+        }
+        std::array<std::ptrdiff_t, 256> sizes{};
+        for (const Entry* e = first; e != last; ++e) ++sizes[ByteOf(*e, byte)];
+        const unsigned only = ByteOf(*first, byte);
+        if (sizes[only] == count) {  // all alike here: on to the next byte
+            if (only == 0 || only == 0xFF) {
+                std::sort(first, last, before);
+                return;
+            }
+            ++byte;
+            continue;
+        }
+        // Each entry straight to its bucket, swapping out the one that was there.
+        std::array<std::ptrdiff_t, 256> next{}, end{};
+        std::ptrdiff_t at = 0;
+        for (unsigned b = 0; b < 256; ++b) {
+            next[b] = at;
+            at += sizes[b];
+            end[b] = at;
+        }
+        for (unsigned b = 0; b < 256; ++b) {
+            while (next[b] < end[b]) {
+                unsigned home = ByteOf(first[next[b]], byte);
+                while (home != b) {
+                    std::swap(first[next[b]], first[next[home]++]);
+                    home = ByteOf(first[next[b]], byte);
+                }
+                ++next[b];
+            }
+        }
+        std::ptrdiff_t begin = 0;
+        for (unsigned b = 0; b < 256; ++b) {
+            Entry* bucket = first + begin;
+            begin += sizes[b];
+            if (sizes[b] < 2) continue;
+            if (b == 0 || b == 0xFF)
+                std::sort(bucket, first + begin, before);
+            else
+                RadixSort(bucket, first + begin, byte + 1, before);
+        }
+        return;
+    }
+}
 
 }  // namespace
 
 std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<int>& order,
                                     int column, Qt::SortOrder sortOrder) {
-    // Packed in the order the rows are stored, which reads the rows and their texts
-    // front to back, then put in the shown order.
-    std::vector<Entry> packed;
-    packed.reserve(static_cast<std::size_t>(rows.count()));
-    for (int row = 0; row < rows.count(); ++row) {
-        const TextPool::Id id = rows.cellId(row, column);
-        packed.push_back(Pack(rows.text(id), id, row));
+    const std::size_t count = order.size();
+    const bool ascending = sortOrder == Qt::AscendingOrder;
+    // Each row's current position. Rows are packed in the order they are stored, which
+    // reads the rows and their texts front to back; after a load that is the shown order
+    // too, and the positions need no table.
+    bool inStoredOrder = true;
+    for (std::size_t pos = 0; pos < count && inStoredOrder; ++pos)
+        inStoredOrder = order[pos] == static_cast<int>(pos);
+    std::vector<int> positionOf;
+    if (!inStoredOrder) {
+        positionOf.assign(static_cast<std::size_t>(rows.count()), -1);
+        for (std::size_t pos = 0; pos < count; ++pos)
+            positionOf[static_cast<std::size_t>(order[pos])] = static_cast<int>(pos);
     }
     std::vector<Entry> entries;
-    entries.reserve(order.size());
-    for (int row : order) entries.push_back(packed[static_cast<std::size_t>(row)]);
-    packed = {};
-    const Less less(rows);
-    if (sortOrder == Qt::AscendingOrder)
-        std::stable_sort(entries.begin(), entries.end(), less);
-    else
-        std::stable_sort(entries.begin(), entries.end(),
-                         [&](const Entry& a, const Entry& b) { return less(b, a); });
+    entries.reserve(count);
+    for (int row = 0; row < rows.count(); ++row) {
+        const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
+        if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
+        const TextPool::Id id = rows.cellId(row, column);
+        entries.push_back(Pack(rows.text(id), id, position));
+        // Descending is ascending over inverted bytes; the positions still count upwards.
+        if (!ascending)
+            for (auto& word : entries.back().packed) word = ~word;
+    }
+    RadixSort(entries.data(), entries.data() + entries.size(), 0, Before(rows, ascending));
     std::vector<int> sorted;
     sorted.reserve(entries.size());
-    for (const Entry& entry : entries) sorted.push_back(static_cast<int>(entry.row));
+    for (const Entry& entry : entries) sorted.push_back(order[entry.position]);
     return sorted;
 }
 

@@ -5,13 +5,6 @@
 
 namespace platform {
 
-namespace {
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-}  // namespace
-
 TextPool::TextPool(TextPool&& other) noexcept
     : chunks_(std::move(other.chunks_)),
       used_(std::exchange(other.used_, kChunkChars)),
@@ -64,15 +57,24 @@ TextPool::Id TextPool::add(QStringView text) {
     return id;
 }
 
+// Plain ASCII is widened straight into the pool, noting on the way whether any byte was
+// not ASCII after all: one pass over the text for the common case. A text that turns out
+// to need decoding gives its place back and is stored decoded.
 TextPool::Id TextPool::addUtf8(std::string_view text) {
     if (text.empty()) return kEmpty;
     const auto length = static_cast<qsizetype>(text.size());
-    if (!fitsInChunk(length) || !isAscii(text)) return add(QString::fromUtf8(text.data(), length));
+    if (!fitsInChunk(length)) return add(QString::fromUtf8(text.data(), length));
     Id id = kEmpty;
     char16_t* out = reserve(length, id);
-    std::transform(text.begin(), text.end(), out,
-                   [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
-    return id;
+    unsigned char seen = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+        seen |= byte;
+        out[i] = byte;
+    }
+    if (seen < 0x80) return id;
+    used_ = static_cast<qsizetype>(id & (kChunkChars - 1));  // where the text began
+    return add(QString::fromUtf8(text.data(), length));
 }
 
 QStringView TextPool::view(Id id) const {

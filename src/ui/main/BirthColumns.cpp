@@ -1,5 +1,7 @@
 #include "ui/main/BirthColumns.h"
 
+#include <algorithm>
+
 #include "age/AgeCalc.h"
 #include "store/BirthText.h"
 #include "ui/main/AgeGroup.h"
@@ -14,6 +16,52 @@ constexpr std::int16_t kYearsMonthsDays = 9;
 BirthColumns::BirthColumns(platform::ListRowStore& rows, std::string today)
     : rows_(rows), today_(std::move(today)) {}
 
+// Makes the window reach `day`, doubling it towards that side so that it widens only
+// a few times per load, or failing that just far enough. False when even that would
+// make it wider than kMaxWindow days.
+bool BirthColumns::Widen(std::int32_t day) {
+    std::int64_t first = std::int64_t(day) - kFirstSpare, last = std::int64_t(day) + kFirstSpare;
+    if (!window_.empty()) {
+        first = windowStart_;
+        last = first + static_cast<std::int64_t>(window_.size());
+        const std::int64_t spare = last - first;
+        if (day < first) first = std::int64_t(day) - spare;
+        else last = std::int64_t(day) + 1 + spare;
+        if (last - first > kMaxWindow) {
+            if (day < windowStart_) first = day;
+            else last = std::int64_t(day) + 1;
+        }
+    }
+    // No valid birth lies beyond these days.
+    first = std::max<std::int64_t>(first, modAgeCalc::kMinSerial);
+    last = std::min<std::int64_t>(last, std::int64_t(modAgeCalc::kMaxSerial) + 1);
+    if (last - first > kMaxWindow || day < first || day >= last) return false;
+    std::vector<DayCells> wider(static_cast<std::size_t>(last - first));
+    if (!window_.empty())
+        std::copy(window_.begin(), window_.end(), wider.begin() + (windowStart_ - first));
+    window_ = std::move(wider);
+    windowStart_ = static_cast<std::int32_t>(first);
+    return true;
+}
+
+BirthColumns::DayCells* BirthColumns::Slot(std::int32_t day) {
+    const std::int64_t at = std::int64_t(day) - windowStart_;
+    if (at >= 0 && at < static_cast<std::int64_t>(window_.size()))
+        return &window_[static_cast<std::size_t>(at)];
+    if (Widen(day)) return &window_[static_cast<std::size_t>(std::int64_t(day) - windowStart_)];
+    return &farDays_[day];
+}
+
+// The cells of a day, worked out the first time the day comes up.
+const BirthColumns::DayCells& BirthColumns::ForDay(std::int32_t day, double birth) {
+    DayCells* cells = Slot(day);
+    if (cells->image == 0) {
+        const Cells computed = Compute(modAgeCalc::FormatDateText(birth));
+        *cells = {computed.yearText, computed.ageText, computed.image};
+    }
+    return *cells;
+}
+
 // The age is counted between the two date texts, so the birth's time of day plays no
 // part in it.
 BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
@@ -26,18 +74,19 @@ BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
 }
 
 // A Null birth reads as the empty text, as any Null column does.
-BirthColumns::Cells BirthColumns::For(const store::Value& stored) {
+BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
     double birth = 0;
     if (modAgeCalc::BirthFromStored(stored, birth)) {
-        const std::int32_t day = modAgeCalc::DaySerialOf(birth);
-        auto found = byDay_.find(day);
-        if (found == byDay_.end())
-            found = byDay_.emplace(day, Compute(modAgeCalc::FormatDateText(birth))).first;
-        Cells cells = found->second;
+        const DayCells& day = ForDay(modAgeCalc::DaySerialOf(birth), birth);
+        Cells cells;
+        cells.yearText = day.yearText;
+        cells.ageText = day.ageText;
+        cells.image = day.image;
         cells.birth = birth;
         return cells;
     }
-    const std::string text = ValueAsText(stored);
+    std::string buffer;
+    const std::string text(ValueText(stored, buffer));
     if (!text.empty()) return Compute(text);  // shown as stored, as no date can be read
     if (!none_) none_ = Compute(text);
     return *none_;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/qt/ListRowStore.h"
 #include "store/Value.h"
@@ -26,14 +28,32 @@ public:
     // Texts go into `rows`, which must outlive this object. `today` is "MM/DD/YYYY".
     BirthColumns(platform::ListRowStore& rows, std::string today);
 
-    Cells For(const store::Value& stored);
+    Cells For(const store::ValueView& stored);
 
 private:
+    // A day's cells as kept between rows; image 0 marks a day not worked out yet.
+    struct DayCells {
+        TextId yearText = 0;
+        TextId ageText = 0;
+        std::int32_t image = 0;
+    };
+    // A million people are born on some tens of thousands of days within a century or
+    // so, in no order, and every row looks its day up. An array over the days seen so
+    // far finds a day with one memory access; days too far from the others to widen it
+    // for (beyond kMaxWindow days, some 350 years) go to a map.
+    static constexpr std::int64_t kMaxWindow = std::int64_t(1) << 17;
+    static constexpr std::int64_t kFirstSpare = 512;
+
     Cells Compute(const std::string& birthText);
+    const DayCells& ForDay(std::int32_t day, double birth);
+    DayCells* Slot(std::int32_t day);
+    bool Widen(std::int32_t day);
 
     platform::ListRowStore& rows_;
     std::string today_;
-    std::unordered_map<std::int32_t, Cells> byDay_;
+    std::vector<DayCells> window_;  // the days from windowStart_ on
+    std::int32_t windowStart_ = 0;
+    std::unordered_map<std::int32_t, DayCells> farDays_;
     std::optional<Cells> none_;
 };
 

@@ -26,8 +26,6 @@ std::string ItemKey(std::int32_t id) {
 
 }  // namespace
 
-const store::Value PersonListLoader::kNull{};
-
 PersonListLoader::PersonListLoader(platform::ListView& list) : list_(list) {}
 
 void PersonListLoader::Run(std::string sqlFilter) {
@@ -94,7 +92,7 @@ bool PersonListLoader::Open() {
 // The row steps read the result set's current row, which stays the same for all of
 // them, so whether there is one is looked up once per row (`onRow`).
 bool PersonListLoader::CurrentField(int column, const char* name, bool onRow,
-                                    const store::Value*& out, store::Error& error) {
+                                    store::ValueView& out, store::Error& error) {
     if (!records_.IsOpen()) {
         error = store::ObjectClosedError();
         return false;
@@ -107,21 +105,21 @@ bool PersonListLoader::CurrentField(int column, const char* name, bool onRow,
         error = store::FieldNotFoundError(name);
         return false;
     }
-    out = &records_.Field(column);
+    out = records_.FieldView(column);
     return true;
 }
 
 PersonListLoader::Outcome PersonListLoader::ReadPerson(const Columns& columns, Person& person) {
     const bool onRow = records_.IsOpen() && !records_.Bof() && !records_.Eof();
-    const store::Value* value = nullptr;
+    store::ValueView value;
     Outcome outcome = Guarded([&](store::Error& e) {
         return CurrentField(columns.id, "lngID", onRow, value, e) &&
-               ValueAsLong(modAgeCalc::NullToEmpty(*value), person.id, e);
+               ValueAsLong(modAgeCalc::NullToEmpty(value), person.id, e);
     });
     if (!GoesOn(outcome)) return outcome;
     outcome = Guarded([&](store::Error& e) {
         if (!CurrentField(columns.name, "strName", onRow, value, e)) return false;
-        AssignValueText(*value, person.name);
+        person.name = ValueText(value, person.nameBuffer);
         return true;
     });
     if (!GoesOn(outcome)) return outcome;
@@ -133,7 +131,7 @@ PersonListLoader::Outcome PersonListLoader::ReadPerson(const Columns& columns, P
     if (!GoesOn(outcome)) return outcome;
     return Guarded([&](store::Error& e) {
         if (!CurrentField(columns.comments, "strComments", onRow, value, e)) return false;
-        AssignValueText(*value, person.comments);
+        person.comments = ValueText(value, person.commentsBuffer);
         return true;
     });
 }
@@ -152,7 +150,7 @@ bool PersonListLoader::ReadRows() {
     for (;;) {
         if (!records_.IsOpen() || records_.Eof()) return true;
         if (!GoesOn(ReadPerson(columns, person))) return false;
-        const BirthColumns::Cells cells = births.For(*person.birth);
+        const BirthColumns::Cells cells = births.For(person.birth);
         const int row = rows_.appendUtf8(ItemKey(person.id), person.name, 1, 1, cells.birth);
         counter = counter > kYieldEvery - 1 ? 1 : counter + 1;
         if (counter == 1) platform::DoEvents();

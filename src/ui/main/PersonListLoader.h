@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/MessageBox.h"
 #include "platform/qt/ListRowStore.h"
@@ -37,14 +38,16 @@ private:
     enum class Outcome { Done, Ignored, Aborted, NoCurrentRow };
 
     // A person as the rows read so far left it: a step that fails and is ignored keeps
-    // the previous row's value.
+    // the previous row's value. The texts are views into the result set, which outlives
+    // the rows, or into the buffers for a name or comment stored as a number.
     struct Person {
         std::int32_t id = 0;
-        std::string name;
-        const store::Value* birth = &kNull;  // in the result set, which outlives the rows
-        std::string comments;
+        std::string_view name;
+        store::ValueView birth;
+        std::string_view comments;
+        std::string nameBuffer;
+        std::string commentsBuffer;
     };
-    static const store::Value kNull;
 
     struct Columns {
         int id, name, birth, comments;
@@ -56,7 +59,7 @@ private:
     bool GoesOn(Outcome outcome);
     bool Open();
     bool ReadRows();
-    bool CurrentField(int column, const char* name, bool onRow, const store::Value*& out,
+    bool CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
                       store::Error& error);
     Outcome ReadPerson(const Columns& columns, Person& person);
     void AddPlaceholder();

@@ -24,11 +24,11 @@ std::string RealText(double value) {
     return text;
 }
 
-bool TextAsReal(const std::string& text, double& out) {
+bool TextAsReal(std::string_view text, double& out) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return false;
+    if (first == std::string_view::npos) return false;
     const auto last = text.find_last_not_of(" \t");
-    const std::string trimmed = text.substr(first, last - first + 1);
+    const std::string trimmed(text.substr(first, last - first + 1));
     char* end = nullptr;
     out = std::strtod(trimmed.c_str(), &end);
     return end == trimmed.c_str() + trimmed.size();
@@ -54,14 +54,17 @@ std::string ValueAsText(const store::Value& value) {
     return {};
 }
 
-void AssignValueText(const store::Value& value, std::string& out) {
-    if (const auto* text = std::get_if<std::string>(&value))
-        out.assign(*text);
-    else
-        out = ValueAsText(value);
+std::string_view ValueText(const store::ValueView& value, std::string& buffer) {
+    if (const auto* text = std::get_if<std::string_view>(&value)) return *text;
+    buffer = ValueAsText(store::ValueOf(value));
+    return buffer;
 }
 
 bool ValueAsLong(const store::Value& value, std::int32_t& out, store::Error& error) {
+    return ValueAsLong(store::ViewOf(value), out, error);
+}
+
+bool ValueAsLong(const store::ValueView& value, std::int32_t& out, store::Error& error) {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         if (*whole < std::numeric_limits<std::int32_t>::min() ||
             *whole > std::numeric_limits<std::int32_t>::max()) {
@@ -73,7 +76,7 @@ bool ValueAsLong(const store::Value& value, std::int32_t& out, store::Error& err
     }
     if (const auto* real = std::get_if<double>(&value)) return RealAsLong(*real, out, error);
     double parsed = 0;
-    if (const auto* text = std::get_if<std::string>(&value); text && TextAsReal(*text, parsed))
+    if (const auto* text = std::get_if<std::string_view>(&value); text && TextAsReal(*text, parsed))
         return RealAsLong(parsed, out, error);
     error = TypeMismatch();
     return false;

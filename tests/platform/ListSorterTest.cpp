@@ -1,0 +1,98 @@
+// The list's sort against the plainest correct one: a stable sort of the texts compared
+// without regard to case. Many rows, starting from a mixed-up order, with texts that
+// share long beginnings, differ only in case, repeat, or hold characters the packed
+// comparison cannot settle on its own.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <vector>
+
+#include "platform/qt/ListRowStore.h"
+#include "platform/qt/ListSorter.h"
+
+using platform::ListRowStore;
+using platform::ListSorter;
+
+namespace {
+
+QString RandomText(std::mt19937& random) {
+    static const QString kPieces[] = {
+        QStringLiteral("ann"),
+        QStringLiteral("Ann"),
+        QStringLiteral("ANN WALKER "),
+        QStringLiteral("a very long shared beginning of many names "),
+        QStringLiteral("Zo\u00eb"),
+        QStringLiteral("\u00c5ngstr\u00f6m"),
+        QStringLiteral("\u00ff"),                 // folds to itself at the packing limit
+        QStringLiteral("\u0178"),                 // folds to U+00FF
+        QStringLiteral("\u212a"),                 // the Kelvin sign folds to "k"
+        QStringLiteral("\u03a3\u03c3"),           // Greek sigma, upper and lower
+        QStringLiteral("\u6771\u4eac"),           // beyond Latin
+        QString::fromUtf8("\xF0\x9F\x98\x80"),    // outside the basic plane
+        QStringLiteral("."),
+        QStringLiteral(" "),
+        QStringLiteral("0"),
+        QStringLiteral("9"),
+        QStringLiteral("_"),
+        QStringLiteral("~"),
+    };
+    QString text;
+    const int pieces = static_cast<int>(random() % 4);
+    for (int i = 0; i < pieces; ++i) {
+        text += kPieces[random() % std::size(kPieces)];
+        if (random() % 2) text += QString::number(random() % 50);
+    }
+    return text;
+}
+
+std::vector<int> Reference(const ListRowStore& rows, std::vector<int> order, int column,
+                           Qt::SortOrder sortOrder) {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = rows.cell(a, column).compare(rows.cell(b, column), Qt::CaseInsensitive);
+        return sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
+    });
+    return order;
+}
+
+TEST(ListSorter, OrdersLikeAStableCaseInsensitiveSortFromAnyStartingOrder) {
+    std::mt19937 random(20240601);
+    ListRowStore rows;
+    for (int i = 0; i < 6000; ++i) {
+        const int row = rows.append(QString(), RandomText(random), 1, 1);
+        rows.setSubItem(row, 1, RandomText(random));
+    }
+    std::vector<int> stored(static_cast<std::size_t>(rows.count()));
+    std::iota(stored.begin(), stored.end(), 0);
+    std::vector<int> shuffled = stored;
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    for (const auto& order : {stored, shuffled})
+        for (int column : {0, 1})
+            for (Qt::SortOrder sortOrder : {Qt::AscendingOrder, Qt::DescendingOrder})
+                ASSERT_EQ(ListSorter::Sorted(rows, order, column, sortOrder),
+                          Reference(rows, order, column, sortOrder))
+                    << "column " << column << (order == stored ? ", stored" : ", shuffled")
+                    << (sortOrder == Qt::AscendingOrder ? ", ascending" : ", descending");
+}
+
+// Sorting what an earlier sort gave keeps equal texts in that earlier order.
+TEST(ListSorter, EqualTextsKeepTheOrderOfTheSortBefore) {
+    ListRowStore rows;
+    const char* names[] = {"b", "a", "B", "c", "A", "b"};
+    const char* groups[] = {"x", "y", "x", "y", "x", "y"};
+    for (int i = 0; i < 6; ++i) {
+        const int row = rows.appendUtf8("", names[i], 1, 1);
+        rows.setSubItem(row, 3, QString::fromLatin1(groups[i]));
+    }
+    const std::vector<int> byName = ListSorter::Sorted(rows, {0, 1, 2, 3, 4, 5}, 0,
+                                                       Qt::AscendingOrder);
+    EXPECT_EQ(byName, (std::vector<int>{1, 4, 0, 2, 5, 3}));
+    EXPECT_EQ(ListSorter::Sorted(rows, byName, 3, Qt::AscendingOrder),
+              (std::vector<int>{4, 0, 2, 1, 5, 3}));
+    EXPECT_EQ(ListSorter::Sorted(rows, byName, 3, Qt::DescendingOrder),
+              (std::vector<int>{1, 5, 3, 4, 0, 2}));
+}
+
+}  // namespace
