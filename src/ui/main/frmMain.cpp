@@ -8,13 +8,20 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolButton>
+#include <cmath>
 
+#include "age/DateValue.h"
+#include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include "platform/MessageBox.h"
 #include "platform/qt/ClickableImage.h"
 #include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
 #include "store/Database.h"
+#include "store/PersonStore.h"
+#include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
+#include "ui/main/PersonKey.h"
 #include "ui/main/PersonListLoader.h"
 #include "ui/main/WindowPlacement.h"
 
@@ -51,6 +58,20 @@ const MenuEntry kViewEntries[] = {{"Lar&ge Icons", QKeySequence(Qt::Key_F11)},
                                   {"&Detail", QKeySequence(Qt::Key_F12)}};
 
 constexpr int kExitEntry = 8;
+
+constexpr int kNameColumn = 0;
+constexpr int kCommentsColumn = 3;
+
+constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
+constexpr char kDeleteTitle[] = "Delete this Entry?";
+
+// Now, to the whole second; day 0 should the clock ever give no valid date.
+double NowAsDateValue() {
+    const platform::LocalDateTime now = platform::Now();
+    const modAgeCalc::DateParts parts{now.year, now.month,  now.day,
+                                      now.hour, now.minute, now.second};
+    return modAgeCalc::IsValidDateParts(parts) ? modAgeCalc::ToDateValue(parts) : 0.0;
+}
 
 }  // namespace
 
@@ -116,8 +137,8 @@ void frmMain::createLegendImage() {
     connect(imgLegend_, &platform::ClickableImage::clicked, this, &frmMain::imgLegend_Click);
 }
 
-// Clicks on the command buttons are refused while the list loads (onCommand); Exit
-// goes through, as closing waits for the load by itself.
+// Clicks on the command buttons are refused while the list loads or the editor is
+// open (onCommand); Exit goes through during a load, as closing waits for it.
 void frmMain::createButtons() {
     cmdAdd_ = createButton("cmdAdd", ":/buttons/add.svg", "Add Person", 720);
     cmdEdit_ = createButton("cmdEdit", ":/buttons/edit.svg", "Edit Person", 1320);
@@ -134,7 +155,9 @@ void frmMain::createButtons() {
             [this] { onCommand(&frmMain::cmdDelete_Click); });
     connect(cmdRefresh_, &QToolButton::clicked, this,
             [this] { onCommand(&frmMain::cmdRefresh_Click); });
-    connect(cmdExit_, &QToolButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdExit_, &QToolButton::clicked, this, [this] {
+        if (!editor_) cmdExit_Click();
+    });
     for (int index = 0; index < static_cast<int>(cmdView_.size()); ++index) {
         cmdView_[index]->setProperty("index", index);
         connect(cmdView_[index], &QToolButton::clicked, this,
@@ -162,14 +185,16 @@ void frmMain::createMenus() {
     file->setObjectName(QStringLiteral("MenuFile"));
     for (int index = 1; index <= kMenuEntries; ++index) {
         const MenuEntry& entry = ::kMenuEntries[index - 1];
-        QAction* action = file->addAction(QString::fromLatin1(entry.caption));
+        // A "-" entry is a separator; given no text, no style draws the dash beside its line.
+        const bool separator = QLatin1String(entry.caption) == QLatin1String("-");
+        QAction* action =
+            separator ? file->addSeparator() : file->addAction(QString::fromLatin1(entry.caption));
         action->setObjectName(QStringLiteral("MnuMenu_%1").arg(index));
-        action->setSeparator(QLatin1String(entry.caption) == QLatin1String("-"));
         action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
         // Exit is let through during a load: closing then waits for the load to end.
         connect(action, &QAction::triggered, this, [this, index] {
-            if (!loading_ || index == kExitEntry) MnuMenu_Click(index);
+            if (acceptsCommands() || (index == kExitEntry && !editor_)) MnuMenu_Click(index);
         });
         MnuMenu_[index] = action;
     }
@@ -297,12 +322,45 @@ void frmMain::Lvw_ColumnClick(int position) {
 // --- commands --------------------------------------------------------------------
 
 void frmMain::onCommand(void (frmMain::*command)()) {
-    if (!loading_) (this->*command)();
+    if (acceptsCommands()) (this->*command)();
 }
 
-void frmMain::cmdAdd_Click() {}
-void frmMain::cmdEdit_Click() {}
-void frmMain::cmdDelete_Click() {}
+// A modal editor blocks the window's input, yet a key or click can still slip through
+// while the editor is coming up or yields; it must not open a second editor or change
+// the list under the open one.
+bool frmMain::acceptsCommands() const {
+    return !loading_ && !editor_;
+}
+
+frmAEP* frmMain::editor() const {
+    return editor_;
+}
+
+void frmMain::cmdAdd_Click() {
+    runEditor(0, QString(), NowAsDateValue(), QString());
+}
+
+// The editor gets the stored birth with its time of day, not the list's date text,
+// so that saving a person without touching the date keeps the time it was stored with.
+void frmMain::cmdEdit_Click() {
+    const std::optional<std::int32_t> key = selectedPersonKey();
+    if (!key) return;
+    const int row = Lvw_->selectedRow();
+    const double stored = Lvw_->rowBirth(row);
+    runEditor(*key, Lvw_->cellText(row, kNameColumn), std::isnan(stored) ? 0.0 : stored,
+              Lvw_->cellText(row, kCommentsColumn));
+}
+
+// The list is reloaded whatever the answer, so a No also drops the selection.
+void frmMain::cmdDelete_Click() {
+    const std::optional<std::int32_t> key = selectedPersonKey();
+    if (!key) return;
+    const auto answer =
+        platform::MsgBox(kDeleteQuestion, platform::YesNo | platform::Question, kDeleteTitle);
+    if (answer == platform::MsgAnswer::Yes) modAgeCalc::DeleteRecord("tblAges", "lngID", *key);
+    LoadLvw(QString());
+}
+
 void frmMain::cmdRefresh_Click() {
     LoadLvw(QString());
 }
@@ -342,10 +400,33 @@ void frmMain::MnuView_Click(int index) {
     if (index == 2) cmdView_Click(1);
 }
 
-void frmMain::imgLegend_Click() { frmLegend::ShowFor(this, ImlB_); }
+std::optional<std::int32_t> frmMain::selectedPersonKey() const {
+    const int row = Lvw_->selectedRow();
+    if (row < 0) return std::nullopt;
+    return personlist::PersonKeyOf(Lvw_->rowKey(row));
+}
+
+// The editor lives only while it is shown: each command builds it afresh, so no value
+// of an earlier showing can carry over. It saves and reloads the list by itself.
+void frmMain::runEditor(std::int32_t key, const QString& name, double birth,
+                        const QString& comments) {
+    if (editor_) return;
+    editor_ = new frmAEP(this, [this] { LoadLvw(QString()); });
+    editor_->EditOr(key, name, birth, comments);
+    editor_->exec();
+    delete editor_.data();
+}
+
+void frmMain::imgLegend_Click() {
+    frmLegend::ShowFor(this, ImlB_);
+}
 
 // --- placement -------------------------------------------------------------------
 
-void frmMain::LoadWinSettings() { placement::LoadWinSettings(*this); }
+void frmMain::LoadWinSettings() {
+    placement::LoadWinSettings(*this);
+}
 
-void frmMain::SaveWinSettings() { placement::SaveWinSettings(*this); }
+void frmMain::SaveWinSettings() {
+    placement::SaveWinSettings(*this);
+}

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "platform/qt/ImageList.h"
 
 class QAction;
 class QToolButton;
+class frmAEP;
 
 namespace platform {
 class ClickableImage;
@@ -28,6 +32,10 @@ class ListView;
 // While the list loads it lets window events through now and then. Commands given
 // meanwhile are refused, a reload asked for is run once the load is over, and closing
 // the window waits for the load to end.
+//
+// Add and Edit show the person editor modally; it exists only while it is shown, and
+// while it is shown the window's commands are refused, so that no second editor opens
+// and nothing changes the list under it.
 class frmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -46,6 +54,8 @@ public:
     const platform::ImageList& ImlS() const { return ImlS_; }
     const platform::ImageList& ImlB() const { return ImlB_; }
     bool isLoading() const { return loading_; }
+    // The person editor while Add or Edit shows it, else nullptr.
+    frmAEP* editor() const;
 
 public slots:
     void cmdAdd_Click();
@@ -80,6 +90,9 @@ private:
     void createMenus();
     void setTabOrder();
     void onCommand(void (frmMain::*command)());
+    bool acceptsCommands() const;
+    std::optional<std::int32_t> selectedPersonKey() const;
+    void runEditor(std::int32_t key, const QString& name, double birth, const QString& comments);
     void runPendingAfterLoad();
 
     platform::ImageList ImlS_;
@@ -100,4 +113,5 @@ private:
     bool reloadPending_ = false;
     QString pendingFilter_;
     bool closePending_ = false;
+    QPointer<frmAEP> editor_;
 };

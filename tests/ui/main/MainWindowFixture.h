@@ -12,7 +12,9 @@
 #include "TestDatabase.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include "platform/qt/ListDetailsView.h"
 #include "platform/qt/ListView.h"
+#include "store/RawRead.h"
 #include "ui/main/frmMain.h"
 
 namespace maintest {
@@ -51,6 +53,12 @@ protected:
 
     static void show(frmMain& window) {
         window.show();
+        activate(window);
+    }
+
+    // The offscreen platform leaves no window active once a modal dialog has closed,
+    // where a desktop would give the activation back to the dialog's owner.
+    static void activate(frmMain& window) {
         QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
@@ -67,6 +75,21 @@ protected:
         for (int row = 0; row < window.Lvw()->rowCount(); ++row)
             if (window.Lvw()->cellText(row, 0) == name) return row;
         return -1;
+    }
+
+    // A user's double click on the shown row of the details view.
+    static void doubleClickRow(const frmMain& window, int row) {
+        platform::ListDetailsView* view = window.Lvw()->detailsView();
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // What the person table holds, read without the program's own code.
+    std::vector<store::PersonRow> stored() const {
+        std::vector<store::PersonRow> rows;
+        std::string error;
+        EXPECT_TRUE(store::ReadAllPersonsRaw(db_.path(), rows, error)) << error;
+        return rows;
     }
 
     platform::FixedClock clock_{{2024, 5, 20, 9, 30, 0}};

@@ -1,0 +1,236 @@
+#include <QAction>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "EditorDriver.h"
+#include "MainWindowFixture.h"
+#include "age/DateValue.h"
+#include "store/PersonStore.h"
+
+namespace maintest {
+
+namespace {
+
+using EditorCommandTest = MainWindowFixture;
+
+// What the editor showed when it came up.
+struct Shown {
+    QString title;
+    QString name;
+    QString comments;
+    double birth = -1;
+    QString picker;
+    bool duplicateOffered = false;
+};
+
+Shown Read(frmAEP& editor) {
+    return {editor.windowTitle(),
+            editor.findChild<QLineEdit*>(QStringLiteral("txtName"))->text(),
+            editor.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->toPlainText(),
+            editor.PersonBirth(),
+            editor.findChild<QDateTimeEdit*>(QStringLiteral("mvBirth"))->text(),
+            editor.findChild<QPushButton*>(QStringLiteral("cmdDup"))->isVisibleTo(&editor)};
+}
+
+void TypeName(frmAEP& editor, const QString& name) {
+    editor.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(name);
+}
+
+void ClickAddSave(frmAEP& editor) {
+    editor.findChild<QPushButton*>(QStringLiteral("cmdAE_0"))->click();
+}
+
+double Value(int y, int mo, int d, int h, int mi, int s) {
+    return modAgeCalc::ToDateValue({y, mo, d, h, mi, s});
+}
+
+}  // namespace
+
+// Today is 05/20/2024 09:30:00 by the fixture's clock.
+TEST_F(EditorCommandTest, AddOpensAnEmptyEditorAtNowAndStoresWhatIsTyped) {
+    auto window = open();
+    show(*window);
+    Shown shown;
+    EditorDriver driver([&](frmAEP& editor) {
+        shown = Read(editor);
+        TypeName(editor, QStringLiteral("Cleo"));
+        ClickAddSave(editor);
+    });
+    window->findChild<QToolButton*>(QStringLiteral("cmdAdd"))->click();
+
+    EXPECT_EQ(driver.shown(), 1);
+    EXPECT_EQ(driver.closedByDriver(), 0);
+    EXPECT_EQ(shown.title, QStringLiteral("Add New Person"));
+    EXPECT_TRUE(shown.name.isEmpty());
+    EXPECT_TRUE(shown.comments.isEmpty());
+    EXPECT_FALSE(shown.duplicateOffered);
+    EXPECT_EQ(shown.birth, Value(2024, 5, 20, 9, 30, 0));
+    EXPECT_EQ(shown.picker, QStringLiteral("05/20/2024 09:30:00"));
+
+    const auto rows = stored();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, "Cleo");
+    EXPECT_EQ(rows[0].birth, "2024-05-20 09:30:00");
+    EXPECT_EQ(rows[0].comments, ".");
+    EXPECT_EQ(column(*window, 0), std::vector<QString>{QStringLiteral("Cleo")});
+    // Gone once closed; the next command builds a new one.
+    EXPECT_EQ(window->editor(), nullptr);
+    EXPECT_TRUE(window->findChildren<frmAEP*>().isEmpty());
+}
+
+// The editor gets the person's stored birth with its time of day, and a Save that
+// leaves the picker alone keeps that time.
+TEST_F(EditorCommandTest, EditShowsTheStoredPersonAndSaveKeepsTheStoredTime) {
+    db_.add("Ann", "1980-03-15 14:25:10", "likes tea", 17);
+    db_.add("Bob", "1950-02-01 00:00:00", ".", 3);
+    auto window = open();
+    show(*window);
+    window->Lvw()->selectRow(rowNamed(*window, QStringLiteral("Ann")));
+    Shown shown;
+    EditorDriver driver([&](frmAEP& editor) {
+        shown = Read(editor);
+        TypeName(editor, QStringLiteral("Ann B"));
+        ClickAddSave(editor);
+    });
+    window->findChild<QToolButton*>(QStringLiteral("cmdEdit"))->click();
+
+    EXPECT_EQ(driver.closedByDriver(), 0);
+    EXPECT_EQ(shown.title, QStringLiteral("Edit Person"));
+    EXPECT_EQ(shown.name, QStringLiteral("Ann"));
+    EXPECT_EQ(shown.comments, QStringLiteral("likes tea"));
+    EXPECT_TRUE(shown.duplicateOffered);
+    EXPECT_DOUBLE_EQ(shown.birth, Value(1980, 3, 15, 14, 25, 10));
+    EXPECT_EQ(shown.picker, QStringLiteral("03/15/1980 14:25:10"));
+
+    const auto rows = stored();
+    ASSERT_EQ(rows.size(), 2u);
+    for (const auto& row : rows) {
+        if (row.id != 17) continue;
+        EXPECT_EQ(row.name, "Ann B");
+        EXPECT_EQ(row.birth, "1980-03-15 14:25:10");
+        EXPECT_EQ(row.comments, "likes tea");
+    }
+    EXPECT_GE(rowNamed(*window, QStringLiteral("Ann B")), 0);
+}
+
+TEST_F(EditorCommandTest, EditHandsOverBirthAndCommentsAsStored) {
+    auto window = open();
+    show(*window);
+    // Saved by the program itself, which keeps an empty comment as ".".
+    ASSERT_EQ(modAgeCalc::SavePerson(0, "Dot", Value(1990, 1, 15, 0, 0, 0), ""), "");
+    db_.add("Nobirth", "", "no date on file");
+    db_.add("Leap", "2000-02-29 23:59:59", "late");
+    window->cmdRefresh_Click();
+    const struct {
+        const char* name;
+        const char* picker;
+        double birth;
+        const char* comments;
+    } cases[] = {
+        {"Dot", "01/15/1990 00:00:00", Value(1990, 1, 15, 0, 0, 0), "."},
+        {"Nobirth", "12/30/1899 00:00:00", 0.0, "no date on file"},
+        {"Leap", "02/29/2000 23:59:59", Value(2000, 2, 29, 23, 59, 59), "late"},
+    };
+    for (const auto& c : cases) {
+        window->Lvw()->selectRow(rowNamed(*window, QString::fromLatin1(c.name)));
+        Shown shown;
+        EditorDriver driver([&](frmAEP& editor) { shown = Read(editor); });
+        activate(*window);
+        QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F4);
+        EXPECT_EQ(driver.shown(), 1) << c.name;
+        EXPECT_EQ(shown.name, QString::fromLatin1(c.name));
+        EXPECT_EQ(shown.picker, QString::fromLatin1(c.picker)) << c.name;
+        EXPECT_DOUBLE_EQ(shown.birth, c.birth) << c.name;
+        EXPECT_EQ(shown.comments, QString::fromLatin1(c.comments)) << c.name;
+    }
+}
+
+// With no row selected, or the placeholder row, Edit has no person to show.
+TEST_F(EditorCommandTest, EditWithoutAPersonDoesNothing) {
+    enum Way { Button, Menu, F4, DoubleClick };
+    const struct {
+        bool placeholder;
+        Way way;
+        const char* tried;
+    } cases[] = {
+        {false, Button, "button, no selection"},
+        {false, Menu, "menu, no selection"},
+        {false, F4, "F4, no selection"},
+        {true, Button, "button on the placeholder"},
+        {true, Menu, "menu on the placeholder"},
+        {true, F4, "F4 on the placeholder"},
+        {true, DoubleClick, "double click on the placeholder"},
+    };
+    for (const auto& c : cases) {
+        db_.execute("DELETE FROM tblAges");
+        if (!c.placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
+        auto window = open();
+        show(*window);
+        window->Lvw()->selectRow(c.placeholder ? 0 : -1);
+        EditorDriver driver;
+        if (c.way == Button) window->findChild<QToolButton*>(QStringLiteral("cmdEdit"))->click();
+        if (c.way == Menu) window->findChild<QAction*>(QStringLiteral("MnuMenu_2"))->trigger();
+        if (c.way == F4) QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F4);
+        if (c.way == DoubleClick) doubleClickRow(*window, 0);
+        QApplication::processEvents();
+        EXPECT_EQ(driver.shown(), 0) << c.tried;
+    }
+    EXPECT_EQ(box_.count(), 0u);
+}
+
+TEST_F(EditorCommandTest, ADoubleClickOnAPersonEditsIt) {
+    db_.add("Ann", "1980-03-15 00:00:00", ".");
+    auto window = open();
+    show(*window);
+    Shown shown;
+    EditorDriver driver([&](frmAEP& editor) { shown = Read(editor); });
+    doubleClickRow(*window, 0);
+    EXPECT_EQ(driver.shown(), 1);
+    EXPECT_EQ(shown.title, QStringLiteral("Edit Person"));
+    EXPECT_EQ(shown.name, QStringLiteral("Ann"));
+}
+
+// Keys and clicks that slip through to the main window while its editor is up (a
+// second F2 pressed quickly, a click handled while the editor yields) start nothing.
+TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
+    db_.add("Ann", "1980-03-15 00:00:00", ".");
+    auto window = open();
+    show(*window);
+    window->Lvw()->selectRow(0);
+    int editorsDuring = -1;
+    int nestedShown = -1;
+    {
+        EditorDriver driver([&](frmAEP& editor) {
+            EditorDriver nested({}, &editor);
+            for (const char* action : {"MnuMenu_1", "MnuMenu_2", "MnuMenu_4", "MnuMenu_8"})
+                window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+            for (const char* button : {"cmdAdd", "cmdEdit", "cmdDelete", "cmdExit"})
+                window->findChild<QToolButton*>(QString::fromLatin1(button))->click();
+            window->Lvw_DblClick();
+            QApplication::processEvents();
+            editorsDuring = static_cast<int>(window->findChildren<frmAEP*>().size());
+            nestedShown = nested.shown();
+            TypeName(editor, QStringLiteral("first"));
+        });
+        QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
+        EXPECT_EQ(driver.shown(), 1);
+    }
+    EXPECT_EQ(nestedShown, 0);
+    EXPECT_EQ(editorsDuring, 1);
+    EXPECT_EQ(box_.count(), 0u) << "no Delete question";
+    EXPECT_TRUE(window->isVisible()) << "no Exit";
+    EXPECT_EQ(stored().size(), 1u);
+
+    // Closed, the next command opens a new editor with nothing left from the last one.
+    Shown next;
+    EditorDriver again([&](frmAEP& editor) { next = Read(editor); });
+    activate(*window);
+    QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
+    EXPECT_EQ(again.shown(), 1);
+    EXPECT_TRUE(next.name.isEmpty());
+}
+
+}  // namespace maintest
