@@ -190,8 +190,8 @@ TEST(Recordset, LargeResultsOfEveryKindReadBackWhole) {
             case 0: v = std::monostate{}; break;
             case 1: v = i * -3; break;
             case 2: v = static_cast<double>(i) / 4.0; break;
-            case 3: v = "b" + std::to_string(i); break;
-            default: v = "Name " + std::to_string(i); break;
+            case 3: v = std::string("b").append(std::to_string(i)); break;
+            default: v = std::string("Name ").append(std::to_string(i)); break;
         }
         ASSERT_EQ(rs.Field(1), v) << i;
         ASSERT_EQ(rs.FieldView(1), store::ViewOf(v)) << i;

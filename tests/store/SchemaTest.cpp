@@ -62,7 +62,7 @@ int RunMkdb(const std::string& args, const std::string& errors) {
 TEST(MkdbTool, CreatesTheDatabaseThenRefusesToTouchIt) {
     PersonDb db(false);
     const std::string errors = (db.dir().path() / "stderr.txt").string();
-    const std::string folder = "\"" + db.dir().path().string() + "\"";
+    const std::string folder = std::string(1, '"').append(db.dir().path().string()).append(1, '"');
     ASSERT_EQ(RunMkdb(folder, errors), 0);
     ExpectEmptyPersonTable(db.path());
 
