@@ -60,10 +60,6 @@ std::string_view ValueText(const store::ValueView& value, std::string& buffer) {
     return buffer;
 }
 
-bool ValueAsLong(const store::Value& value, std::int32_t& out, store::Error& error) {
-    return ValueAsLong(store::ViewOf(value), out, error);
-}
-
 bool ValueAsLong(const store::ValueView& value, std::int32_t& out, store::Error& error) {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         if (*whole < std::numeric_limits<std::int32_t>::min() ||

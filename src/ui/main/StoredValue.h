@@ -22,7 +22,6 @@ std::string_view ValueText(const store::ValueView& value, std::string& buffer);
 // A whole number, a real rounded half to even, or a text holding a number. False with
 // the classic numbers: 13 "Type mismatch" for anything else (Null included), 6
 // "Overflow" beyond the 32-bit range.
-bool ValueAsLong(const store::Value& value, std::int32_t& out, store::Error& error);
 bool ValueAsLong(const store::ValueView& value, std::int32_t& out, store::Error& error);
 
 }  // namespace personlist
