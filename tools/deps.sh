@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs to build, test and run.
 # Quick when everything is already there: apt is only called for what is missing.
+# Further packages named on the command line are installed the same way.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  "$@"
 )
 
 missing=()

@@ -4,15 +4,17 @@
 # one, delete one, close with Esc, start again. Checks the database with sqlite3 and
 # leaves screenshots in the output folder (default /tmp/marrowtide-e2e).
 #
-#   bash tools/e2e/run-e2e.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
+#   bash tools/e2e/run-e2e.sh [OUTPUT_FOLDER]
 #
-# Needs xvfb-run, twm, xdotool, sqlite3 and ImageMagick's import. Not run by CI.
+# Installs what is missing (the project's packages plus twm, xdotool, sqlite3 and
+# ImageMagick), builds into ./build and runs there. Not run by CI.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="${1:-$here/../../build-cmd}"
-out="${2:-/tmp/marrowtide-e2e}"
+out="${1:-/tmp/marrowtide-e2e}"
+build="$here/../../build"
 
-cmake --build "$build" --target marrowtide marrowtide-mkdb
+bash "$here/../deps.sh" twm xdotool sqlite3 imagemagick
+bash "$here/../build.sh"
 rm -rf "$out"
 mkdir -p "$out/app" "$out/home" "$out/runtime"
 chmod 700 "$out/runtime"
