@@ -128,18 +128,13 @@ bool Recordset::ReadAllRows(Error& error) {
                 case SQLITE_NULL:
                     values_.AppendNull();
                     break;
-                case SQLITE_TEXT: {
+                default: {  // a text, or a blob's bytes as a text
+                    const void* data = sqlite3_column_type(stmt, c) == SQLITE_TEXT
+                                           ? static_cast<const void*>(sqlite3_column_text(stmt, c))
+                                           : sqlite3_column_blob(stmt, c);
                     // Ask for the size after the pointer: it belongs to the form last asked for.
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                    const int bytes = sqlite3_column_bytes(stmt, c);
-                    values_.AppendText(text ? std::string_view(text, static_cast<std::size_t>(bytes))
-                                            : std::string_view());
-                    break;
-                }
-                default: {  // a blob: its bytes as a text
-                    const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, c));
-                    const int bytes = sqlite3_column_bytes(stmt, c);
-                    values_.AppendText(blob ? std::string_view(blob, static_cast<std::size_t>(bytes))
+                    const auto bytes = static_cast<std::size_t>(sqlite3_column_bytes(stmt, c));
+                    values_.AppendText(data ? std::string_view(static_cast<const char*>(data), bytes)
                                             : std::string_view());
                     break;
                 }
