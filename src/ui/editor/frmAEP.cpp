@@ -17,6 +17,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/Twips.h"
 #include "store/PersonStore.h"
+#include "ui/editor/BirthPicker.h"
 #include "ui/editor/PickerDateTime.h"
 #include "ui/editor/ReentryGuard.h"
 
@@ -98,7 +99,7 @@ void frmAEP::createControls() {
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setMaxLength(std::numeric_limits<int>::max());
 
-    mvBirth_ = new QDateTimeEdit(this);
+    mvBirth_ = new BirthPicker(this);
     mvBirth_->setObjectName(QStringLiteral("mvBirth"));
     mvBirth_->setTimeSpec(Qt::UTC);
     mvBirth_->setDateTimeRange(editor::PickerMinimum(), editor::PickerMaximum());
