@@ -15,6 +15,7 @@
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/ClickableImage.h"
+#include "platform/qt/EnterClicksButton.h"
 #include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
 #include "store/Database.h"
@@ -114,6 +115,7 @@ QToolButton* frmMain::createButton(const char* name, const char* icon, const cha
     button->setToolTip(QString::fromLatin1(toolTip));
     button->setAccessibleName(QString::fromLatin1(toolTip));
     button->setGeometry(platform::TwipsRect(left, 0, kButtonWidth, kButtonHeight));
+    new platform::EnterClicksButton(*button);
     return button;
 }
 
