@@ -25,7 +25,8 @@ std::uint64_t HashOf(const ValueView& value) {
         return Mix(std::hash<std::string_view>{}(*text) ^ text->size());
     if (const auto* whole = std::get_if<std::int64_t>(&value))
         return Mix(static_cast<std::uint64_t>(*whole));
-    if (const auto* real = std::get_if<double>(&value)) return Mix(std::bit_cast<std::uint64_t>(*real));
+    if (const auto* real = std::get_if<double>(&value))
+        return Mix(std::bit_cast<std::uint64_t>(*real));
     return 0;
 }
 

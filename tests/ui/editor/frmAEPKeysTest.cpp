@@ -36,8 +36,8 @@ TEST_F(KeysTest, TabLeavesThePickerAndTheArrowsMoveBetweenItsFields) {
     mvBirth()->setFocus();
     Press(Qt::Key_Home);
     const QDateTimeEdit::Section fields[] = {
-        QDateTimeEdit::MonthSection,  QDateTimeEdit::DaySection,    QDateTimeEdit::YearSection,
-        QDateTimeEdit::HourSection,   QDateTimeEdit::MinuteSection, QDateTimeEdit::SecondSection,
+        QDateTimeEdit::MonthSection, QDateTimeEdit::DaySection,    QDateTimeEdit::YearSection,
+        QDateTimeEdit::HourSection,  QDateTimeEdit::MinuteSection, QDateTimeEdit::SecondSection,
         QDateTimeEdit::SecondSection};
     for (const auto field : fields) {
         EXPECT_EQ(mvBirth()->currentSection(), field);
@@ -59,8 +59,7 @@ TEST_F(KeysTest, ThePickerRefusesAnImpossibleTypedDate) {
         {"02302001", "02/03/1980 10:20:30"},  // the 0 of 30 is refused, then all of 2001
         {"04312020", "04/30/1980 10:20:30"},  // 31 refused, then the 0 of 2020 makes 30
         {"02292023", "02/29/1980 10:20:30"},  // the 3 of 2023 is refused: back to the last date
-        {"02292024", "02/29/2024 10:20:30"},
-        {"12312020", "12/31/2020 10:20:30"},
+        {"02292024", "02/29/2024 10:20:30"}, {"12312020", "12/31/2020 10:20:30"},
     };
     for (const auto& c : cases) {
         dialog_->EditOr(5, "Ann", Value(1980, 6, 15, 10, 20, 30), "");
@@ -72,7 +71,8 @@ TEST_F(KeysTest, ThePickerRefusesAnImpossibleTypedDate) {
         txtComments()->setFocus();
         EXPECT_EQ(mvBirth()->text(), QString::fromLatin1(c.shown)) << c.typed;
         const QDateTime held = editor::PickerDateTimeFromValue(dialog_->PersonBirth());
-        EXPECT_EQ(held.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")), QString::fromLatin1(c.shown))
+        EXPECT_EQ(held.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")),
+                  QString::fromLatin1(c.shown))
             << c.typed;
     }
 }

@@ -59,7 +59,8 @@ std::string Quoted(const TestDatabase& db, const char* column) {
     store::Recordset records;
     store::Error error;
     store::Value value;
-    const std::string sql = std::string("SELECT quote(") + column + ") AS q FROM tblAges WHERE lngID = 5";
+    const std::string sql =
+        std::string("SELECT quote(") + column + ") AS q FROM tblAges WHERE lngID = 5";
     if (!connection.Open(db.path(), error) || !records.Open(connection, sql, {}, error) ||
         !records.GetField("q", value, error))
         return "(none)";
