@@ -1,7 +1,6 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest/QTest>
 
 #include "EditorTest.h"
@@ -74,27 +73,6 @@ TEST_F(KeysTest, ThePickerRefusesAnImpossibleTypedDate) {
         EXPECT_EQ(held.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")),
                   QString::fromLatin1(c.shown))
             << c.typed;
-    }
-}
-
-// Enter, from the main keyboard or the keypad, presses the button that has the focus.
-TEST_F(KeysTest, EnterPressesTheFocusedButton) {
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        const auto id = storePerson("Ann", Value(1980, 6, 15), "");
-        dialog_->EditOr(id, "Ann", Value(1980, 6, 15), "");
-        showActive();
-        const std::size_t before = rows().size();
-        button("cmdDup")->setFocus();
-        Press(key);
-        EXPECT_EQ(rows().size(), before + 1) << key;
-        EXPECT_FALSE(dialog_->isVisible()) << key;
-
-        dialog_->EditOr(id, "Changed", Value(1980, 6, 15), "");
-        showActive();
-        button("cmdAE_1")->setFocus();
-        Press(key);
-        EXPECT_FALSE(dialog_->isVisible()) << key;
-        EXPECT_EQ(rowWithKey(id).name, "Ann") << key << ": Close stores nothing";
     }
 }
 

@@ -89,11 +89,6 @@ TEST_F(CommandKeysTest, EnterPressesTheFocusedButton) {
         refresh->setFocus();
         QTest::keyClick(refresh, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         EXPECT_EQ(window->Lvw()->rowCount(), 2) << key << ": Refresh reloads";
-
-        auto* bigIcons = window->findChild<QToolButton*>(QStringLiteral("cmdView_0"));
-        bigIcons->setFocus();
-        QTest::keyClick(bigIcons, key);
-        EXPECT_EQ(window->Lvw()->viewMode(), Mode::LargeIcons) << key;
     }
 }
 
