@@ -12,15 +12,13 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The month of a value as its year and month; false when the value is no date. Working
-// from calendar fields instead of adding and subtracting day counts keeps the helpers
-// right on both sides of day 0, where the time of day runs the other way.
+// The month of a value's whole-day part as its year and month; false when the value is
+// no date. Working from calendar fields instead of adding and subtracting day counts
+// keeps the helpers right on both sides of day 0, where the time of day runs the other
+// way; the time of day itself never moves the month.
 bool monthOf(double date, int& year, int& month) {
-    DateParts p;
-    if (!FromDateValue(date, p)) return false;
-    year = p.year;
-    month = p.month;
-    return true;
+    int day = 0;
+    return DateOfValue(date, year, month, day);
 }
 
 }  // namespace

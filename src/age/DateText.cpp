@@ -101,8 +101,10 @@ bool ParseDateText(std::string_view text, double& value) {
 }
 
 std::string FormatDateText(double value) {
+    // The date is that of the whole-day part: rounding the time to the second first
+    // would turn 23:59:59.7 into the next day.
     DateParts p;
-    if (!FromDateValue(value, p)) return {};
+    if (!DateOfValue(value, p.year, p.month, p.day)) return {};
     char text[10];
     char* out = writeTwoDigits(text, p.month);
     *out++ = '/';

@@ -9,7 +9,8 @@
 // whatever the user's regional settings say.
 namespace modAgeCalc {
 
-// The date of a value as "MM/DD/YYYY" (leading zeros, four-digit year, no time of day);
+// The date of a value's whole-day part as "MM/DD/YYYY" (leading zeros, four-digit year,
+// no time of day);
 // the empty text for NaN, infinities and values outside 01/01/0100..12/31/9999.
 std::string FormatDateText(double value);
 

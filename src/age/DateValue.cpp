@@ -68,6 +68,15 @@ std::int32_t DaySerialOf(double value) {
     return static_cast<std::int32_t>(std::trunc(value));
 }
 
+bool DateOfValue(double value, int& year, int& month, int& day) {
+    if (!std::isfinite(value)) return false;
+    if (value <= kMinSerial - 1.0 || value >= kMaxSerial + 1.0) return false;
+    const std::int32_t serial = DaySerialOf(value);
+    if (serial < kMinSerial || serial > kMaxSerial) return false;
+    CivilFromSerial(serial, year, month, day);
+    return true;
+}
+
 bool FromDateValue(double value, DateParts& out) {
     if (!std::isfinite(value)) return false;
     if (value <= kMinSerial - 1.0 || value >= kMaxSerial + 1.0) return false;

@@ -45,6 +45,11 @@ double ToDateValue(const DateParts& p);
 // NaN and infinities.
 bool FromDateValue(double value, DateParts& out);
 
+// The calendar date of the value's whole-day part, whatever its time of day: 23:59:59.6
+// is still that day. False, leaving the fields untouched, outside the valid range or for
+// NaN and infinities.
+bool DateOfValue(double value, int& year, int& month, int& day);
+
 // The whole-day part of a value: its day number (truncated toward zero); 0 for NaN,
 // infinities and values beyond the 32-bit range.
 std::int32_t DaySerialOf(double value);

@@ -73,6 +73,10 @@ Error SqliteError(sqlite3* db, int code, const std::string& path) {
                               ? sqlite3_errmsg(db)
                               : sqlite3_errstr(code);
     if (!path.empty() && ConcernsTheFile(code)) message += " (" + path + ")";
+    // SQLite's text blames the file, which may well be writable: what it could not do
+    // was create its journal beside the file.
+    if (code == SQLITE_READONLY_DIRECTORY)
+        message += ". The folder that holds the database must be writable too.";
     return {static_cast<std::int32_t>(code), message, kSqliteSource};
 }
 

@@ -8,6 +8,7 @@
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/Identifier.h"
+#include "store/PersonStamp.h"
 #include "store/Recordset.h"
 #include "store/StepGuard.h"
 
@@ -19,14 +20,14 @@ using Outcome = store::StepGuard::Outcome;
 
 namespace {
 
-// The field and update steps of a save, run on the recordset's current row.
-// Returns false when the user aborted.
-bool WriteRow(StepGuard& guard, store::Recordset& rs, const std::string& name, double birth,
-              const std::string& comments) {
-    const std::string birthText = BirthToIso(birth);
+// The field and update steps of a save, run on the recordset's current row. A request
+// without a birth leaves the stored one alone. Returns false when the user aborted.
+bool WriteRow(StepGuard& guard, store::Recordset& rs, const SaveRequest& request) {
+    const std::string birthText = request.birth ? BirthToIso(*request.birth) : std::string();
     const std::function<bool(Error&)> steps[] = {
-        [&](Error& e) { return rs.SetField("strName", name, e); },
+        [&](Error& e) { return rs.SetField("strName", request.name, e); },
         [&](Error& e) {
+            if (!request.birth) return true;
             if (birthText.empty()) {
                 e = store::StoreError(store::kValueOutOfRange,
                                       "The birth date lies outside 01/01/0100 to 12/31/9999.");
@@ -34,7 +35,10 @@ bool WriteRow(StepGuard& guard, store::Recordset& rs, const std::string& name, d
             }
             return rs.SetField("dtmBirth", birthText, e);
         },
-        [&](Error& e) { return rs.SetField("strComments", comments.empty() ? "." : comments, e); },
+        [&](Error& e) {
+            const std::string& comments = request.comments;
+            return rs.SetField("strComments", comments.empty() ? "." : comments, e);
+        },
         [&](Error& e) { return rs.Update(e); },
     };
     for (const auto& step : steps)
@@ -42,46 +46,65 @@ bool WriteRow(StepGuard& guard, store::Recordset& rs, const std::string& name, d
     return true;
 }
 
+// True when the row the save is about to change is no longer the one the caller read:
+// changed, or gone. Without a result set to look at, the field steps report the failure.
+bool ChangedSinceRead(store::Recordset& rs, const SaveRequest& request) {
+    if (request.key == 0 || !request.readAs || !rs.IsOpen()) return false;
+    return rs.Eof() || store::StampOfCurrentRow(rs) != *request.readAs;
+}
+
+enum class Steps { Done, Aborted, ChangedOutside };
+
 // Opens the file and the query, adds the new row when adding, and writes the row.
-// Returns false when the user aborted.
-bool SaveSteps(StepGuard& guard, store::Connection& conn, store::Recordset& rs, std::int32_t key,
-               const std::string& name, double birth, const std::string& comments) {
-    const bool adding = key == 0;
+Steps SaveSteps(StepGuard& guard, store::Connection& conn, store::Recordset& rs,
+                const SaveRequest& request) {
+    const bool adding = request.key == 0;
     // Adding never reads the rows the query selects, so they are not fetched.
     const auto fetch =
         adding ? store::Recordset::Fetch::OnFirstUse : store::Recordset::Fetch::AtOpen;
     const std::string sql =
         adding ? "SELECT * FROM tblAges;" : "SELECT * FROM tblAges WHERE lngID = ?;";
     const std::vector<store::Value> params =
-        adding ? std::vector<store::Value>{} : std::vector<store::Value>{std::int64_t{key}};
+        adding ? std::vector<store::Value>{}
+               : std::vector<store::Value>{std::int64_t{request.key}};
 
     if (guard.Run([&](Error& e) { return conn.Open(DatabasePath(), e); }) == Outcome::Aborted)
-        return false;
+        return Steps::Aborted;
     if (guard.Run([&](Error& e) { return rs.Open(conn, sql, params, e, fetch); }) ==
         Outcome::Aborted)
-        return false;
+        return Steps::Aborted;
+    if (ChangedSinceRead(rs, request)) return Steps::ChangedOutside;
     if (adding) {
         const Outcome added = guard.Run([&](Error& e) { return rs.AddNew(e); });
-        if (added == Outcome::Aborted) return false;
+        if (added == Outcome::Aborted) return Steps::Aborted;
         // Without the new row the current row (if any) is another person's; writing
         // there would overwrite that person, so nothing is written at all.
-        if (added == Outcome::Ignored) return true;
+        if (added == Outcome::Ignored) return Steps::Done;
     }
-    return WriteRow(guard, rs, name, birth, comments);
+    return WriteRow(guard, rs, request) ? Steps::Done : Steps::Aborted;
 }
 
 }  // namespace
 
-std::string SavePerson(std::int32_t key, const std::string& name, double birth,
-                       const std::string& comments) {
+SaveOutcome SavePerson(const SaveRequest& request, std::string& errorText) {
     StepGuard guard;
     store::Connection conn;
     store::Recordset rs;
-    if (SaveSteps(guard, conn, rs, key, name, birth, comments)) platform::DoEvents();
+    const Steps steps = SaveSteps(guard, conn, rs, request);
+    if (steps == Steps::Done) platform::DoEvents();
     // Clean-up: closing never reports a failure.
     rs.Close();
     conn.Close();
-    return guard.Result();
+    errorText = guard.Result();
+    if (steps == Steps::ChangedOutside && errorText.empty()) return SaveOutcome::ChangedOutside;
+    return errorText.empty() ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+std::string SavePerson(std::int32_t key, const std::string& name, double birth,
+                       const std::string& comments) {
+    std::string errorText;
+    SavePerson(SaveRequest{key, name, birth, comments, std::nullopt}, errorText);
+    return errorText;
 }
 
 void DeleteRecord(const std::string& table, const std::string& field, std::int32_t value) {

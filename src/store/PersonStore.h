@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "store/Error.h"
+#include "store/PersonStamp.h"
 #include "store/Value.h"
 
 // The writing routines of the person store and their helpers. Each call opens its own
@@ -16,6 +18,24 @@ namespace modAgeCalc {
 // the store error text of the last failure.
 std::string SavePerson(std::int32_t key, const std::string& name, double birth,
                        const std::string& comments);
+
+// A save as the person editor asks for it. `birth` empty leaves a stored person's birth
+// exactly as it is stored (Null included); `readAs`, the stamp of the row as the list
+// read it, makes a change of a stored person first check that the row still is so.
+struct SaveRequest {
+    std::int32_t key = 0;
+    std::string name;
+    std::optional<double> birth;
+    std::string comments;
+    std::optional<store::PersonStamp> readAs;
+};
+
+enum class SaveOutcome { Saved, Failed, ChangedOutside };
+
+// SavePerson for a request. ChangedOutside, with nothing written and no dialog shown,
+// when the row differs from `readAs` or is gone; otherwise Saved or Failed with
+// `errorText` as SavePerson would return it.
+SaveOutcome SavePerson(const SaveRequest& request, std::string& errorText);
 
 // Deletes the rows of `table` whose `field` equals `value`. The names are quoted as
 // identifiers and the value is bound, so neither can carry SQL. No match is no error.

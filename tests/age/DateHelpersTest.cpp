@@ -99,6 +99,29 @@ TEST(LastOfMonthAndDaysInMonth, HandleTheEndsOfTheRangeAndDayZero) {
     }
 }
 
+// Under a second before midnight is still that day: the date comes from the whole-day
+// part, never from the time rounded to the second.
+TEST(DateHelpers, TheLastSecondOfADayKeepsItsDate) {
+    constexpr double kLastTenth = 86399.7 / 86400;
+    struct Row {
+        double value;
+        const char *date, *first, *last;
+        int days;
+    };
+    const Row table[] = {
+        {at(2020, 1, 31) + kLastTenth, "01/31/2020", "01/01/2020", "01/31/2020", 31},
+        {at(2023, 2, 28) + kLastTenth, "02/28/2023", "02/01/2023", "02/28/2023", 28},
+        {-1 - kLastTenth, "12/29/1899", "12/01/1899", "12/31/1899", 31},
+        {at(9999, 12, 31) + kLastTenth, "12/31/9999", "12/01/9999", "12/31/9999", 31},
+    };
+    for (const auto& r : table) {
+        EXPECT_EQ(modAgeCalc::FormatDateText(r.value), r.date) << r.value;
+        EXPECT_EQ(modAgeCalc::FirstOfMonth(r.value), r.first) << r.value;
+        EXPECT_EQ(modAgeCalc::LastOfMonth(r.value), r.last) << r.value;
+        EXPECT_EQ(modAgeCalc::DaysInMonth(r.value), r.days) << r.value;
+    }
+}
+
 TEST(DateHelpers, ValuesThatAreNoDateGiveEmptyResults) {
     for (const double value : {std::nan(""), -657435.0, 2958466.0, 1e300}) {
         EXPECT_EQ(modAgeCalc::FirstOfMonth(value), "") << value;

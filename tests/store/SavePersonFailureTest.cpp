@@ -276,6 +276,23 @@ TEST(SavePersonFails, ReadOnlyFileFailsAtTheUpdate) {
     EXPECT_NE(outcome.find("attempt to write a readonly database"), std::string::npos) << outcome;
     EXPECT_EQ(storetest::FileBytes(db.path()), bytes);
 }
+
+// A writable file in a folder that is not: SQLite's own text blames the file, so the
+// store says what really has to change.
+TEST(SavePersonFails, ReadOnlyFolderSaysTheFolderMustBeWritable) {
+    PersonDb db;
+    ASSERT_EQ(chmod(db.path().c_str(), 0666), 0);
+    ASSERT_EQ(chmod(db.dir().path().c_str(), 0555), 0);
+    const std::string outcome = WherePermissionsHold([] {
+        testsupport::ScriptedMessageBox box{MsgAnswer::Abort};
+        return SavePerson(0, "Bob", kBirth, "");
+    });
+    const std::string first = "Error: " + std::to_string(SQLITE_READONLY_DIRECTORY) +
+                              " - attempt to write a readonly database (" + db.path() + ")";
+    EXPECT_EQ(outcome.substr(0, outcome.find("\r\n")),
+              first + ". The folder that holds the database must be writable too.");
+    EXPECT_TRUE(db.rows().empty());
+}
 #endif
 
 }  // namespace

@@ -57,8 +57,10 @@ start() {
     main=$(window "Orrindale Version 1.0")
     sleep 0.5
 }
+# Esc in the main window, right of where the legend sits (Esc in the legend closes
+# only the legend).
 stop_with_esc() {
-    point "$main" 300 200
+    point "$main" 420 200
     key Escape
     for _ in $(seq 50); do
         kill -0 "$app_pid" 2>/dev/null || { app_pid=; return; }

@@ -39,6 +39,7 @@ public:
     QStringView key(int position) const { return rows_.key(storeIndex(position)); }
     QStringView cell(int position, int column) const;
     double birth(int position) const { return rows_.birth(storeIndex(position)); }
+    std::uint64_t stamp(int position) const { return rows_.stamp(storeIndex(position)); }
 
     // Sorting: while `sorted` is set the rows are kept in the order of the sort column's
     // texts, compared without regard to letter case; equal texts keep their order.

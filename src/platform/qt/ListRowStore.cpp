@@ -16,29 +16,32 @@ void ListRowStore::clear() {
 }
 
 int ListRowStore::appendRecord(TextId key, TextId text, int smallIcon, int largeIcon,
-                               double birth) {
+                               double birth, std::uint64_t stamp) {
     Record record;
     record.key = key;
     record.cells[0] = text;
     record.smallIcon = iconNumber(smallIcon);
     record.largeIcon = iconNumber(largeIcon);
     record.birth = birth;
+    record.stamp = stamp;
     rows_.push_back(record);
     return count() - 1;
 }
 
 int ListRowStore::append(QStringView key, QStringView text, int smallIcon, int largeIcon,
-                         double birth) {
-    return appendRecord(texts_.add(key), texts_.add(text), smallIcon, largeIcon, birth);
+                         double birth, std::uint64_t stamp) {
+    return appendRecord(texts_.add(key), texts_.add(text), smallIcon, largeIcon, birth, stamp);
 }
 
 int ListRowStore::appendUtf8(std::string_view key, std::string_view text, int smallIcon,
-                             int largeIcon, double birth) {
-    return appendRecord(texts_.addUtf8(key), texts_.addUtf8(text), smallIcon, largeIcon, birth);
+                             int largeIcon, double birth, std::uint64_t stamp) {
+    return appendRecord(texts_.addUtf8(key), texts_.addUtf8(text), smallIcon, largeIcon, birth,
+                        stamp);
 }
 
 int ListRowStore::append(const ListRow& row) {
-    const int index = append(row.key, row.text, row.smallIcon, row.largeIcon, row.birth);
+    const int index =
+        append(row.key, row.text, row.smallIcon, row.largeIcon, row.birth, row.stamp);
     for (int sub = 1; sub <= ListRow::kSubItems; ++sub)
         setSubItem(index, sub, row.subItems[static_cast<std::size_t>(sub - 1)]);
     return index;
@@ -76,6 +79,7 @@ ListRow ListRowStore::row(int index) const {
     out.smallIcon = smallIcon(index);
     out.largeIcon = largeIcon(index);
     out.birth = birth(index);
+    out.stamp = stamp(index);
     return out;
 }
 

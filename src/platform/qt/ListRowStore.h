@@ -10,7 +10,7 @@
 namespace platform {
 
 // The rows of the list control in the order they were added, packed tightly: a
-// fixed 32-byte record per row with its texts in a TextPool. A loader fills one of
+// fixed 40-byte record per row with its texts in a TextPool. A loader fills one of
 // these away from the screen and hands it to the control in one piece
 // (ListView::publish), so the views never see a half-built list.
 class ListRowStore {
@@ -25,9 +25,9 @@ public:
 
     // Appends a row with empty sub-items; returns its index.
     int append(QStringView key, QStringView text, int smallIcon, int largeIcon,
-               double birth = ListRow::kNoBirth);
+               double birth = ListRow::kNoBirth, std::uint64_t stamp = 0);
     int appendUtf8(std::string_view key, std::string_view text, int smallIcon, int largeIcon,
-                   double birth = ListRow::kNoBirth);
+                   double birth = ListRow::kNoBirth, std::uint64_t stamp = 0);
     int append(const ListRow& row);
 
     // Keeps a text once so that many rows can show it (dates and ages repeat a lot).
@@ -48,6 +48,7 @@ public:
     int smallIcon(int row) const { return at(row).smallIcon; }
     int largeIcon(int row) const { return at(row).largeIcon; }
     double birth(int row) const { return at(row).birth; }
+    std::uint64_t stamp(int row) const { return at(row).stamp; }
     ListRow row(int row) const;
 
 private:
@@ -57,12 +58,14 @@ private:
         qint16 smallIcon = 0;
         qint16 largeIcon = 0;
         double birth = ListRow::kNoBirth;
+        std::uint64_t stamp = 0;
     };
-    static_assert(sizeof(Record) == 32);
+    static_assert(sizeof(Record) == 40);
 
     const Record& at(int row) const { return rows_[static_cast<std::size_t>(row)]; }
     Record& at(int row) { return rows_[static_cast<std::size_t>(row)]; }
-    int appendRecord(TextId key, TextId text, int smallIcon, int largeIcon, double birth);
+    int appendRecord(TextId key, TextId text, int smallIcon, int largeIcon, double birth,
+                     std::uint64_t stamp);
 
     std::vector<Record> rows_;
     TextPool texts_;

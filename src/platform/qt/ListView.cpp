@@ -108,6 +108,11 @@ double ListView::rowBirth(int position) const {
     return model_->birth(position);
 }
 
+std::uint64_t ListView::rowStamp(int position) const {
+    if (position < 0 || position >= rowCount()) return 0;
+    return model_->stamp(position);
+}
+
 void ListView::setViewMode(ViewMode mode) {
     QAbstractItemView* next = mode == ViewMode::Details ? static_cast<QAbstractItemView*>(details_)
                                                         : static_cast<QAbstractItemView*>(icons_);

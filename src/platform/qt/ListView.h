@@ -52,6 +52,7 @@ public:
     QString rowKey(int position) const;
     QString cellText(int position, int column) const;
     double rowBirth(int position) const;  // NaN when the row has none
+    std::uint64_t rowStamp(int position) const;  // 0 when the row has none
 
     ViewMode viewMode() const { return viewMode_; }
     void setViewMode(ViewMode mode);

@@ -17,6 +17,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/Twips.h"
 #include "store/PersonStore.h"
+#include "ui/editor/BirthPicker.h"
 #include "ui/editor/PickerDateTime.h"
 #include "ui/editor/ReentryGuard.h"
 
@@ -30,6 +31,8 @@ constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
 constexpr char kNameEmptyMessage[] = "Name Cannot be empty";
 constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
 constexpr char kDeleteTitle[] = "Delete this Entry?";
+constexpr char kChangedOutsideQuestion[] =
+    "This person was changed outside this window since the list was loaded. Save anyway?";
 
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -96,7 +99,7 @@ void frmAEP::createControls() {
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setMaxLength(std::numeric_limits<int>::max());
 
-    mvBirth_ = new QDateTimeEdit(this);
+    mvBirth_ = new BirthPicker(this);
     mvBirth_->setObjectName(QStringLiteral("mvBirth"));
     mvBirth_->setTimeSpec(Qt::UTC);
     mvBirth_->setDateTimeRange(editor::PickerMinimum(), editor::PickerMaximum());
@@ -169,6 +172,7 @@ void frmAEP::showPicture() {
 void frmAEP::EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth,
                     const QString& strComment) {
     personKey_ = lngKey;
+    rowAsRead_.reset();
     setPersonName(strName);
     setPersonBirth(dtmBirth);
     setPersonComments(strComment);
@@ -192,6 +196,7 @@ void frmAEP::setPersonName(const QString& vNewValue) {
 
 void frmAEP::setPersonBirth(double vNewValue) {
     birth_ = vNewValue;
+    birthChanged_ = false;
     mvBirth_->setDateTime(editor::PickerDateTimeFromValue(vNewValue));
     birthAsShown_ = mvBirth_->dateTime();
     mvBirth_->update();
@@ -230,6 +235,7 @@ void frmAEP::takeBirthFromPicker() {
     if (shown == birthAsShown_ && editor::IsDateValue(birth_)) return;
     birth_ = editor::ValueFromPickerDateTime(shown);
     birthAsShown_ = shown;
+    birthChanged_ = true;
 }
 
 bool frmAEP::eventFilter(QObject* watched, QEvent* event) {
@@ -264,7 +270,7 @@ void frmAEP::cmdAE_Click(int index) {
             [] { platform::MsgBox(kNameEmptyMessage, platform::OkOnly, platform::kProgramTitle); });
         return;
     }
-    finishSaveAttempt(savePerson(personKey_));
+    finishSaveAttempt(personKey_ == 0 ? savePerson(0) : saveShownPerson());
 }
 
 void frmAEP::cmdDup_Click() {
@@ -297,6 +303,38 @@ bool frmAEP::savePerson(std::int32_t key) {
         failure = modAgeCalc::SavePerson(key, name_.toStdString(), birth_, comments_.toStdString());
     });
     return failure.empty();
+}
+
+// Saves the shown person over its stored row, unless that row was changed or removed
+// since the list read it and the user, asked, does not want to overwrite it. The birth
+// of a row read from the list, left untouched, stays exactly as stored: the picker can
+// show neither a birth that reads as no date nor fractions of a second.
+bool frmAEP::saveShownPerson() {
+    const bool keepStoredBirth = rowAsRead_ && !birthChanged_;
+    modAgeCalc::SaveRequest request{personKey_, name_.toStdString(),
+                                    keepStoredBirth ? std::nullopt : std::optional(birth_),
+                                    comments_.toStdString(), rowAsRead_};
+    auto outcome = modAgeCalc::SaveOutcome::Failed;
+    std::string failure;
+    RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
+    if (outcome != modAgeCalc::SaveOutcome::ChangedOutside)
+        return outcome == modAgeCalc::SaveOutcome::Saved;
+    if (!saveAnyway()) return false;
+    request.readAs.reset();
+    outcome = modAgeCalc::SaveOutcome::Failed;
+    RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
+    return outcome == modAgeCalc::SaveOutcome::Saved;
+}
+
+bool frmAEP::saveAnyway() {
+    auto answer = platform::MsgAnswer::No;
+    RunStep([&] {
+        answer = platform::MsgBox(
+            kChangedOutsideQuestion,
+            platform::YesNo | platform::Question | platform::DefaultButton2,
+            platform::kProgramTitle);
+    });
+    return answer == platform::MsgAnswer::Yes;
 }
 
 void frmAEP::finishSaveAttempt(bool saved) {

@@ -5,6 +5,9 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "store/PersonStamp.h"
 
 class QDateTimeEdit;
 class QLabel;
@@ -35,6 +38,12 @@ public:
     // the stored person with that key.
     void EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth,
                 const QString& strComment);
+
+    // The stamp of the shown person's row as the list read it, given after EditOr. Save
+    // then first checks that the stored row is still so, and asks before it overwrites
+    // a row changed or removed meanwhile by someone else; a birth the user leaves alone
+    // stays as stored. EditOr clears it.
+    void setRowAsRead(std::optional<store::PersonStamp> stamp) { rowAsRead_ = stamp; }
 
     QString PersonName() const { return name_; }
     void setPersonName(const QString& vNewValue);
@@ -69,6 +78,8 @@ private:
     void takeBirthFromPicker();
     bool nameIsEmpty() const;
     bool savePerson(std::int32_t key);
+    bool saveShownPerson();
+    bool saveAnyway();
     void finishSaveAttempt(bool saved);
     void deletePerson();
     void reloadMainList();
@@ -89,6 +100,10 @@ private:
     QString name_;
     double birth_ = 0.0;
     QString comments_;
+    std::optional<store::PersonStamp> rowAsRead_;
+    // Whether the user changed the held birth EditOr gave, so that a save of a row read
+    // from the list can leave its birth exactly as stored (also one that reads as no date).
+    bool birthChanged_ = false;
 
     // What the picker showed right after the birth was set: while it still shows
     // this, the held birth is kept exactly as given (the picker only shows whole

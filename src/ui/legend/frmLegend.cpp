@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include "platform/qt/ToolWindowKeys.h"
 #include "platform/qt/Twips.h"
 
 namespace {
@@ -54,6 +55,8 @@ frmLegend::frmLegend(QWidget* owner)
     setFixedSize(platform::TwipsSize(kClientWidth, kClientHeight));
     for (int row = 0; row < kRows; ++row) addRow(row);
     if (owner) owner->installEventFilter(this);
+    // Keys pressed here never run the main window's commands; Esc closes the legend.
+    new platform::ToolWindowKeys(*this);
 }
 
 void frmLegend::addRow(int row) {

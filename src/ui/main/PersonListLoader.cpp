@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/ListView.h"
 #include "store/Database.h"
+#include "store/PersonStamp.h"
 #include "store/PersonStore.h"
 #include "ui/main/BirthColumns.h"
 #include "ui/main/StoredValue.h"
@@ -18,9 +19,11 @@ namespace {
 constexpr int kPlaceholderImage = 1;
 constexpr int kYearColumn = 1, kAgeColumn = 2, kCommentsColumn = 3;
 
-std::string ItemKey(std::int32_t id) {
+// A row without a key gets no item key, so that no command can take it for a person.
+std::string ItemKey(const std::optional<std::int32_t>& id) {
+    if (!id) return {};
     char text[16] = {'K'};
-    const auto end = std::to_chars(text + 1, text + sizeof text, id).ptr;
+    const auto end = std::to_chars(text + 1, text + sizeof text, *id).ptr;
     return std::string(text, end);
 }
 
@@ -111,10 +114,18 @@ bool PersonListLoader::CurrentField(int column, const char* name, bool onRow,
 
 PersonListLoader::Outcome PersonListLoader::ReadPerson(const Columns& columns, Person& person) {
     const bool onRow = records_.IsOpen() && !records_.Bof() && !records_.Eof();
+    person.id.reset();
+    person.name = {};
+    person.birth = {};
+    person.comments = {};
     store::ValueView value;
     Outcome outcome = Guarded([&](store::Error& e) {
-        return CurrentField(columns.id, "lngID", onRow, value, e) &&
-               ValueAsLong(modAgeCalc::NullToEmpty(value), person.id, e);
+        std::int32_t id = 0;
+        if (!CurrentField(columns.id, "lngID", onRow, value, e) ||
+            !ValueAsLong(modAgeCalc::NullToEmpty(value), id, e))
+            return false;
+        person.id = id;
+        return true;
     });
     if (!GoesOn(outcome)) return outcome;
     outcome = Guarded([&](store::Error& e) {
@@ -136,6 +147,12 @@ PersonListLoader::Outcome PersonListLoader::ReadPerson(const Columns& columns, P
     });
 }
 
+// The row as read, to recognise later whether someone changed it meanwhile.
+store::PersonStamp PersonListLoader::Stamp(const Columns& columns) {
+    return store::StampOf(records_.FieldView(columns.id), records_.FieldView(columns.name),
+                          records_.FieldView(columns.birth), records_.FieldView(columns.comments));
+}
+
 // The rows run until the end of the result. Without a result set (its opening failed
 // and the user chose to ignore that) there are no rows to come: going on would add a
 // made-up row and ask again on every round, for ever.
@@ -151,7 +168,8 @@ bool PersonListLoader::ReadRows() {
         if (!records_.IsOpen() || records_.Eof()) return true;
         if (!GoesOn(ReadPerson(columns, person))) return false;
         const BirthColumns::Cells cells = births.For(person.birth);
-        const int row = rows_.appendUtf8(ItemKey(person.id), person.name, 1, 1, cells.birth);
+        const int row = rows_.appendUtf8(ItemKey(person.id), person.name, 1, 1, cells.birth,
+                                         Stamp(columns));
         counter = counter > kYieldEvery - 1 ? 1 : counter + 1;
         if (counter == 1) platform::DoEvents();
         rows_.setSubItem(row, kYearColumn, cells.yearText);

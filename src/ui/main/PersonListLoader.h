@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,7 @@
 #include "platform/qt/ListRowStore.h"
 #include "store/Connection.h"
 #include "store/Error.h"
+#include "store/PersonStamp.h"
 #include "store/Recordset.h"
 
 namespace platform {
@@ -37,11 +39,12 @@ public:
 private:
     enum class Outcome { Done, Ignored, Aborted, NoCurrentRow };
 
-    // A person as the rows read so far left it: a step that fails and is ignored keeps
-    // the previous row's value. The texts are views into the result set, which outlives
-    // the rows, or into the buffers for a name or comment stored as a number.
+    // One row's person. Every row starts empty, so a step that fails and is ignored
+    // leaves its value empty (a key that could not be read leaves none), never the
+    // previous row's. The texts are views into the result set, which outlives the rows,
+    // or into the buffers for a name or comment stored as a number.
     struct Person {
-        std::int32_t id = 0;
+        std::optional<std::int32_t> id;
         std::string_view name;
         store::ValueView birth;
         std::string_view comments;
@@ -62,6 +65,7 @@ private:
     bool CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
                       store::Error& error);
     Outcome ReadPerson(const Columns& columns, Person& person);
+    store::PersonStamp Stamp(const Columns& columns);
     void AddPlaceholder();
     void Finish();
 

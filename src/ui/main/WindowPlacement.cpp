@@ -19,6 +19,10 @@ namespace placement {
 namespace {
 
 constexpr double kScreenMarginTwips = 100;
+// A window narrower or lower than this (100 pixels) is too small to be found on screen.
+constexpr double kSmallestExtentTwips = 1500;
+constexpr const char* kDefaultWidth = "6990";
+constexpr const char* kDefaultHeight = "4245";
 constexpr const char* kFrameFitName = "marrowtide-frame-fit";
 
 // Twips to whole pixels, nearest pixel with halves away from zero. A value beyond what a
@@ -134,10 +138,13 @@ void RunStep(Step&& step) {
     }
 }
 
-void ApplyStored(QWidget& window, const char* key, const char* defaultText, Setter set) {
+// `orDefault`: a stored text that is no number gives the default instead of being skipped.
+void ApplyStored(QWidget& window, const char* key, const char* defaultText, Setter set,
+                 bool orDefault = false) {
     RunStep([&] {
-        const auto value =
+        auto value =
             ParsePlacementValue(platform::GetSetting(kApplication, kSection, key, defaultText));
+        if (!value && orDefault) value = ParsePlacementValue(defaultText);
         if (value) set(window, *value);
     });
 }
@@ -168,8 +175,10 @@ void LoadWinSettings(QWidget& window) {
     RunStep([&] { NormalState(window); });
     ApplyStored(window, "Top", "1000", SetOuterTop);
     ApplyStored(window, "Left", "616", SetOuterLeft);
-    ApplyStored(window, "Width", "6990", SetOuterWidth);
-    ApplyStored(window, "Height", "4245", SetOuterHeight);
+    // A size that is no number would leave the window at its design client size, which
+    // the frame then shrinks: the default outer size is what the user expects instead.
+    ApplyStored(window, "Width", kDefaultWidth, SetOuterWidth, true);
+    ApplyStored(window, "Height", kDefaultHeight, SetOuterHeight, true);
     RunStep([&] { CorrectPlacement(window); });
 }
 
@@ -191,9 +200,13 @@ void CorrectPlacement(QWidget& window) {
     const double width = OuterWidth(window);
     if (width < 0 || width > screen->width)
         SetOuterWidth(window, screen->width - kScreenMarginTwips);
+    else if (width < kSmallestExtentTwips)
+        SetOuterWidth(window, *ParsePlacementValue(kDefaultWidth));
     const double height = OuterHeight(window);
     if (height < 0 || height > screen->height)
         SetOuterHeight(window, screen->height - kScreenMarginTwips);
+    else if (height < kSmallestExtentTwips)
+        SetOuterHeight(window, *ParsePlacementValue(kDefaultHeight));
 }
 
 void SaveWinSettingsOnSessionEnd(QWidget& window) {

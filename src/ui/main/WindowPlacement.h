@@ -15,8 +15,9 @@ inline constexpr const char* kSection = "Window";
 
 // Puts the window in the normal state, then moves and sizes it to the saved Top, Left,
 // Width and Height (defaults 1000, 616, 6990, 4245) and corrects the result. Each value
-// stands alone: one that is missing from the store uses its default, one whose text is
-// not a number leaves that dimension as it was. Call it before the window is first shown.
+// stands alone: one that is missing from the store uses its default; a Top or Left whose
+// text is not a number leaves that coordinate as it was, a Width or Height uses the
+// default. Call it before the window is first shown.
 void LoadWinSettings(QWidget& window);
 
 // Corrects the window on screen, then writes Top, Left, Width and Height in this order.
@@ -25,7 +26,8 @@ void SaveWinSettings(QWidget& window);
 
 // Keeps the window's top-left corner on the primary screen and the window no larger
 // than the screen, in four checks: top, left, width, height. A window exactly as wide
-// (or high) as the screen is left alone; so is the bottom-right corner.
+// (or high) as the screen is left alone; so is the bottom-right corner. A width or
+// height under 1500 twips (100 pixels) gets the default, 6990 or 4245.
 // Does nothing while the screen size is unknown.
 void CorrectPlacement(QWidget& window);
 

@@ -15,6 +15,7 @@
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/ClickableImage.h"
+#include "platform/qt/EnterClicksButton.h"
 #include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
 #include "store/Database.h"
@@ -114,6 +115,7 @@ QToolButton* frmMain::createButton(const char* name, const char* icon, const cha
     button->setToolTip(QString::fromLatin1(toolTip));
     button->setAccessibleName(QString::fromLatin1(toolTip));
     button->setGeometry(platform::TwipsRect(left, 0, kButtonWidth, kButtonHeight));
+    new platform::EnterClicksButton(*button);
     return button;
 }
 
@@ -341,14 +343,15 @@ void frmMain::cmdAdd_Click() {
 }
 
 // The editor gets the stored birth with its time of day, not the list's date text,
-// so that saving a person without touching the date keeps the time it was stored with.
+// and the row as the list read it, so that it can tell whether someone else changed
+// the person before it saves over it.
 void frmMain::cmdEdit_Click() {
     const std::optional<std::int32_t> key = selectedPersonKey();
     if (!key) return;
     const int row = Lvw_->selectedRow();
     const double stored = Lvw_->rowBirth(row);
     runEditor(*key, Lvw_->cellText(row, kNameColumn), std::isnan(stored) ? 0.0 : stored,
-              Lvw_->cellText(row, kCommentsColumn));
+              Lvw_->cellText(row, kCommentsColumn), Lvw_->rowStamp(row));
 }
 
 // The list is reloaded whatever the answer, so a No also drops the selection.
@@ -409,10 +412,11 @@ std::optional<std::int32_t> frmMain::selectedPersonKey() const {
 // The editor lives only while it is shown: each command builds it afresh, so no value
 // of an earlier showing can carry over. It saves and reloads the list by itself.
 void frmMain::runEditor(std::int32_t key, const QString& name, double birth,
-                        const QString& comments) {
+                        const QString& comments, std::optional<std::uint64_t> rowAsRead) {
     if (editor_) return;
     editor_ = new frmAEP(this, [this] { LoadLvw(QString()); });
     editor_->EditOr(key, name, birth, comments);
+    editor_->setRowAsRead(rowAsRead);
     editor_->exec();
     delete editor_.data();
 }

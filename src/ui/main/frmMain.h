@@ -92,7 +92,8 @@ private:
     void onCommand(void (frmMain::*command)());
     bool acceptsCommands() const;
     std::optional<std::int32_t> selectedPersonKey() const;
-    void runEditor(std::int32_t key, const QString& name, double birth, const QString& comments);
+    void runEditor(std::int32_t key, const QString& name, double birth, const QString& comments,
+                   std::optional<std::uint64_t> rowAsRead = std::nullopt);
     void runPendingAfterLoad();
 
     platform::ImageList ImlS_;

@@ -46,10 +46,10 @@ TEST_P(PickerEnterTest, TheDateShownIsTheDateStored) {
             break;
         case PickerEntry::TypedThenEnter:
         case PickerEntry::TypedThenClick:
-            // Month section, then on to the day, where a single "3" is not yet a
-            // finished entry: the picker still holds the 15th.
+            // Month section, then on to the day (Right moves between the fields), where a
+            // single "3" is not yet a finished entry: the picker still holds the 15th.
             QTest::keyClick(mvBirth(), Qt::Key_Home);
-            QTest::keyClick(mvBirth(), Qt::Key_Tab);
+            QTest::keyClick(mvBirth(), Qt::Key_Right);
             QTest::keyClicks(mvBirth(), "3");
             ASSERT_EQ(mvBirth()->text(), "06/3/1980 10:20:30");
             if (GetParam() == PickerEntry::TypedThenEnter)

@@ -77,4 +77,19 @@ TEST_F(CommandKeysTest, MenuIndexesWithoutACommandRunNothing) {
     EXPECT_TRUE(window->isVisible());
 }
 
+// Enter, from the main keyboard or the keypad, presses the focused button as Space does.
+TEST_F(CommandKeysTest, EnterPressesTheFocusedButton) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        db_.execute("DELETE FROM tblAges");
+        db_.add("Ann", "1980-03-15 00:00:00", ".");
+        auto window = open();
+        show(*window);
+        db_.add("Bob", "1950-02-01 00:00:00", ".");
+        auto* refresh = window->findChild<QToolButton*>(QStringLiteral("cmdRefresh"));
+        refresh->setFocus();
+        QTest::keyClick(refresh, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(window->Lvw()->rowCount(), 2) << key << ": Refresh reloads";
+    }
+}
+
 }  // namespace maintest

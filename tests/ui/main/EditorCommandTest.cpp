@@ -8,7 +8,9 @@
 #include "EditorDriver.h"
 #include "MainWindowFixture.h"
 #include "age/DateValue.h"
+#include "store/Connection.h"
 #include "store/PersonStore.h"
+#include "store/Recordset.h"
 
 namespace maintest {
 
@@ -41,6 +43,28 @@ void TypeName(frmAEP& editor, const QString& name) {
 
 void ClickAddSave(frmAEP& editor) {
     editor.findChild<QPushButton*>(QStringLiteral("cmdAE_0"))->click();
+}
+
+void TypeComments(frmAEP& editor, const QString& comments) {
+    editor.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(comments);
+}
+
+void ClickDuplicate(frmAEP& editor) {
+    editor.findChild<QPushButton*>(QStringLiteral("cmdDup"))->click();
+}
+
+// A column of person 5 as SQL writes it (kind included: NULL, 'text', 1.0e+300).
+std::string Quoted(const TestDatabase& db, const char* column) {
+    store::Connection connection;
+    store::Recordset records;
+    store::Error error;
+    store::Value value;
+    const std::string sql =
+        std::string("SELECT quote(") + column + ") AS q FROM tblAges WHERE lngID = 5";
+    if (!connection.Open(db.path(), error) || !records.Open(connection, sql, {}, error) ||
+        !records.GetField("q", value, error))
+        return "(none)";
+    return std::get<std::string>(value);
 }
 
 double Value(int y, int mo, int d, int h, int mi, int s) {
@@ -231,6 +255,86 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
     QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
     EXPECT_EQ(again.shown(), 1);
     EXPECT_TRUE(next.name.isEmpty());
+}
+
+// A birth that no date can be read from, or one finer than the picker shows, is
+// written back exactly as stored when the user changes only the comments.
+TEST_F(EditorCommandTest, SaveLeavesAnUntouchedBirthAsStored) {
+    for (const char* birth : {"NULL", "'abc'", "'0000-00-00'", "'2001-02-30'", "1e300",
+                              "'2020-01-31 23:59:59.7'", "43000.25", "''"}) {
+        db_.execute("DELETE FROM tblAges");
+        db_.execute(std::string("INSERT INTO tblAges VALUES (5, 'Ann', ") + birth + ", 'old')");
+        const std::string before = Quoted(db_, "dtmBirth");
+        auto window = open();
+        show(*window);
+        window->Lvw()->selectRow(0);
+        EditorDriver driver([](frmAEP& editor) {
+            TypeComments(editor, QStringLiteral("new"));
+            ClickAddSave(editor);
+        });
+        window->cmdEdit_Click();
+        EXPECT_EQ(driver.closedByDriver(), 0) << birth;
+        EXPECT_EQ(Quoted(db_, "strComments"), "'new'") << birth;
+        EXPECT_EQ(Quoted(db_, "dtmBirth"), before) << birth;
+    }
+}
+
+// Another copy of the program changes or removes the person while the editor shows it.
+// Save then asks before it overwrites; No keeps the editor open and reloads the list.
+// Duplicate adds a person and so asks nothing.
+TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
+    using platform::MsgAnswer;
+    const struct {
+        const char* what;
+        const char* outside;  // SQL run while the editor is open
+        bool duplicate;
+        MsgAnswer answer;
+        bool asks;
+        std::string name, comments;  // person 5 afterwards; "(none)" when gone
+        std::size_t rows;
+        bool staysOpen;
+    } cases[] = {
+        {"untouched", "", false, MsgAnswer::No, false, "'Ann B'", "'tea'", 1, false},
+        {"changed, No", "UPDATE tblAges SET strComments = 'coffee'", false, MsgAnswer::No,
+         true, "'Ann'", "'coffee'", 1, true},
+        {"changed, Yes", "UPDATE tblAges SET strComments = 'coffee'", false, MsgAnswer::Yes,
+         true, "'Ann B'", "'tea'", 1, false},
+        {"birth a second later", "UPDATE tblAges SET dtmBirth = '1980-03-15 00:00:01'", false,
+         MsgAnswer::No, true, "'Ann'", "'tea'", 1, true},
+        {"removed, No", "DELETE FROM tblAges", false, MsgAnswer::No, true, "(none)", "(none)",
+         0, true},
+        {"changed, Duplicate", "UPDATE tblAges SET strComments = 'coffee'", true, MsgAnswer::No,
+         false, "'Ann'", "'coffee'", 2, false},
+    };
+    for (const auto& c : cases) {
+        db_.execute("DELETE FROM tblAges");
+        db_.add("Ann", "1980-03-15 00:00:00", "tea", 5);
+        auto window = open();
+        show(*window);
+        window->Lvw()->selectRow(0);
+        box_.clear();
+        if (c.asks) box_.push(c.answer);
+        EditorDriver driver([&](frmAEP& editor) {
+            if (*c.outside) db_.execute(c.outside);
+            TypeName(editor, QStringLiteral("Ann B"));
+            c.duplicate ? ClickDuplicate(editor) : ClickAddSave(editor);
+        });
+        window->cmdEdit_Click();
+        ASSERT_EQ(box_.count(), c.asks ? 1u : 0u) << c.what;
+        if (c.asks) {
+            EXPECT_EQ(box_.asked()[0].text,
+                      "This person was changed outside this window since the list was loaded. "
+                      "Save anyway?");
+            EXPECT_EQ(box_.asked()[0].style, 4 + 32 + 256) << c.what;
+            EXPECT_EQ(box_.asked()[0].title, "Marrowtide");
+        }
+        EXPECT_EQ(Quoted(db_, "strName"), c.name) << c.what;
+        EXPECT_EQ(Quoted(db_, "strComments"), c.comments) << c.what;
+        EXPECT_EQ(stored().size(), c.rows) << c.what;
+        EXPECT_EQ(driver.closedByDriver(), c.staysOpen ? 1 : 0) << c.what;
+        // Whatever happened, the list shows the table as it is now.
+        EXPECT_EQ(window->Lvw()->rowCount(), c.rows == 0 ? 1 : static_cast<int>(c.rows)) << c.what;
+    }
 }
 
 }  // namespace maintest

@@ -105,4 +105,26 @@ TEST_F(LoadErrorTest, AbortKeepsRowsAlreadyRead) {
     EXPECT_EQ(window->Lvw()->cellText(0, 2), QStringLiteral("34 Years, 4 Months, 5 Days"));
 }
 
+// A key beyond 32 bits, ignored, leaves its row without a key instead of the key of
+// the row before it: deleting or editing that row must not reach the other person.
+TEST_F(LoadErrorTest, ARowWhoseKeyIsIgnoredGetsNoKey) {
+    db_.execute("DROP TABLE tblAges");  // a foreign table, without the program's key check
+    db_.execute("CREATE TABLE tblAges (lngID INTEGER PRIMARY KEY, strName, dtmBirth, strComments)");
+    db_.execute("INSERT INTO tblAges VALUES (2147483647, 'First', '1990-01-15', 'one'), "
+                "(2147483648, 'Second', '1950-02-01', 'two')");
+    box_.push(MsgAnswer::Ignore);
+    auto window = open();
+    ASSERT_EQ(box_.count(), 1u);
+    EXPECT_EQ(box_.asked()[0].text.substr(0, 11), "6 Overflow\r");
+    const int second = rowNamed(*window, QStringLiteral("Second"));
+    ASSERT_GE(second, 0);
+    EXPECT_EQ(window->Lvw()->rowKey(second), QString());
+    EXPECT_EQ(window->Lvw()->cellText(second, 3), QStringLiteral("two"));
+    window->Lvw()->selectRow(second);
+    box_.push(MsgAnswer::Yes);
+    window->cmdDelete_Click();
+    EXPECT_EQ(box_.count(), 1u) << "no question: the row names nobody";
+    EXPECT_EQ(stored().size(), 2u);
+}
+
 }  // namespace maintest

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPointer>
 
+#include "EditorDriver.h"
 #include "MainWindowFixture.h"
 #include "ui/legend/frmLegend.h"
 
@@ -63,6 +64,34 @@ TEST_F(MainLegendTest, OpensOnceCentredWithTheListsPicturesAndClosesWithTheWindo
     FlushDeletes();
     EXPECT_TRUE(legend.isNull());
     EXPECT_TRUE(OpenLegends().isEmpty());
+}
+
+// Keys pressed in the legend stay there: none of the main window's commands runs, and
+// Esc closes the legend only.
+TEST_F(MainLegendTest, KeysInTheLegendNeverReachTheMainWindow) {
+    db_.add("Ann", "1980-03-15 00:00:00", ".");
+    auto window = open();
+    show(*window);
+    window->Lvw()->selectRow(0);
+    ClickLegendPicture(*window);
+    ASSERT_EQ(OpenLegends().size(), 1);
+    QPointer<frmLegend> legend = OpenLegends().front();
+    QApplication::setActiveWindow(legend);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(legend));
+    db_.add("Bob", "1950-02-01 00:00:00", ".");
+    EditorDriver driver;
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_Delete, Qt::Key_F5, Qt::Key_F11})
+        QTest::keyClick(legend, key);
+    QApplication::processEvents();
+    EXPECT_EQ(driver.shown(), 0);
+    EXPECT_EQ(box_.count(), 0u);
+    EXPECT_EQ(window->Lvw()->rowCount(), 1) << "no reload";
+    EXPECT_EQ(window->Lvw()->viewMode(), platform::ListView::ViewMode::Details);
+
+    QTest::keyClick(legend, Qt::Key_Escape);
+    FlushDeletes();
+    EXPECT_TRUE(legend.isNull());
+    EXPECT_TRUE(window->isVisible());
 }
 
 }  // namespace maintest

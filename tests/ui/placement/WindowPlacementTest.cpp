@@ -78,19 +78,48 @@ TEST_F(WindowPlacement, CorrectsTheLoadedPlacementAgainstTheScreen) {
     }
 }
 
-TEST_F(WindowPlacement, AValueThatIsNotANumberKeepsThatDimensionOnly) {
+// A position that is no number stays where the window was; a size gets its default
+// outer extent (4245 twips high, 6990 wide), not whatever the window had.
+TEST_F(WindowPlacement, AValueThatIsNotANumberAffectsThatDimensionOnly) {
     for (const char* bad : {"", "abc", "12px"}) {
         putAll("1500", "3000", "6000", bad);
         ClosingWindow window;
         PlaceInitially(window);
         placement::LoadWinSettings(window);
-        EXPECT_EQ(window.frameGeometry(), QRect(200, 100, 400, 200)) << '"' << bad << '"';
+        EXPECT_EQ(window.frameGeometry(), QRect(200, 100, 400, 283)) << '"' << bad << '"';
     }
     putAll("1500", "junk", "", "4500");
     ClosingWindow window;
     PlaceInitially(window);
     placement::LoadWinSettings(window);
-    EXPECT_EQ(window.frameGeometry(), QRect(10, 100, 300, 300));
+    EXPECT_EQ(window.frameGeometry(), QRect(10, 100, 466, 300));
+}
+
+// A window under 100 pixels either way could not be found on screen; loading and
+// saving give that extent its default instead.
+TEST_F(WindowPlacement, ASizeUnderAHundredPixelsGetsTheDefault) {
+    const struct {
+        const char *width, *height;
+        QSize outer;
+    } cases[] = {
+        {"0", "4500", {466, 300}},    {"6000", "0", {400, 283}},  {"1490", "1", {466, 283}},
+        {"1500", "1500", {100, 100}}, {"-0", "14", {466, 283}},
+    };
+    for (const auto& c : cases) {
+        putAll("1500", "3000", c.width, c.height);
+        ClosingWindow window;
+        placement::LoadWinSettings(window);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_EQ(window.frameGeometry().size(), c.outer) << c.width << " x " << c.height;
+    }
+    ClosingWindow window;
+    placement::LoadWinSettings(window);
+    window.show();
+    window.resize(40, 60);
+    placement::SaveWinSettings(window);
+    EXPECT_EQ(settings_.value("Width"), "6990");
+    EXPECT_EQ(settings_.value("Height"), "4245");
 }
 
 TEST_F(WindowPlacement, ValuesNoWindowCanTakeAreSkipped) {
