@@ -14,7 +14,7 @@ out="${1:-/tmp/marrowtide-package}"
 user=marrowtide-trial
 display=:77
 
-bash "$root/tools/deps.sh" twm xdotool imagemagick sqlite3 x11-utils
+bash "$root/tools/deps.sh" twm xfonts-75dpi xdotool imagemagick sqlite3 x11-utils
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j2 --target marrowtide
 (cd "$root/build" && cpack -G DEB)
