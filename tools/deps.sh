@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
   "$@"
 )
 

@@ -1,5 +1,6 @@
-// The person store on a file of 100,000 persons: how fast SavePerson adds, and how a
-// recordset read of the whole table compares with the plainest C-interface read.
+// The person store on a file of 100,000 persons: how fast SavePerson adds, how a
+// recordset read of the whole table compares with the plainest C-interface read, and
+// what the daily backup costs next to that read.
 //
 // The file lives in the system's temporary folder, or in MARROWTIDE_BENCH_DIR when
 // set (a RAM disk there takes the disk's sync time out of the save figures).
@@ -12,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/PersonStore.h"
@@ -136,6 +138,25 @@ void BM_RecordsetReadAll(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecordsetReadAll)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The first start of a day: the checked copy made before the list is read, to set
+// against the read above.
+void BM_DailyBackup(benchmark::State& state) {
+    PersonFile::Get();
+    const auto backups =
+        std::filesystem::path(modAgeCalc::DatabasePath()).parent_path() / "backups";
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::error_code ec;
+        std::filesystem::remove_all(backups, ec);
+        state.ResumeTiming();
+        std::string error;
+        if (store::BackUpDatabase(modAgeCalc::DatabasePath(), "2026-12-07", error) !=
+            store::BackupResult::Made)
+            state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_DailyBackup)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

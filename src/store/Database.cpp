@@ -9,6 +9,10 @@ std::string& Folder() {
     static std::string folder;
     return folder;
 }
+std::string& FileName() {
+    static std::string name = kDatabaseFileName;
+    return name;
+}
 }  // namespace
 
 void SetDatabaseFolder(const std::string& folder) {
@@ -25,8 +29,16 @@ std::string WithTrailingSeparator(const std::string& folder) {
     return folder + kPreferred;
 }
 
+void SetDatabaseFileName(const std::string& name) {
+    FileName() = name.empty() ? std::string(kDatabaseFileName) : name;
+}
+
+const std::string& DatabaseFileName() {
+    return FileName();
+}
+
 std::string DatabasePath() {
-    return DatabaseFolder() + kDatabaseFileName;
+    return DatabaseFolder() + FileName();
 }
 
 }  // namespace modAgeCalc

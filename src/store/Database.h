@@ -17,6 +17,11 @@ const std::string& DatabaseFolder();
 // (meaning the current folder): appending a separator would turn it into the root.
 std::string WithTrailingSeparator(const std::string& folder);
 
+// The file's name inside the folder: Marrowtide.mdb unless the program was pointed at
+// another file. The empty text restores Marrowtide.mdb.
+void SetDatabaseFileName(const std::string& name);
+const std::string& DatabaseFileName();
+
 // DatabaseFolder() followed directly by the file name.
 std::string DatabasePath();
 

@@ -37,6 +37,10 @@ TEST(DatabaseFolder, PathIsFolderFollowedDirectlyByTheFileName) {
     EXPECT_EQ(modAgeCalc::DatabasePath(), "/data/app/Marrowtide.mdb");
     modAgeCalc::SetDatabaseFolder("/data/app");  // kept as given, nothing inserted
     EXPECT_EQ(modAgeCalc::DatabasePath(), "/data/appMarrowtide.mdb");
+    modAgeCalc::SetDatabaseFileName("family.db");  // a file named on the command line
+    EXPECT_EQ(modAgeCalc::DatabasePath(), "/data/appfamily.db");
+    modAgeCalc::SetDatabaseFileName("");
+    EXPECT_EQ(modAgeCalc::DatabasePath(), "/data/appMarrowtide.mdb");
     modAgeCalc::SetDatabaseFolder("");
 }
 

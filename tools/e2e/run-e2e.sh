@@ -6,14 +6,15 @@
 #
 #   bash tools/e2e/run-e2e.sh [OUTPUT_FOLDER]
 #
-# Installs what is missing (the project's packages plus twm, xdotool, sqlite3 and
-# ImageMagick), builds into ./build and runs there. Not run by CI.
+# Installs what is missing (the project's packages plus twm with the fonts it cannot
+# start without, xdotool, sqlite3 and ImageMagick), builds into ./build and runs there.
+# Not run by CI.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 out="${1:-/tmp/marrowtide-e2e}"
 build="$here/../../build"
 
-bash "$here/../deps.sh" twm xdotool sqlite3 imagemagick
+bash "$here/../deps.sh" twm xfonts-75dpi xdotool sqlite3 imagemagick
 bash "$here/../build.sh"
 rm -rf "$out"
 mkdir -p "$out/app" "$out/home" "$out/runtime"

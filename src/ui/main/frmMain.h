@@ -40,7 +40,7 @@ class frmMain final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `programFolder` holds Marrowtide.mdb; the program passes its own folder.
+    // `programFolder` holds the database file; the program passes the folder it chose.
     explicit frmMain(const QString& programFolder, QWidget* parent = nullptr);
     ~frmMain() override;
 
