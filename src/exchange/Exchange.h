@@ -53,4 +53,8 @@ std::string WriteCsv(const std::vector<ExportPerson>& people);
 std::string WriteVCard(const std::vector<ExportPerson>& people);
 std::string WriteICalendar(const std::vector<ExportPerson>& people);
 
+// WriteICalendar with the moment of writing (DTSTAMP) given as a date-time value in UTC,
+// for output that does not depend on the clock.
+std::string WriteICalendar(const std::vector<ExportPerson>& people, double stampUtc);
+
 }  // namespace exchange
