@@ -19,6 +19,8 @@ struct ExportResult {
 // The people in the order the list shows them: by name, without regard to letter case,
 // people of the same name by key.
 void SortByName(std::vector<store::Person>& people);
+// The same order as positions in `people`, which stays as it is.
+std::vector<std::size_t> NameOrder(const std::vector<store::Person>& people);
 
 // Writes every person with a birth date to the file at `path` (UTF-8 path) in `format`.
 // An existing file is replaced only when `overwrite` is set; the file is written whole

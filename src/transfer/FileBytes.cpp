@@ -31,7 +31,12 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
         error = "Cannot open " + path + ": " + std::strerror(errno) + ".";
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const auto size = fs::file_size(file, ec);
+    bytes.resize(ec ? 0 : static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // A file that grew meanwhile (or whose size was unknown) is read to its end.
+    bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) {
         error = "Cannot read " + path + ".";
         return false;

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
 
@@ -20,11 +22,12 @@ ImportResult ImportFile(const store::PersonRepository& repository, const std::st
     }
     exchange::ReadResult read =
         *format == exchange::Format::Csv ? exchange::ReadCsv(bytes) : exchange::ReadVCard(bytes);
+    std::string().swap(bytes);  // the records hold everything now; a big file frees its memory
     if (!read.error.empty()) {
         result.error = label + ": " + AsSentence(read.error) + " Nothing was imported.";
         return result;
     }
-    return ImportRecords(repository, read.records, label);
+    return ImportRecords(repository, std::move(read.records), label);
 }
 
 }  // namespace transfer

@@ -1,6 +1,9 @@
 #include "transfer/Importer.h"
 
-#include <unordered_set>
+#include <cstdint>
+
+#include "age/DateValue.h"
+#include "transfer/IdentitySet.h"
 
 namespace transfer {
 
@@ -16,12 +19,14 @@ std::string Place(const std::string& fileLabel, const std::string& where) {
     return fileLabel + ", " + where;
 }
 
-// Name and birth to the second, the pair that makes two people the same person.
-std::string IdentityOf(const std::string& name, const std::string& birthKey) {
-    std::string identity = name;
-    identity += '\0';
-    identity += birthKey;
-    return identity;
+// The birth's second since 12/30/1899, rounded as the stored text rounds it; false for a
+// birth outside the calendar.
+bool SecondOf(double birth, std::int64_t& second) {
+    modAgeCalc::DateParts p;
+    if (!modAgeCalc::FromDateValue(birth, p)) return false;
+    second = std::int64_t{modAgeCalc::SerialFromCivil(p.year, p.month, p.day)} * 86400 +
+             p.hour * 3600 + p.minute * 60 + p.second;
+    return true;
 }
 
 }  // namespace
@@ -32,7 +37,7 @@ std::string AsSentence(const std::string& text) {
 }
 
 ImportResult ImportRecords(const store::PersonRepository& repository,
-                           const std::vector<exchange::ImportRecord>& records,
+                           std::vector<exchange::ImportRecord> records,
                            const std::string& fileLabel) {
     ImportResult result;
     store::RepositoryError error;
@@ -42,35 +47,32 @@ ImportResult ImportRecords(const store::PersonRepository& repository,
                        " Nothing was imported.";
         return result;
     }
-    std::unordered_set<std::string> known;
-    known.reserve(stored.size() + records.size());
-    for (const store::Person& person : stored)
-        known.insert(IdentityOf(person.name, store::BirthKey(person.birth)));
-    stored.clear();
+    IdentitySet known(stored.size() + records.size());
+    for (const store::Person& person : stored) {
+        Identity id{person.name};
+        if (SecondOf(person.birth, id.second)) known.Insert(id);
+    }
 
+    // Reserved in full, so the names the set views never move.
     std::vector<store::Person> people;
-    for (const exchange::ImportRecord& record : records) {
+    people.reserve(records.size());
+    for (exchange::ImportRecord& record : records) {
         const auto skip = [&](const std::string& reason, bool alreadyStored = false) {
             result.skipped.push_back({Place(fileLabel, record.where), reason, alreadyStored});
         };
+        Identity id{record.name};
         if (IsBlank(record.name)) {
             skip(kNoName);
-            continue;
-        }
-        if (!record.problem.empty()) {
+        } else if (!record.problem.empty()) {
             skip(record.problem);
-            continue;
-        }
-        const std::string birthKey = store::BirthKey(record.birth);
-        if (birthKey.empty()) {
+        } else if (!SecondOf(record.birth, id.second)) {
             skip(kOutOfRange);
-            continue;
-        }
-        if (!known.insert(IdentityOf(record.name, birthKey)).second) {
+        } else if (known.Contains(id)) {
             skip(kAlreadyStored, true);
-            continue;
+        } else {
+            people.push_back({0, std::move(record.name), record.birth, std::move(record.comments)});
+            known.Insert({people.back().name, id.second});
         }
-        people.push_back({0, record.name, record.birth, record.comments});
     }
 
     if (!people.empty() && !repository.AddMany(people, error)) {

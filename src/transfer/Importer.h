@@ -21,7 +21,7 @@ inline constexpr const char* kOutOfRange = "the birth date lies outside 01/01/01
 // nothing is imported and `error` says why. `fileLabel` names the file in the places
 // of skipped records.
 ImportResult ImportRecords(const store::PersonRepository& repository,
-                           const std::vector<exchange::ImportRecord>& records,
+                           std::vector<exchange::ImportRecord> records,
                            const std::string& fileLabel);
 
 // The text with a full stop at its end.
