@@ -15,7 +15,9 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads exactly `count` digits at the front of `s`.
 bool takeDigits(std::string_view& s, int count, int& out) {
@@ -103,7 +105,9 @@ bool allZero(std::string_view s) {
     return digit;
 }
 
-BirthReading problem(std::string text) { return {0, std::move(text)}; }
+BirthReading problem(std::string text) {
+    return {0, std::move(text)};
+}
 
 BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
     if (p.year == 0 || p.year == 1604)
@@ -115,7 +119,9 @@ BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
 
 }  // namespace
 
-std::string NoYearProblem() { return "the birthday has no year"; }
+std::string NoYearProblem() {
+    return "the birthday has no year";
+}
 
 BirthReading ReadBirthText(std::string_view text) {
     text = trimmed(text);

@@ -13,14 +13,23 @@ namespace {
 // The columns understood, by their header names in lower case. Several programs'
 // exports share a column name and its meaning, so one table serves all of them.
 enum Column {
-    kName, kDisplayName, kFirstName, kMiddleName, kLastName,
-    kBirth, kBirthday, kBirthYear, kBirthMonth, kBirthDay,
-    kComments, kNotes, kColumnCount
+    kName,
+    kDisplayName,
+    kFirstName,
+    kMiddleName,
+    kLastName,
+    kBirth,
+    kBirthday,
+    kBirthYear,
+    kBirthMonth,
+    kBirthDay,
+    kComments,
+    kNotes,
+    kColumnCount
 };
 constexpr std::array<const char*, kColumnCount> kHeaders = {
-    "name", "display name", "first name", "middle name", "last name",
-    "birth", "birthday", "birth year", "birth month", "birth day",
-    "comments", "notes"};
+    "name",     "display name", "first name",  "middle name", "last name", "birth",
+    "birthday", "birth year",   "birth month", "birth day",   "comments",  "notes"};
 
 std::string lowerTrimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -87,7 +96,9 @@ public:
         return ReadBirthParts(at(kBirthYear), at(kBirthMonth), at(kBirthDay));
     }
 
-    std::string comments() const { return std::string(has(kComments) ? at(kComments) : at(kNotes)); }
+    std::string comments() const {
+        return std::string(has(kComments) ? at(kComments) : at(kNotes));
+    }
 
 private:
     static bool blank(std::string_view s) {

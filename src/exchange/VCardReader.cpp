@@ -19,7 +19,9 @@ bool equalsNoCase(std::string_view a, std::string_view upperB) {
     return true;
 }
 
-bool blank(std::string_view s) { return s.find_first_not_of(" \t\n") == std::string_view::npos; }
+bool blank(std::string_view s) {
+    return s.find_first_not_of(" \t\n") == std::string_view::npos;
+}
 
 // A value's text in UTF-8, before backslash escapes are undone. Quoted-printable
 // bytes are in the charset the line names; without one, or for charsets we cannot
@@ -28,8 +30,9 @@ std::string decodedValue(const ContentLineParts& line) {
     if (!line.quotedPrintable()) return Utf8OrCp1252(line.value);
     const std::string bytes = DecodeQuotedPrintable(line.value);
     const std::string* charset = line.param("CHARSET");
-    if (charset && (equalsNoCase(*charset, "ISO-8859-1") || equalsNoCase(*charset, "WINDOWS-1252") ||
-                    equalsNoCase(*charset, "ISO-8859-15") || equalsNoCase(*charset, "CP1252")))
+    if (charset &&
+        (equalsNoCase(*charset, "ISO-8859-1") || equalsNoCase(*charset, "WINDOWS-1252") ||
+         equalsNoCase(*charset, "ISO-8859-15") || equalsNoCase(*charset, "CP1252")))
         return Cp1252ToUtf8(bytes);
     return Utf8OrCp1252(bytes);
 }
@@ -120,8 +123,9 @@ ReadResult ReadVCard(std::string_view bytes) {
     }
     if (card) result.records.push_back(card->record());  // the last card lacks its END
     if (cards == 0)
-        result.error = "The file holds no vCard: no line reads BEGIN:VCARD. Export the contacts "
-                       "as vCard (.vcf) and import that file.";
+        result.error =
+            "The file holds no vCard: no line reads BEGIN:VCARD. Export the contacts "
+            "as vCard (.vcf) and import that file.";
     return result;
 }
 

@@ -53,9 +53,10 @@ TEST(CsvReadTest, RefusesFilesItCannotRead) {
         std::string errorPart;
     } cases[] = {
         {"Email,Phone,Birthday\na@b,1,1990-03-15\n", columns},
-        {"", "The file is empty. " },
+        {"", "The file is empty. "},
         {"\xEF\xBB\xBF\r\n", columns},
-        {"Name,Comments\nAnn,ok\n\nBob,\"open\nmore\n", "Line 4: a field opened with a double quote"},
+        {"Name,Comments\nAnn,ok\n\nBob,\"open\nmore\n",
+         "Line 4: a field opened with a double quote"},
     };
     for (const auto& c : cases) {
         const exchange::ReadResult result = exchange::ReadCsv(c.csv);

@@ -15,7 +15,9 @@ std::vector<std::string> Described(const exchange::ReadResult& result) {
 }
 
 // A card from its lines between BEGIN and END, joined with CRLF.
-std::string Card(std::string_view body) { return "BEGIN:VCARD\r\n" + std::string(body) + "END:VCARD\r\n"; }
+std::string Card(std::string_view body) {
+    return "BEGIN:VCARD\r\n" + std::string(body) + "END:VCARD\r\n";
+}
 
 TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
     std::string photo = "PHOTO;ENCODING=b;TYPE=JPEG:";
@@ -27,7 +29,8 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
     } cases[] = {
         {Card("VERSION:3.0\r\nFN:Ann Lee\r\nBDAY:1990-03-15\r\nNOTE:a\\nb\\, c\\; d\\\\e\r\n") +
              Card("VERSION:3.0\r\nN:Ray;Bob;;;\r\nBDAY:19850102\r\n"),
-         {"Ann Lee|1990-03-15 00:00:00|a\nb, c; d\\e|card 1", "Bob Ray|1985-01-02 00:00:00||card 2"}},
+         {"Ann Lee|1990-03-15 00:00:00|a\nb, c; d\\e|card 1",
+          "Bob Ray|1985-01-02 00:00:00||card 2"}},
         // Folding, also inside a UTF-8 character, LF line ends and a group.
         {"begin:vcard\nFN:Zo\xC3\n \xAB\n\t Lee\nitem1.BDAY:19900315T1430\nend:vcard\n",
          {"Zo\xC3\xAB Lee|1990-03-15 14:30:00||card 1"}},
@@ -39,14 +42,16 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
               "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:eins=0D=0Azwei =\r\n=C3=BC=3D\r\n"),
          {"Zo\xC3\xAB|1990-03-15 00:00:00|eins\nzwei \xC3\xBC=|card 1"}},
         // Year-less birthdays, no birthday, no name.
-        {Card("FN:A\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-03-15\r\n") + Card("FN:B\r\nBDAY:--0315\r\n") +
-             Card("FN:C\r\n") + Card("NOTE:who?\r\nBDAY;VALUE=text:circa 1800\r\n"),
+        {Card("FN:A\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-03-15\r\n") +
+             Card("FN:B\r\nBDAY:--0315\r\n") + Card("FN:C\r\n") +
+             Card("NOTE:who?\r\nBDAY;VALUE=text:circa 1800\r\n"),
          {"A|the birthday has no year||card 1", "B|the birthday has no year||card 2",
           "C|no birthday||card 3", "|circa 1800 is no date|who?|card 4"}},
         // A large photo (whose "=" is no soft line break), a nested agent card and a
         // last card without END.
         {Card("FN:Ann\r\n" + photo + "BDAY:1990-03-15\r\n") +
-             Card("FN:Bob\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nBDAY:1985-01-02\r\n") +
+             Card("FN:Bob\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nBDAY:1985-01-"
+                  "02\r\n") +
              "BEGIN:VCARD\r\nFN:Cy\r\n",
          {"Ann|1990-03-15 00:00:00||card 1", "Bob|1985-01-02 00:00:00||card 2",
           "Cy|no birthday||card 3"}},
