@@ -37,15 +37,26 @@ std::string decodedValue(const ContentLineParts& line) {
     return Utf8OrCp1252(bytes);
 }
 
+// Several given names are listed with commas; a comma escaped with a backslash is
+// part of a name.
+std::string listAsWords(std::string_view component) {
+    std::string out(component);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i] == '\\')
+            ++i;
+        else if (out[i] == ',')
+            out[i] = ' ';
+    }
+    return out;
+}
+
 // N is family;given;additional;prefix;suffix; people read it given name first.
 std::string nameFromParts(std::string_view value) {
     const std::vector<std::string_view> parts = SplitComponents(value);
     std::string name;
     for (const std::size_t i : {3u, 1u, 2u, 0u, 4u}) {
         if (i >= parts.size()) continue;
-        std::string part = UnescapeText(parts[i]);
-        for (char& c : part)
-            if (c == ',') c = ' ';  // several given names are listed with commas
+        const std::string part = UnescapeText(listAsWords(parts[i]));
         if (blank(part)) continue;
         if (!name.empty()) name += ' ';
         name += part;
@@ -68,8 +79,10 @@ public:
                 omitsYear_ = line.param("X-APPLE-OMIT-YEAR") != nullptr;
             }
         } else if (line.name == "NOTE") {
+            const std::string note = UnescapeText(decodedValue(line));
+            if (blank(note)) return;
             if (!comments_.empty()) comments_ += '\n';
-            comments_ += UnescapeText(decodedValue(line));
+            comments_ += note;
         }
     }
 

@@ -28,15 +28,15 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
         std::vector<std::string> expected;
     } cases[] = {
         {Card("VERSION:3.0\r\nFN:Ann Lee\r\nBDAY:1990-03-15\r\nNOTE:a\\nb\\, c\\; d\\\\e\r\n") +
-             Card("VERSION:3.0\r\nN:Ray;Bob;;;\r\nBDAY:19850102\r\n"),
+             Card("VERSION:3.0\r\nN:Ray;Bob;;;\r\nNOTE:\r\nNOTE:x\r\nNOTE:y\r\nBDAY:19850102\r\n"),
          {"Ann Lee|1990-03-15 00:00:00|a\nb, c; d\\e|card 1",
-          "Bob Ray|1985-01-02 00:00:00||card 2"}},
+          "Bob Ray|1985-01-02 00:00:00|x\ny|card 2"}},
         // Folding, also inside a UTF-8 character, LF line ends and a group.
         {"begin:vcard\nFN:Zo\xC3\n \xAB\n\t Lee\nitem1.BDAY:19900315T1430\nend:vcard\n",
          {"Zo\xC3\xAB Lee|1990-03-15 14:30:00||card 1"}},
         // N in reading order; a zone does not move the date.
-        {Card("N:Lee;Ann,Marie;;Dr.;Jr.\r\nBDAY:19900315T233000Z\r\n"),
-         {"Dr. Ann Marie Lee Jr.|1990-03-15 23:30:00||card 1"}},
+        {Card("N:Lee;Ann,Marie;;Dr.;Jr.\\, PhD\r\nBDAY:19900315T233000Z\r\n"),
+         {"Dr. Ann Marie Lee Jr., PhD|1990-03-15 23:30:00||card 1"}},
         // vCard 2.1 quoted-printable: soft line breaks, charsets, bare parameters.
         {Card("VERSION:2.1\r\nFN;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Zo=EB\r\nBDAY:1990-03-15\r\n"
               "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:eins=0D=0Azwei =\r\n=C3=BC=3D\r\n"),
