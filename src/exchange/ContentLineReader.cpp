@@ -51,8 +51,8 @@ bool ContentLineParts::quotedPrintable() const {
 }
 
 std::string_view ContentLineReader::physical() {
-    const std::size_t end = text_.find_first_of("\r\n", pos_);
-    const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+    std::size_t stop = pos_;
+    while (stop < text_.size() && text_[stop] != '\r' && text_[stop] != '\n') ++stop;
     const std::string_view line = text_.substr(pos_, stop - pos_);
     pos_ = stop;
     if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;

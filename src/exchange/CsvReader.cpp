@@ -2,7 +2,7 @@
 #include <array>
 
 #include "exchange/BirthReading.h"
-#include "exchange/CsvTable.h"
+#include "exchange/CsvParser.h"
 #include "exchange/Exchange.h"
 #include "exchange/TextEncoding.h"
 
@@ -114,33 +114,32 @@ private:
 ReadResult ReadCsv(std::string_view bytes) {
     std::string text = FileTextToUtf8(bytes);
     if (!IsValidUtf8(text)) text = Cp1252ToUtf8(text);
-    CsvTable table = ParseCsv(text);
+    CsvParser parser(text);
+    CsvRecord header;
     ReadResult result;
-    if (!table.error.empty()) {
-        result.error = std::move(table.error);
+    if (!parser.next(header)) {
+        result.error = parser.error().empty() ? "The file is empty. " + refusal() : parser.error();
         return result;
     }
-    if (table.records.empty()) {
-        result.error = "The file is empty. " + refusal();
-        return result;
-    }
-    const ColumnIndex index = indexColumns(table.records.front().fields);
+    const ColumnIndex index = indexColumns(header.fields);
     if (!hasNameColumn(index)) {
         result.error = refusal();
         return result;
     }
-    result.records.reserve(table.records.size() - 1);
-    for (std::size_t r = 1; r < table.records.size(); ++r) {
-        const RowReader row(index, table.records[r]);
-        ImportRecord record;
+    // Records are a few dozen bytes each; reserving spares the copies of a growing list.
+    result.records.reserve(text.size() / 48);
+    CsvRecord fields;
+    while (parser.next(fields)) {
+        const RowReader row(index, fields);
+        ImportRecord& record = result.records.emplace_back();
         record.name = row.name();
         BirthReading birth = row.birth();
         record.birth = birth.value;
         record.problem = std::move(birth.problem);
         record.comments = row.comments();
-        record.where = "line " + std::to_string(table.records[r].line);
-        result.records.push_back(std::move(record));
+        record.where = "line " + std::to_string(fields.line);
     }
+    if (!parser.error().empty()) return {{}, parser.error()};
     return result;
 }
 

@@ -1,4 +1,4 @@
-#include "exchange/CsvTable.h"
+#include "exchange/CsvParser.h"
 #include "exchange/DateForms.h"
 #include "exchange/Exchange.h"
 

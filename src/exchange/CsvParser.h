@@ -14,12 +14,24 @@ struct CsvRecord {
     int line = 0;  // the physical line (from 1) the record starts on
 };
 
-struct CsvTable {
-    std::vector<CsvRecord> records;  // blank lines left out
-    std::string error;               // a quoted field that never closes
-};
+// Hands out one record after the other, leaving out blank lines. Records are read
+// into the caller's CsvRecord so that its strings are reused from record to record.
+class CsvParser {
+public:
+    explicit CsvParser(std::string_view text) : text_(text) {}
 
-CsvTable ParseCsv(std::string_view text);
+    // False at the end of the text, and when a quoted field never closes (error()).
+    bool next(CsvRecord& record);
+    const std::string& error() const { return error_; }
+
+private:
+    bool readRecord(CsvRecord& record);
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    std::string error_;
+};
 
 // One field as it is written: in quotes (inner quotes doubled) only when it holds a
 // comma, a quote or a line break.
