@@ -73,15 +73,17 @@ bool CsvParser::next(CsvRecord& record) {
     return false;
 }
 
-std::string CsvField(std::string_view value) {
-    if (value.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(value);
-    std::string out = "\"";
+void AppendCsvField(std::string& out, std::string_view value) {
+    if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(value);
+        return;
+    }
+    out += '"';
     for (const char c : value) {
         if (c == '"') out += '"';
         out += c;
     }
     out += '"';
-    return out;
 }
 
 }  // namespace exchange

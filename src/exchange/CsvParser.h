@@ -33,8 +33,8 @@ private:
     std::string error_;
 };
 
-// One field as it is written: in quotes (inner quotes doubled) only when it holds a
-// comma, a quote or a line break.
-std::string CsvField(std::string_view value);
+// Appends one field as it is written: in quotes (inner quotes doubled) only when it
+// holds a comma, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view value);
 
 }  // namespace exchange
