@@ -30,9 +30,8 @@ std::string decodedValue(const ContentLineParts& line) {
     if (!line.quotedPrintable()) return Utf8OrCp1252(line.value);
     const std::string bytes = DecodeQuotedPrintable(line.value);
     const std::string* charset = line.param("CHARSET");
-    if (charset &&
-        (equalsNoCase(*charset, "ISO-8859-1") || equalsNoCase(*charset, "WINDOWS-1252") ||
-         equalsNoCase(*charset, "ISO-8859-15") || equalsNoCase(*charset, "CP1252")))
+    if (charset && (equalsNoCase(*charset, "ISO-8859-1") ||
+                    equalsNoCase(*charset, "WINDOWS-1252") || equalsNoCase(*charset, "CP1252")))
         return Cp1252ToUtf8(bytes);
     return Utf8OrCp1252(bytes);
 }
