@@ -66,6 +66,10 @@ std::string refusal() {
            "comments).";
 }
 
+bool blank(std::string_view s) {
+    return s.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 class RowReader {
 public:
     RowReader(const ColumnIndex& index, const CsvRecord& record) : index_(index), record_(record) {}
@@ -101,10 +105,6 @@ public:
     }
 
 private:
-    static bool blank(std::string_view s) {
-        return s.find_first_not_of(" \t") == std::string_view::npos;
-    }
-
     const ColumnIndex& index_;
     const CsvRecord& record_;
 };
@@ -130,6 +130,8 @@ ReadResult ReadCsv(std::string_view bytes) {
     result.records.reserve(text.size() / 48);
     CsvRecord fields;
     while (parser.next(fields)) {
+        // Spreadsheets save rows they once formatted as bare commas; they hold nobody.
+        if (std::all_of(fields.fields.begin(), fields.fields.end(), blank)) continue;
         const RowReader row(index, fields);
         ImportRecord& record = result.records.emplace_back();
         record.name = row.name();

@@ -37,8 +37,9 @@ TEST(CsvReadTest, ReadsEachDialectByItsHeader) {
         {"notes,BIRTHDAY,last name,first name\nm,3/15/1990,Lee,Ann\n,0/0/00,Ray,Bob\n",
          {"Ann Lee|1990-03-15 00:00:00|m|line 2", "Bob Ray|no birthday||line 3"}},
         // Quoted fields with commas, doubled quotes and line breaks; the next record's
-        // line counts the breaks; blank lines are skipped; short rows fill with "".
-        {"Name,Birth,Comments\n\"Lee, \"\"Ann\"\"\",1990-03-15,\"a\r\nb\"\n\nBob\n",
+        // line counts the breaks; blank lines and rows of bare commas are skipped; short
+        // rows fill with "".
+        {"Name,Birth,Comments\n\"Lee, \"\"Ann\"\"\",1990-03-15,\"a\r\nb\"\n\nBob\n, ,\n",
          {"Lee, \"Ann\"|1990-03-15 00:00:00|a\r\nb|line 2", "Bob|no birthday||line 5"}},
         // No name at all, and no birth column at all.
         {"Name,Notes\n,only a note\n", {"|no birthday|only a note|line 2"}},
