@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3 python3-icalendar
   xvfb xauth fonts-dejavu-core
   "$@"
 )

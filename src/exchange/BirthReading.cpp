@@ -15,7 +15,9 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads exactly `count` digits at the front of `s`.
 bool takeDigits(std::string_view& s, int count, int& out) {
@@ -35,8 +37,8 @@ bool takeChar(std::string_view& s, char c) {
     return true;
 }
 
-// HH:MM[:SS] or HHMM[SS], then an ignored fraction and zone. `extended` says whether
-// the date was written with dashes; the time may use either form all the same.
+// HH:MM[:SS] or HHMM[SS], then a fraction of a second and a zone, both passed over:
+// the time of day is kept as written, so the date never moves with a zone.
 bool takeTime(std::string_view& s, modAgeCalc::DateParts& p) {
     if (!takeDigits(s, 2, p.hour)) return false;
     const bool colon = takeChar(s, ':');
@@ -61,9 +63,11 @@ bool takeTime(std::string_view& s, modAgeCalc::DateParts& p) {
 
 enum class Shape { NoDate, Date, NoYear };
 
-// The ISO and basic forms; NoYear for --MM-DD and --MMDD.
+// The ISO and basic forms; NoYear for --MM-DD, --MMDD and ---DD.
 Shape readIso(std::string_view s, modAgeCalc::DateParts& p) {
-    if (s.starts_with("--")) return Shape::NoYear;
+    if (s.starts_with("--"))
+        return s.find_first_not_of("-0123456789") == std::string_view::npos ? Shape::NoYear
+                                                                            : Shape::NoDate;
     if (!takeDigits(s, 4, p.year)) return Shape::NoDate;
     const bool dashes = takeChar(s, '-');
     if (!takeDigits(s, 2, p.month)) return Shape::NoDate;
@@ -103,11 +107,13 @@ bool allZero(std::string_view s) {
     return digit;
 }
 
-BirthReading problem(std::string text) { return {0, std::move(text)}; }
+BirthReading problem(std::string text) {
+    return {0, std::move(text)};
+}
 
 BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
     if (p.year == 0 || p.year == 1604)
-        return problem("the birthday has no year (" + std::to_string(p.year) +
+        return problem(std::string("the birthday has no year (") + (p.year == 0 ? "0000" : "1604") +
                        " stands for an unknown year)");
     if (!modAgeCalc::IsValidDateParts(p)) return problem(std::string(text) + " is no date");
     return {modAgeCalc::ToDateValue(p), ""};
@@ -115,7 +121,9 @@ BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
 
 }  // namespace
 
-std::string NoYearProblem() { return "the birthday has no year"; }
+std::string NoYearProblem() {
+    return "the birthday has no year";
+}
 
 BirthReading ReadBirthText(std::string_view text) {
     text = trimmed(text);

@@ -15,8 +15,10 @@ std::string upper(std::string_view s) {
 std::size_t findUnquoted(std::string_view s, char c, std::size_t from = 0) {
     bool quoted = false;
     for (std::size_t i = from; i < s.size(); ++i) {
-        if (s[i] == '"') quoted = !quoted;
-        else if (s[i] == c && !quoted) return i;
+        if (s[i] == '"')
+            quoted = !quoted;
+        else if (s[i] == c && !quoted)
+            return i;
     }
     return std::string_view::npos;
 }
@@ -49,8 +51,8 @@ bool ContentLineParts::quotedPrintable() const {
 }
 
 std::string_view ContentLineReader::physical() {
-    const std::size_t end = text_.find_first_of("\r\n", pos_);
-    const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+    std::size_t stop = pos_;
+    while (stop < text_.size() && text_[stop] != '\r' && text_[stop] != '\n') ++stop;
     const std::string_view line = text_.substr(pos_, stop - pos_);
     pos_ = stop;
     if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
@@ -88,11 +90,11 @@ bool SplitContentLine(std::string_view line, ContentLineParts& parts) {
     while (semi != std::string_view::npos) {
         const std::size_t start = semi + 1;
         semi = findUnquoted(head, ';', start);
-        std::string_view param = head.substr(start, semi == std::string_view::npos
-                                                        ? std::string_view::npos
-                                                        : semi - start);
+        std::string_view param = head.substr(
+            start, semi == std::string_view::npos ? std::string_view::npos : semi - start);
         const std::size_t eq = param.find('=');
-        std::string_view key = eq == std::string_view::npos ? std::string_view() : param.substr(0, eq);
+        std::string_view key =
+            eq == std::string_view::npos ? std::string_view() : param.substr(0, eq);
         std::string_view value = eq == std::string_view::npos ? param : param.substr(eq + 1);
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);

@@ -10,9 +10,10 @@ namespace exchange {
 
 struct ContentLineParts {
     std::string name;  // upper case, without its group ("item1.BDAY" gives "BDAY")
-    std::vector<std::pair<std::string, std::string>> params;  // key in upper case; "" for a
-                                                              // bare 2.1 value (";QUOTED-PRINTABLE")
-    std::string value;                                        // as written, still encoded
+    std::vector<std::pair<std::string, std::string>>
+        params;         // key in upper case; "" for a
+                        // bare 2.1 value (";QUOTED-PRINTABLE")
+    std::string value;  // as written, still encoded
 
     // The value of the first parameter with this key; nullptr when there is none.
     const std::string* param(std::string_view key) const;

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "exchange/BirthReading.h"
-#include "exchange/CsvTable.h"
+#include "exchange/CsvParser.h"
 #include "exchange/Exchange.h"
 #include "exchange/TextEncoding.h"
 
@@ -13,14 +13,23 @@ namespace {
 // The columns understood, by their header names in lower case. Several programs'
 // exports share a column name and its meaning, so one table serves all of them.
 enum Column {
-    kName, kDisplayName, kFirstName, kMiddleName, kLastName,
-    kBirth, kBirthday, kBirthYear, kBirthMonth, kBirthDay,
-    kComments, kNotes, kColumnCount
+    kName,
+    kDisplayName,
+    kFirstName,
+    kMiddleName,
+    kLastName,
+    kBirth,
+    kBirthday,
+    kBirthYear,
+    kBirthMonth,
+    kBirthDay,
+    kComments,
+    kNotes,
+    kColumnCount
 };
 constexpr std::array<const char*, kColumnCount> kHeaders = {
-    "name", "display name", "first name", "middle name", "last name",
-    "birth", "birthday", "birth year", "birth month", "birth day",
-    "comments", "notes"};
+    "name",     "display name", "first name",  "middle name", "last name", "birth",
+    "birthday", "birth year",   "birth month", "birth day",   "comments",  "notes"};
 
 std::string lowerTrimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -57,6 +66,10 @@ std::string refusal() {
            "comments).";
 }
 
+bool blank(std::string_view s) {
+    return s.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 class RowReader {
 public:
     RowReader(const ColumnIndex& index, const CsvRecord& record) : index_(index), record_(record) {}
@@ -87,13 +100,11 @@ public:
         return ReadBirthParts(at(kBirthYear), at(kBirthMonth), at(kBirthDay));
     }
 
-    std::string comments() const { return std::string(has(kComments) ? at(kComments) : at(kNotes)); }
-
-private:
-    static bool blank(std::string_view s) {
-        return s.find_first_not_of(" \t") == std::string_view::npos;
+    std::string comments() const {
+        return std::string(has(kComments) ? at(kComments) : at(kNotes));
     }
 
+private:
     const ColumnIndex& index_;
     const CsvRecord& record_;
 };
@@ -103,33 +114,34 @@ private:
 ReadResult ReadCsv(std::string_view bytes) {
     std::string text = FileTextToUtf8(bytes);
     if (!IsValidUtf8(text)) text = Cp1252ToUtf8(text);
-    CsvTable table = ParseCsv(text);
+    CsvParser parser(text);
+    CsvRecord header;
     ReadResult result;
-    if (!table.error.empty()) {
-        result.error = std::move(table.error);
+    if (!parser.next(header)) {
+        result.error = parser.error().empty() ? "The file is empty. " + refusal() : parser.error();
         return result;
     }
-    if (table.records.empty()) {
-        result.error = "The file is empty. " + refusal();
-        return result;
-    }
-    const ColumnIndex index = indexColumns(table.records.front().fields);
+    const ColumnIndex index = indexColumns(header.fields);
     if (!hasNameColumn(index)) {
         result.error = refusal();
         return result;
     }
-    result.records.reserve(table.records.size() - 1);
-    for (std::size_t r = 1; r < table.records.size(); ++r) {
-        const RowReader row(index, table.records[r]);
-        ImportRecord record;
+    // Records are a few dozen bytes each; reserving spares the copies of a growing list.
+    result.records.reserve(text.size() / 48);
+    CsvRecord fields;
+    while (parser.next(fields)) {
+        // Spreadsheets save rows they once formatted as bare commas; they hold nobody.
+        if (std::all_of(fields.fields.begin(), fields.fields.end(), blank)) continue;
+        const RowReader row(index, fields);
+        ImportRecord& record = result.records.emplace_back();
         record.name = row.name();
         BirthReading birth = row.birth();
         record.birth = birth.value;
         record.problem = std::move(birth.problem);
         record.comments = row.comments();
-        record.where = "line " + std::to_string(table.records[r].line);
-        result.records.push_back(std::move(record));
+        record.where = "line " + std::to_string(fields.line);
     }
+    if (!parser.error().empty()) return {{}, parser.error()};
     return result;
 }
 

@@ -1,18 +1,22 @@
-#include "exchange/CsvTable.h"
+#include "exchange/CsvParser.h"
 #include "exchange/DateForms.h"
 #include "exchange/Exchange.h"
 
 namespace exchange {
 
 std::string WriteCsv(const std::vector<ExportPerson>& people) {
-    std::string out = "Name,Birth,Comments\r\n";
-    out.reserve(people.size() * 48);
+    std::size_t size = 21;
+    for (const ExportPerson& person : people)
+        size += person.name.size() + person.comments.size() + 24;
+    std::string out;
+    out.reserve(size);
+    out += "Name,Birth,Comments\r\n";
     for (const ExportPerson& person : people) {
-        out += CsvField(person.name);
+        AppendCsvField(out, person.name);
         out += ',';
         out += IsoDateTime(person.birth);
         out += ',';
-        out += CsvField(person.comments);
+        AppendCsvField(out, person.comments);
         out += "\r\n";
     }
     return out;

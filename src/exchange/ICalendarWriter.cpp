@@ -46,6 +46,7 @@ std::string WriteICalendar(const std::vector<ExportPerson>& people, double stamp
     std::string out =
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Marrowtide//Marrowtide//EN\r\n"
         "CALSCALE:GREGORIAN\r\n";
+    out.reserve(people.size() * 300);
     for (const ExportPerson& person : people) appendEvent(out, person, stamp);
     out += "END:VCALENDAR\r\n";
     return out;

@@ -19,7 +19,9 @@ bool equalsNoCase(std::string_view a, std::string_view upperB) {
     return true;
 }
 
-bool blank(std::string_view s) { return s.find_first_not_of(" \t\n") == std::string_view::npos; }
+bool blank(std::string_view s) {
+    return s.find_first_not_of(" \t\n") == std::string_view::npos;
+}
 
 // A value's text in UTF-8, before backslash escapes are undone. Quoted-printable
 // bytes are in the charset the line names; without one, or for charsets we cannot
@@ -28,10 +30,23 @@ std::string decodedValue(const ContentLineParts& line) {
     if (!line.quotedPrintable()) return Utf8OrCp1252(line.value);
     const std::string bytes = DecodeQuotedPrintable(line.value);
     const std::string* charset = line.param("CHARSET");
-    if (charset && (equalsNoCase(*charset, "ISO-8859-1") || equalsNoCase(*charset, "WINDOWS-1252") ||
-                    equalsNoCase(*charset, "ISO-8859-15") || equalsNoCase(*charset, "CP1252")))
+    if (charset && (equalsNoCase(*charset, "ISO-8859-1") ||
+                    equalsNoCase(*charset, "WINDOWS-1252") || equalsNoCase(*charset, "CP1252")))
         return Cp1252ToUtf8(bytes);
     return Utf8OrCp1252(bytes);
+}
+
+// Several given names are listed with commas; a comma escaped with a backslash is
+// part of a name.
+std::string listAsWords(std::string_view component) {
+    std::string out(component);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i] == '\\')
+            ++i;
+        else if (out[i] == ',')
+            out[i] = ' ';
+    }
+    return out;
 }
 
 // N is family;given;additional;prefix;suffix; people read it given name first.
@@ -40,9 +55,7 @@ std::string nameFromParts(std::string_view value) {
     std::string name;
     for (const std::size_t i : {3u, 1u, 2u, 0u, 4u}) {
         if (i >= parts.size()) continue;
-        std::string part = UnescapeText(parts[i]);
-        for (char& c : part)
-            if (c == ',') c = ' ';  // several given names are listed with commas
+        const std::string part = UnescapeText(listAsWords(parts[i]));
         if (blank(part)) continue;
         if (!name.empty()) name += ' ';
         name += part;
@@ -65,8 +78,10 @@ public:
                 omitsYear_ = line.param("X-APPLE-OMIT-YEAR") != nullptr;
             }
         } else if (line.name == "NOTE") {
+            const std::string note = UnescapeText(decodedValue(line));
+            if (blank(note)) return;
             if (!comments_.empty()) comments_ += '\n';
-            comments_ += UnescapeText(decodedValue(line));
+            comments_ += note;
         }
     }
 
@@ -99,6 +114,9 @@ private:
 ReadResult ReadVCard(std::string_view bytes) {
     const std::string text = FileTextToUtf8(bytes);
     ReadResult result;
+    // A card takes a few hundred bytes at least; a rough count spares the copies of a
+    // growing list.
+    result.records.reserve(text.size() / 256);
     ContentLineReader reader(text);
     std::string line;
     ContentLineParts parts;
@@ -120,8 +138,9 @@ ReadResult ReadVCard(std::string_view bytes) {
     }
     if (card) result.records.push_back(card->record());  // the last card lacks its END
     if (cards == 0)
-        result.error = "The file holds no vCard: no line reads BEGIN:VCARD. Export the contacts "
-                       "as vCard (.vcf) and import that file.";
+        result.error =
+            "The file holds no vCard: no line reads BEGIN:VCARD. Export the contacts "
+            "as vCard (.vcf) and import that file.";
     return result;
 }
 

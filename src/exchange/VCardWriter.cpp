@@ -22,6 +22,7 @@ std::string structuredName(std::string_view name) {
 
 std::string WriteVCard(const std::vector<ExportPerson>& people) {
     std::string out;
+    out.reserve(people.size() * 120);
     for (const ExportPerson& person : people) {
         out += "BEGIN:VCARD\r\nVERSION:4.0\r\n";
         AppendFolded(out, "FN:" + EscapeText(person.name));
