@@ -14,7 +14,8 @@ struct Identity {
 };
 
 // The identities met so far. An import meets one per stored person and per record, so
-// the set is one open-addressed table sized up front: no allocation per entry.
+// they are kept in one list, found through an open-addressed table of positions sized up
+// front: no allocation per entry, and little memory to touch.
 class IdentitySet {
 public:
     explicit IdentitySet(std::size_t expected);
@@ -25,11 +26,11 @@ public:
 
 private:
     std::size_t SlotOf(const Identity& id) const;
+    void Rebuild(std::size_t capacity);
 
-    std::vector<Identity> slots_;
-    std::vector<bool> used_;
+    std::vector<Identity> items_;
+    std::vector<std::uint32_t> slots_;  // a position in items_ plus 1; 0 for a free slot
     std::size_t mask_ = 0;
-    std::size_t count_ = 0;
 };
 
 }  // namespace transfer
