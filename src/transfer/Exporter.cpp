@@ -3,7 +3,9 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <numeric>
+#include <system_error>
 
 #include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
@@ -103,6 +105,12 @@ std::string Write(exchange::Format format, const std::vector<exchange::ExportPer
 ExportResult ExportFile(const store::PersonRepository& repository, const std::string& path,
                         exchange::Format format, bool overwrite) {
     ExportResult result;
+    // Replacing the database with its own export would lose every person.
+    std::error_code ec;
+    if (std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(repository.path()), ec)) {
+        result.error = path + " is the database itself; choose another file.";
+        return result;
+    }
     std::vector<store::Person> people;
     store::RepositoryError error;
     if (!repository.ReadAll(people, error)) {

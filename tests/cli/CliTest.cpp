@@ -71,6 +71,10 @@ const Case kCases[] = {
     {{"--database", "{db}", "export", "{dir}/old.csv"}, 3, "", "Give --force to replace it."},
     {{"--database", "{db}", "export", "{dir}/old.csv", "--force"}, 0, nullptr, ""},
     {{"--database={db}", "export", "--format", "VCF", "{dir}/out.txt"}, 0, nullptr, ""},
+    {{"--database", "{db}", "export", "{db}", "--format", "csv", "--force"},
+     3,
+     "",
+     "is the database itself"},
 };
 
 std::string Expand(std::string text, const PersonDb& db) {
