@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "PersonDb.h"
 #include "transfer/Exporter.h"
@@ -67,6 +68,27 @@ TEST(FileTransferTest, RefusesFilesItCannotImport) {
         EXPECT_NE(result.error.find("Nothing was imported."), std::string::npos) << result.error;
     }
     EXPECT_EQ(FileBytes(db.path()), before);
+}
+
+// Each reason the reader gives for a record reaches the result with the record's line.
+TEST(FileTransferTest, EveryReasonFromTheFileReachesTheResult) {
+    PersonDb db;
+    const std::string file = (db.dir().path() / "webmail.csv").string();
+    storetest::WriteFile(
+        file,
+        "Name,Birthday,Notes\r\nYearless,--05-06,\r\nPlaceholder,1604-05-06,\r\n"
+        "Impossible,2001-02-30,\r\nEmpty,,\r\n,1990-01-01,\r\nKept,1990-01-01,\r\n");
+    const transfer::ImportResult result =
+        transfer::ImportFile(store::PersonRepository(db.path()), file);
+    EXPECT_EQ(result.imported, 1);
+    ASSERT_EQ(result.skipped.size(), 5u);
+    std::set<std::string> reasons;
+    for (std::size_t i = 0; i < result.skipped.size(); ++i) {
+        EXPECT_EQ(result.skipped[i].where, "webmail.csv, line " + std::to_string(i + 2));
+        reasons.insert(result.skipped[i].reason);
+    }
+    EXPECT_EQ(reasons.size(), 5u) << "each record has its own reason";
+    EXPECT_EQ(reasons.count(""), 0u);
 }
 
 // Export lists people by name whatever their case, leaves out a birth that is no date,
