@@ -6,6 +6,7 @@
 #include "PersonDb.h"
 #include "age/DateValue.h"
 #include "store/Connection.h"
+#include "transfer/IdentitySet.h"
 #include "transfer/Importer.h"
 #include "transfer/ResultText.h"
 
@@ -119,6 +120,16 @@ TEST(ImporterTest, ImportsAllOrNothing) {
         EXPECT_EQ(storetest::FileBytes(db.path()), before) << c.label;
     }
     store::SetBusyTimeout(std::chrono::milliseconds(5000));
+}
+
+// The set keeps finding what it holds when it meets more than it was sized for.
+TEST(ImporterTest, IdentitySetGrowsBeyondWhatItExpected) {
+    transfer::IdentitySet set(1);
+    std::vector<std::string> names;
+    for (int i = 0; i < 100; ++i) names.push_back("P" + std::to_string(i % 10));
+    for (int i = 0; i < 100; ++i) EXPECT_TRUE(set.Insert({names[i], i / 10})) << i;
+    for (int i = 0; i < 100; ++i) EXPECT_FALSE(set.Insert({names[i], i / 10})) << i;
+    EXPECT_FALSE(set.Contains({"P1", 10}));
 }
 
 // The report lists the first records left out and counts the rest.
