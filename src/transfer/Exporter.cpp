@@ -3,8 +3,8 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
-#include <numeric>
 #include <system_error>
 
 #include "transfer/FileBytes.h"
@@ -19,63 +19,67 @@ bool IsAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// A name as the sort compares it: folded UTF-16 units, as the list's sort folds them.
-// Most names are ASCII, whose folded units are their lower-case bytes: those are folded
-// into one shared buffer and compared as bytes, so a large list costs no allocation per
-// name. Only the other names are folded through Qt.
-struct SortName {
-    std::string_view ascii;  // the folded name when it is ASCII
-    QString folded;          // else its folded text
-    bool isAscii = true;
-
-    std::size_t size() const {
-        return isAscii ? ascii.size() : static_cast<std::size_t>(folded.size());
+// Names are compared as the list's sort compares them: by their folded UTF-16 units.
+// Each folded name is written as a byte key whose byte order is that order (a unit
+// below 0x80 as itself, any other as three bytes from 0x80 up), so sorting compares
+// plain bytes. Most names are ASCII and are folded here without Qt; all keys share one
+// buffer, so a large list costs no allocation per name.
+void AppendUnit(std::string& keys, char16_t unit) {
+    if (unit < 0x80) {
+        keys += static_cast<char>(unit);
+        return;
     }
-    char16_t at(std::size_t i) const {
-        return isAscii ? static_cast<char16_t>(ascii[i])
-                       : folded.at(static_cast<qsizetype>(i)).unicode();
-    }
-};
-
-int Compare(const SortName& a, const SortName& b) {
-    if (a.isAscii && b.isAscii) return a.ascii.compare(b.ascii);
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const char16_t x = a.at(i), y = b.at(i);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+    keys += static_cast<char>(0x80 + (unit >> 14));
+    keys += static_cast<char>((unit >> 7) & 0x7F);
+    keys += static_cast<char>(unit & 0x7F);
 }
 
-std::vector<SortName> SortNames(const std::vector<store::Person>& people, std::string& buffer) {
-    std::size_t total = 0;
-    for (const store::Person& person : people) total += person.name.size();
-    buffer.reserve(total);  // never grows below, so the views into it stay valid
-    std::vector<SortName> names(people.size());
-    for (std::size_t i = 0; i < people.size(); ++i) {
-        const std::string& name = people[i].name;
-        if (!IsAscii(name)) {
-            names[i] = {{}, QString::fromUtf8(name).toCaseFolded(), false};
-            continue;
-        }
-        const std::size_t start = buffer.size();
-        for (const char c : name) buffer += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-        names[i].ascii = std::string_view(buffer).substr(start, name.size());
+void AppendKey(std::string& keys, const std::string& name) {
+    if (IsAscii(name)) {
+        for (const char c : name) keys += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        return;
     }
-    return names;
+    for (const QChar unit : QString::fromUtf8(name).toCaseFolded())
+        AppendUnit(keys, unit.unicode());
+}
+
+struct SortEntry {
+    std::uint64_t prefix = 0;  // the key's first eight bytes, to settle most comparisons
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+    std::int32_t key = 0;
+    std::uint32_t index = 0;
+};
+
+std::uint64_t PrefixOf(std::string_view key) {
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
 }
 
 }  // namespace
 
 std::vector<std::size_t> NameOrder(const std::vector<store::Person>& people) {
-    std::string buffer;
-    const std::vector<SortName> names = SortNames(people, buffer);
-    std::vector<std::size_t> order(people.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int c = Compare(names[a], names[b]);
-        return c != 0 ? c < 0 : people[a].key < people[b].key;
+    std::string keys;
+    std::vector<SortEntry> entries(people.size());
+    for (std::size_t i = 0; i < people.size(); ++i) {
+        const std::size_t start = keys.size();
+        AppendKey(keys, people[i].name);
+        entries[i] = {PrefixOf(std::string_view(keys).substr(start)),
+                      static_cast<std::uint32_t>(start),
+                      static_cast<std::uint32_t>(keys.size() - start), people[i].key,
+                      static_cast<std::uint32_t>(i)};
+    }
+    const std::string_view all(keys);
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        const int c = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length));
+        return c != 0 ? c < 0 : a.key < b.key;
     });
+    std::vector<std::size_t> order;
+    order.reserve(entries.size());
+    for (const SortEntry& entry : entries) order.push_back(entry.index);
     return order;
 }
 
