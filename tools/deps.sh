@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6
-  libsqlite3-dev
+  libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3 python3-icalendar
   xvfb xauth fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
   "$@"

@@ -22,6 +22,7 @@
 #include "store/PersonStore.h"
 #include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
+#include "ui/main/FileExchange.h"
 #include "ui/main/PersonKey.h"
 #include "ui/main/PersonListLoader.h"
 #include "ui/main/WindowPlacement.h"
@@ -200,6 +201,7 @@ void frmMain::createMenus() {
         });
         MnuMenu_[index] = action;
     }
+    createExchangeEntries(file);
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
     for (int index = 1; index <= kViewEntries; ++index) {
@@ -211,6 +213,23 @@ void frmMain::createMenus() {
         connect(action, &QAction::triggered, this, [this, index] { MnuView_Click(index); });
         MnuView_[index] = action;
     }
+}
+
+// Import and Export follow the classic entries, so those keep their places and numbers.
+void frmMain::createExchangeEntries(QMenu* menu) {
+    menu->addSeparator()->setObjectName(QStringLiteral("MnuExchangeSeparator"));
+    MnuImport_ = menu->addAction(QStringLiteral("Import..."));
+    MnuImport_->setObjectName(QStringLiteral("MnuImport"));
+    MnuImport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    MnuImport_->setShortcutContext(Qt::WindowShortcut);
+    connect(MnuImport_, &QAction::triggered, this,
+            [this] { onCommand(&frmMain::MnuImport_Click); });
+    MnuExport_ = menu->addAction(QStringLiteral("Export..."));
+    MnuExport_->setObjectName(QStringLiteral("MnuExport"));
+    MnuExport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    MnuExport_->setShortcutContext(Qt::WindowShortcut);
+    connect(MnuExport_, &QAction::triggered, this,
+            [this] { onCommand(&frmMain::MnuExport_Click); });
 }
 
 // Tab order: the list first, then Delete, Add, the two view buttons, Exit, Refresh, Edit.
@@ -396,6 +415,15 @@ void frmMain::MnuMenu_Click(int index) {
         default:
             break;
     }
+}
+
+// The list shows what the import stored, or after a failed one what is there.
+void frmMain::MnuImport_Click() {
+    if (fileexchange::ImportFromFile()) LoadLvw(QString());
+}
+
+void frmMain::MnuExport_Click() {
+    fileexchange::ExportToFile();
 }
 
 void frmMain::MnuView_Click(int index) {

@@ -10,6 +10,7 @@
 #include "platform/qt/ImageList.h"
 
 class QAction;
+class QMenu;
 class QToolButton;
 class frmAEP;
 
@@ -27,7 +28,8 @@ class ListView;
 // the two view buttons cmdView_0 and cmdView_1 (elements 0 and 1 of the array cmdView;
 // each also carries its element number as the property "index"). The menu entries are
 // actions named MnuMenu_1 to MnuMenu_8 and MnuView_1 and MnuView_2 in the menus
-// MenuFile and MenuView.
+// MenuFile and MenuView; after MnuMenu_8 the Functions menu holds MnuImport and
+// MnuExport, which read and write people in other programs' file formats.
 //
 // While the list loads it lets window events through now and then. Commands given
 // meanwhile are refused, a reload asked for is run once the load is over, and closing
@@ -66,6 +68,8 @@ public slots:
     void cmdView_Click(int index);
     void MnuMenu_Click(int index);
     void MnuView_Click(int index);
+    void MnuImport_Click();
+    void MnuExport_Click();
     void imgLegend_Click();
     void Lvw_Click();
     void Lvw_DblClick();
@@ -88,6 +92,7 @@ private:
     void createList();
     QToolButton* createButton(const char* name, const char* icon, const char* toolTip, double left);
     void createMenus();
+    void createExchangeEntries(QMenu* menu);
     void setTabOrder();
     void onCommand(void (frmMain::*command)());
     bool acceptsCommands() const;
@@ -109,6 +114,8 @@ private:
     platform::ListView* Lvw_ = nullptr;
     std::array<QAction*, kMenuEntries + 1> MnuMenu_{};  // numbered from 1
     std::array<QAction*, kViewEntries + 1> MnuView_{};  // numbered from 1
+    QAction* MnuImport_ = nullptr;
+    QAction* MnuExport_ = nullptr;
 
     bool loading_ = false;
     bool reloadPending_ = false;

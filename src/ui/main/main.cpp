@@ -10,10 +10,12 @@
 #include "app/DataLocation.h"
 #include "app/StartupBackup.h"
 #include "platform/EventPump.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Settings.h"
 #include "platform/qt/QtEventPump.h"
+#include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettings.h"
@@ -83,6 +85,8 @@ int main(int argc, char** argv) {
     platform::SetSettings(&settings);
     platform::QtScreen screen;
     platform::SetScreenInfo(&screen);
+    platform::QtFileDialog fileDialog;  // Import and Export
+    platform::SetFileDialog(&fileDialog);
 
     // Creating the window loads it (database folder, list, placement); then it is shown.
     frmMain window(QDir::toNativeSeparators(file.absolutePath()));
@@ -92,6 +96,7 @@ int main(int argc, char** argv) {
     window.show();
     const int result = QApplication::exec();
 
+    platform::SetFileDialog(nullptr);
     platform::SetScreenInfo(nullptr);
     platform::SetSettings(nullptr);
     platform::SetEventPump(nullptr);

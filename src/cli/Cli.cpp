@@ -1,0 +1,60 @@
+#include "cli/Cli.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "cli/Commands.h"
+#include "cli/DefaultDatabase.h"
+#include "cli/ExitStatus.h"
+#include "cli/HelpText.h"
+#include "transfer/FileBytes.h"
+
+namespace cli {
+
+namespace {
+
+using Command = Invocation::Command;
+
+// The store opens only existing files; saying so up front gives the user the one thing
+// to do instead of a database engine's message.
+bool DatabaseExists(const std::string& path, Streams streams) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(transfer::PathFromUtf8(path), ec)) return true;
+    streams.err << kProgram << ": there is no database " << path
+                << ". Name the Marrowtide database with --database FILE.\n";
+    return false;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Streams streams{out, err};
+    Invocation invocation;
+    std::string problem;
+    if (!ParseCommandLine(args, invocation, problem)) return UsageError(problem, streams);
+    if (invocation.command == Command::Help) {
+        out << HelpText();
+        return kSuccess;
+    }
+    if (invocation.command == Command::Version) {
+        out << VersionText();
+        return kSuccess;
+    }
+    const std::string path = invocation.database ? *invocation.database : DefaultDatabasePath();
+    if (!DatabaseExists(path, streams)) return kFileProblem;
+    const store::PersonRepository repository(path);
+    switch (invocation.command) {
+        case Command::List:
+            return RunList(repository, streams);
+        case Command::Upcoming:
+            return RunUpcoming(repository, invocation, streams);
+        case Command::Import:
+            return RunImport(repository, invocation, streams);
+        case Command::Export:
+            return RunExport(repository, invocation, streams);
+        default:
+            return UsageError("no command given.", streams);
+    }
+}
+
+}  // namespace cli

@@ -1,0 +1,211 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "age/AgeCalc.h"
+#include "age/Birthday.h"
+#include "cli/ExitStatus.h"
+#include "cli/TabText.h"
+#include "platform/Clock.h"
+#include "store/BirthText.h"
+#include "transfer/Exporter.h"
+#include "transfer/Importer.h"
+#include "transfer/ResultText.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
+
+std::int32_t TodaySerial() {
+    const platform::LocalDateTime now = platform::Now();
+    return modAgeCalc::SerialFromCivil(now.year, now.month, now.day);
+}
+
+// Day 0 (12/30/1899) was a Saturday.
+const char* WeekdayOf(std::int32_t serial) {
+    return kWeekdays[((serial + 6) % 7 + 7) % 7];
+}
+
+std::string WhenText(std::int32_t days) {
+    if (days == 0) return "today";
+    if (days == 1) return "tomorrow";
+    if (days == -1) return "yesterday";
+    if (days < 0) return std::to_string(-days) + " days ago";
+    return "in " + std::to_string(days) + " days";
+}
+
+std::string Hint(store::RepositoryError::Kind kind) {
+    using Kind = store::RepositoryError::Kind;
+    switch (kind) {
+        case Kind::Missing:
+        case Kind::NotADatabase:
+        case Kind::Failed:
+            return "Name the Marrowtide database with --database FILE.";
+        case Kind::Busy:
+            return "Another program is using the database; try again when it is done.";
+        case Kind::ReadOnly:
+            return "Check that the database file and its folder may be written.";
+        default:
+            return {};
+    }
+}
+
+int DatabaseError(const store::RepositoryError& error, Streams streams) {
+    streams.err << kProgram
+                << ": the database could not be read: " << transfer::AsSentence(error.message)
+                << " " << Hint(error.kind) << "\n";
+    return kFileProblem;
+}
+
+// --from YYYY-MM-DD, strictly so: a date a script got wrong must not pass as another.
+bool ParseIsoDay(const std::string& text, std::int32_t& serial) {
+    modAgeCalc::DateParts parts;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (text[i] < '0' || text[i] > '9') return false;
+    parts.year = std::stoi(text.substr(0, 4));
+    parts.month = std::stoi(text.substr(5, 2));
+    parts.day = std::stoi(text.substr(8, 2));
+    parts.hour = parts.minute = parts.second = 0;
+    if (!modAgeCalc::IsValidDateParts(parts)) return false;
+    serial = modAgeCalc::SerialFromCivil(parts.year, parts.month, parts.day);
+    return true;
+}
+
+struct Upcoming {
+    modAgeCalc::NextBirthdayInfo birthday;
+    const store::Person* person;
+};
+
+// Every birthday within [first, last]; a span longer than a year meets a person again.
+std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people, std::int32_t first,
+                                       std::int32_t last) {
+    std::vector<Upcoming> found;
+    for (const store::Person& person : people) {
+        modAgeCalc::NextBirthdayInfo info;
+        for (std::int32_t day = first;
+             day <= last && modAgeCalc::NextBirthday(person.birth, day, info) && info.date <= last;
+             day = info.date + 1)
+            found.push_back({info, &person});
+    }
+    // People come sorted by name, so a stable sort by date keeps names in order.
+    std::stable_sort(found.begin(), found.end(), [](const Upcoming& a, const Upcoming& b) {
+        return a.birthday.date < b.birthday.date;
+    });
+    return found;
+}
+
+bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Person>& people,
+                Streams streams, int& status) {
+    store::RepositoryError error;
+    if (!repository.ReadAll(people, error)) {
+        status = DatabaseError(error, streams);
+        return false;
+    }
+    transfer::SortByName(people);
+    return true;
+}
+
+}  // namespace
+
+int UsageError(const std::string& problem, Streams streams) {
+    streams.err << kProgram << ": " << problem << "\nTry '" << kProgram
+                << " --help' for the commands and options.\n";
+    return kUsage;
+}
+
+int RunList(const store::PersonRepository& repository, Streams streams) {
+    std::vector<store::Person> people;
+    int status = kSuccess;
+    if (!ReadSorted(repository, people, streams, status)) return status;
+    std::string today = modAgeCalc::TodayText();
+    for (const store::Person& person : people) {
+        const std::string age =
+            modAgeCalc::AgeText(modAgeCalc::FormatDateText(person.birth), today, 9);
+        streams.out << person.key << '\t' << TabField(person.name) << '\t'
+                    << modAgeCalc::BirthToIso(person.birth) << '\t' << age << '\t'
+                    << TabField(person.comments) << '\n';
+    }
+    return kSuccess;
+}
+
+int RunUpcoming(const store::PersonRepository& repository, const Invocation& invocation,
+                Streams streams) {
+    const std::int32_t today = TodaySerial();
+    std::int32_t first = today;
+    if (invocation.from && !ParseIsoDay(*invocation.from, first))
+        return UsageError("--from needs a date as YYYY-MM-DD, not '" + *invocation.from + "'.",
+                          streams);
+    const std::int32_t last = static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::int64_t{first} + invocation.days, modAgeCalc::kMaxSerial));
+    std::vector<store::Person> people;
+    int status = kSuccess;
+    if (!ReadSorted(repository, people, streams, status)) return status;
+    for (const Upcoming& u : BirthdaysBetween(people, first, last)) {
+        streams.out << modAgeCalc::FormatDateText(u.birthday.date) << '\t'
+                    << WeekdayOf(u.birthday.date) << '\t' << TabField(u.person->name) << "\tturns "
+                    << u.birthday.turns << '\t' << WhenText(u.birthday.date - today) << '\n';
+    }
+    return kSuccess;
+}
+
+int RunImport(const store::PersonRepository& repository, const Invocation& invocation,
+              Streams streams) {
+    const transfer::ImportResult result = transfer::ImportFile(repository, invocation.file);
+    if (result.Failed()) {
+        streams.err << kProgram << ": " << result.error << "\n";
+        return kFileProblem;
+    }
+    streams.out << transfer::ImportSummary(result) << '\n';
+    for (const transfer::SkippedRecord& skipped : result.skipped)
+        streams.out << transfer::SkippedLine(skipped) << '\n';
+    if (!result.SkippedForProblems()) return kSuccess;
+    streams.err << kProgram << ": some records were skipped (listed above). Correct them in "
+                << invocation.file
+                << " and import it again; the people already stored are skipped then.\n";
+    return kSkipped;
+}
+
+int RunExport(const store::PersonRepository& repository, const Invocation& invocation,
+              Streams streams) {
+    std::optional<exchange::Format> format;
+    if (invocation.format) {
+        std::string name = *invocation.format;
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (name == "csv") format = exchange::Format::Csv;
+        if (name == "vcf") format = exchange::Format::VCard;
+        if (name == "ics") format = exchange::Format::ICalendar;
+        if (!format)
+            return UsageError("--format must be csv, vcf or ics, not '" + *invocation.format + "'.",
+                              streams);
+    } else {
+        format = exchange::DetectFormat({}, invocation.file);
+        if (!format)
+            return UsageError("the format of " + invocation.file +
+                                  " cannot be told from its name; give --format csv, vcf or ics.",
+                              streams);
+    }
+    const transfer::ExportResult result =
+        transfer::ExportFile(repository, invocation.file, *format, invocation.force);
+    if (!result.error.empty()) {
+        streams.err << kProgram << ": " << result.error
+                    << (result.fileExists ? " Give --force to replace it."
+                                          : " Nothing was written.")
+                    << "\n";
+        return kFileProblem;
+    }
+    streams.out << "Exported " << result.exported << (result.exported == 1 ? " person" : " people")
+                << " to " << invocation.file << ".\n";
+    if (result.leftOut == 0) return kSuccess;
+    streams.err << kProgram << ": " << result.leftOut
+                << " stored without a valid birth date were left out; correct their birth in "
+                   "Marrowtide.\n";
+    return kSkipped;
+}
+
+}  // namespace cli

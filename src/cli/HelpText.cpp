@@ -1,0 +1,52 @@
+#include "cli/HelpText.h"
+
+#ifndef MARROWTIDE_VERSION
+#define MARROWTIDE_VERSION "1.0"
+#endif
+
+namespace cli {
+
+std::string HelpText() {
+    return R"(Usage: marrowtide-cli [--database FILE] COMMAND [OPTIONS]
+
+Shows, imports and exports the people kept by Marrowtide.
+
+Commands:
+  list                       every person, sorted by name, one a line, tab-separated:
+                             key, name, birth (YYYY-MM-DD HH:MM:SS), age, comments;
+                             tab, line break and backslash in texts as \t, \n, \\
+  upcoming [--days N] [--from YYYY-MM-DD]
+                             the birthdays from that day (default: today) through
+                             N more days (default 14; 0 = that day alone), soonest
+                             first: date, weekday, name, "turns N", when
+  import FILE                adds the people of a CSV or vCard file (.csv, .vcf,
+                             .vcard); the format is read from the content first
+  export FILE [--format csv|vcf|ics] [--force]
+                             writes every person to FILE; the format defaults to
+                             the file's extension; an existing FILE is replaced
+                             only with --force
+
+Options:
+  --database FILE            the database to use; without it, Marrowtide.mdb in
+                             the program's folder, as the windowed program does
+  --help                     shows this text
+  --version                  shows the version
+
+Birthdays on 29 February fall on 28 February in common years.
+
+Importing skips records without a full birth date (no year, a placeholder
+year such as 1604, an impossible date) or without a name, and people already
+stored with the same name and birth to the second, so importing a file twice
+adds nobody. Everything else is stored in one go, or nothing at all.
+
+Exit status: 0 everything went in (people already stored included),
+1 records were skipped for another reason, 2 wrong usage,
+3 a file or the database could not be read or written (nothing changed).
+)";
+}
+
+std::string VersionText() {
+    return std::string("marrowtide-cli ") + MARROWTIDE_VERSION + "\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace cli {
+
+std::string HelpText();
+std::string VersionText();
+
+}  // namespace cli

@@ -1,0 +1,12 @@
+// marrowtide-cli: the people of Marrowtide's database on the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return cli::RunCli(args, std::cout, std::cerr);
+}

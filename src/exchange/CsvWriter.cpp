@@ -1,0 +1,25 @@
+#include "exchange/CsvParser.h"
+#include "exchange/DateForms.h"
+#include "exchange/Exchange.h"
+
+namespace exchange {
+
+std::string WriteCsv(const std::vector<ExportPerson>& people) {
+    std::size_t size = 21;
+    for (const ExportPerson& person : people)
+        size += person.name.size() + person.comments.size() + 24;
+    std::string out;
+    out.reserve(size);
+    out += "Name,Birth,Comments\r\n";
+    for (const ExportPerson& person : people) {
+        AppendCsvField(out, person.name);
+        out += ',';
+        out += IsoDateTime(person.birth);
+        out += ',';
+        AppendCsvField(out, person.comments);
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace exchange

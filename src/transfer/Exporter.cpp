@@ -1,0 +1,141 @@
+#include "transfer/Exporter.h"
+
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "transfer/FileBytes.h"
+#include "transfer/Importer.h"
+
+namespace transfer {
+
+namespace {
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Names are compared as the list's sort compares them: by their folded UTF-16 units.
+// Each folded name is written as a byte key whose byte order is that order (a unit
+// below 0x80 as itself, any other as three bytes from 0x80 up), so sorting compares
+// plain bytes. Most names are ASCII and are folded here without Qt; all keys share one
+// buffer, so a large list costs no allocation per name.
+void AppendUnit(std::string& keys, char16_t unit) {
+    if (unit < 0x80) {
+        keys += static_cast<char>(unit);
+        return;
+    }
+    keys += static_cast<char>(0x80 + (unit >> 14));
+    keys += static_cast<char>((unit >> 7) & 0x7F);
+    keys += static_cast<char>(unit & 0x7F);
+}
+
+void AppendKey(std::string& keys, const std::string& name) {
+    if (IsAscii(name)) {
+        for (const char c : name) keys += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        return;
+    }
+    for (const QChar unit : QString::fromUtf8(name).toCaseFolded())
+        AppendUnit(keys, unit.unicode());
+}
+
+struct SortEntry {
+    std::uint64_t prefix = 0;  // the key's first eight bytes, to settle most comparisons
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+    std::int32_t key = 0;
+    std::uint32_t index = 0;
+};
+
+std::uint64_t PrefixOf(std::string_view key) {
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
+}
+
+}  // namespace
+
+std::vector<std::size_t> NameOrder(const std::vector<store::Person>& people) {
+    std::string keys;
+    std::vector<SortEntry> entries(people.size());
+    for (std::size_t i = 0; i < people.size(); ++i) {
+        const std::size_t start = keys.size();
+        AppendKey(keys, people[i].name);
+        entries[i] = {PrefixOf(std::string_view(keys).substr(start)),
+                      static_cast<std::uint32_t>(start),
+                      static_cast<std::uint32_t>(keys.size() - start), people[i].key,
+                      static_cast<std::uint32_t>(i)};
+    }
+    const std::string_view all(keys);
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        const int c = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length));
+        return c != 0 ? c < 0 : a.key < b.key;
+    });
+    std::vector<std::size_t> order;
+    order.reserve(entries.size());
+    for (const SortEntry& entry : entries) order.push_back(entry.index);
+    return order;
+}
+
+void SortByName(std::vector<store::Person>& people) {
+    std::vector<store::Person> sorted;
+    sorted.reserve(people.size());
+    for (const std::size_t i : NameOrder(people)) sorted.push_back(std::move(people[i]));
+    people = std::move(sorted);
+}
+
+namespace {
+
+std::string Write(exchange::Format format, const std::vector<exchange::ExportPerson>& people) {
+    switch (format) {
+        case exchange::Format::Csv:
+            return exchange::WriteCsv(people);
+        case exchange::Format::VCard:
+            return exchange::WriteVCard(people);
+        case exchange::Format::ICalendar:
+            return exchange::WriteICalendar(people);
+    }
+    return {};
+}
+
+}  // namespace
+
+ExportResult ExportFile(const store::PersonRepository& repository, const std::string& path,
+                        exchange::Format format, bool overwrite) {
+    ExportResult result;
+    // Replacing the database with its own export would lose every person.
+    std::error_code ec;
+    if (std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(repository.path()), ec)) {
+        result.error = path + " is the database itself; choose another file.";
+        return result;
+    }
+    std::vector<store::Person> people;
+    store::RepositoryError error;
+    if (!repository.ReadAll(people, error)) {
+        result.error = "The database could not be read: " + AsSentence(error.message);
+        return result;
+    }
+    std::vector<exchange::ExportPerson> out;
+    out.reserve(people.size());
+    for (const std::size_t i : NameOrder(people)) {
+        store::Person& person = people[i];
+        if (std::isnan(person.birth)) {
+            ++result.leftOut;
+            continue;
+        }
+        out.push_back(
+            {person.key, std::move(person.name), person.birth, std::move(person.comments)});
+    }
+    if (!WriteFileBytes(path, Write(format, out), overwrite, result.fileExists, result.error))
+        return result;
+    result.exported = static_cast<int>(out.size());
+    return result;
+}
+
+}  // namespace transfer

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exchange/Exchange.h"
+#include "store/PersonRepository.h"
+
+namespace transfer {
+
+struct ExportResult {
+    int exported = 0;
+    int leftOut = 0;          // people whose stored birth is no date
+    std::string error;        // set when nothing was written
+    bool fileExists = false;  // the file was there and overwriting was not allowed
+};
+
+// The people in the order the list shows them: by name, without regard to letter case,
+// people of the same name by key.
+void SortByName(std::vector<store::Person>& people);
+// The same order as positions in `people`, which stays as it is.
+std::vector<std::size_t> NameOrder(const std::vector<store::Person>& people);
+
+// Writes every person with a birth date to the file at `path` (UTF-8 path) in `format`.
+// An existing file is replaced only when `overwrite` is set; the file is written whole
+// or not at all.
+ExportResult ExportFile(const store::PersonRepository& repository, const std::string& path,
+                        exchange::Format format, bool overwrite);
+
+}  // namespace transfer

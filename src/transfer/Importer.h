@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "exchange/Exchange.h"
+#include "store/PersonRepository.h"
+#include "transfer/ImportResult.h"
+
+// The import rules, the same for the window and the command line.
+namespace transfer {
+
+inline constexpr const char* kNoName = "the record has no name";
+inline constexpr const char* kAlreadyStored = "already stored";
+inline constexpr const char* kOutOfRange = "the birth date lies outside 01/01/0100 to 12/31/9999";
+
+// Stores the usable records of one file. A record with a problem or without a name is
+// skipped with its reason; one whose name and birth (to the second) equal a stored
+// person's or an earlier record's is skipped as already stored, so importing a file
+// twice adds nobody. Everything else is written in one transaction: when that fails,
+// nothing is imported and `error` says why. `fileLabel` names the file in the places
+// of skipped records.
+ImportResult ImportRecords(const store::PersonRepository& repository,
+                           std::vector<exchange::ImportRecord> records,
+                           const std::string& fileLabel);
+
+// The text with a full stop at its end.
+std::string AsSentence(const std::string& text);
+
+// Reads the file at `path` (UTF-8 path), finds its format from its content or its
+// extension, and imports its records. The file itself is only read.
+ImportResult ImportFile(const store::PersonRepository& repository, const std::string& path);
+
+}  // namespace transfer

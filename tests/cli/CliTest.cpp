@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "PersonDb.h"
+#include "cli/Cli.h"
+#include "platform/Clock.h"
+
+namespace clitest {
+
+namespace {
+
+using storetest::PersonDb;
+
+struct Case {
+    std::vector<std::string> args;  // "{db}" and "{dir}" stand for the test's database and folder
+    int status;
+    const char* out;  // the whole output; nullptr: not checked
+    const char* err;  // a text the messages hold; "" when there must be none
+};
+
+const Case kCases[] = {
+    {{"--help"}, 0, nullptr, ""},
+    {{"--version"}, 0, "marrowtide-cli 1.0\n", ""},
+    {{}, 2, "", "no command given"},
+    {{"--database", "{db}", "frob"}, 2, "", "unknown command 'frob'"},
+    {{"--database", "{db}", "list", "extra"}, 2, "", "unexpected argument 'extra'"},
+    {{"--database", "{db}", "--days", "3", "list"}, 2, "", "--days belongs to upcoming"},
+    {{"--database", "{db}", "upcoming", "--days", "-1"}, 2, "", "--days needs a whole number"},
+    {{"--database", "{db}", "upcoming", "--from", "2025-02-30"}, 2, "", "--from needs a date"},
+    {{"--database", "{db}", "export", "{dir}/out.txt"}, 2, "", "give --format csv, vcf or ics"},
+    {{"--database", "{db}", "import"}, 2, "", "import needs a file name"},
+    {{"--database", "{dir}/none.mdb", "list"},
+     3,
+     "",
+     "Name the Marrowtide database with --database"},
+    {{"--database", "{db}", "list"},
+     0,
+     "1\tAnn\\tTab\t1980-02-27 06:00:00\t45 Years\tline1\\nline2 \\\\ end\n"
+     "2\tbob\t1992-02-29 00:00:00\t32 Years, 11 Months, 27 Days\t.\n"
+     "3\tCleo\t2000-03-01 00:00:00\t24 Years, 11 Months, 26 Days\t.\n",
+     ""},
+    {{"--database", "{db}", "upcoming", "--days", "2"},
+     0,
+     "02/27/2025\tThursday\tAnn\\tTab\tturns 45\ttoday\n"
+     "02/28/2025\tFriday\tbob\tturns 33\ttomorrow\n"
+     "03/01/2025\tSaturday\tCleo\tturns 25\tin 2 days\n",
+     ""},
+    {{"--database", "{db}", "upcoming", "--days", "0"},
+     0,
+     "02/27/2025\tThursday\tAnn\\tTab\tturns 45\ttoday\n",
+     ""},
+    {{"--database", "{db}", "upcoming", "--from", "2028-02-28", "--days", "1"},
+     0,
+     "02/29/2028\tTuesday\tbob\tturns 36\tin 1097 days\n",
+     ""},
+    {{"--database", "{db}", "import", "{dir}/new.csv"},
+     0,
+     "Imported 1 person, skipped 1.\nnew.csv, line 3: already stored\n",
+     ""},
+    {{"--database", "{db}", "import", "{dir}/yearless.vcf"},
+     1,
+     nullptr,
+     "some records were skipped"},
+    {{"--database", "{db}", "import", "{dir}/none.csv"}, 3, "", "Nothing was imported."},
+    {{"--database", "{db}", "export", "{dir}/out.ics"},
+     0,
+     "Exported 3 people to {dir}/out.ics.\n",
+     ""},
+    {{"--database", "{db}", "export", "{dir}/old.csv"}, 3, "", "Give --force to replace it."},
+    {{"--database", "{db}", "export", "{dir}/old.csv", "--force"}, 0, nullptr, ""},
+    {{"--database={db}", "export", "--format", "VCF", "{dir}/out.txt"}, 0, nullptr, ""},
+    {{"--database", "{db}", "export", "{db}", "--format", "csv", "--force"},
+     3,
+     "",
+     "is the database itself"},
+};
+
+std::string Expand(std::string text, const PersonDb& db) {
+    text = std::regex_replace(text, std::regex("\\{db\\}"), db.path());
+    return std::regex_replace(text, std::regex("\\{dir\\}"), db.dir().path().string());
+}
+
+}  // namespace
+
+// Every command and every kind of wrong usage, with the output and the exit status a
+// script sees. "Today" is Thursday, 02/27/2025.
+TEST(CliTest, CommandsGiveTheirOutputAndExitStatus) {
+    platform::FixedClock clock({2025, 2, 27, 9, 0, 0});
+    const platform::Clock* previous = platform::SetClock(&clock);
+    for (const Case& c : kCases) {
+        PersonDb db;
+        db.insert("Ann\tTab", "1980-02-27 06:00:00", "line1\nline2 \\ end");
+        db.insert("bob", "1992-02-29 00:00:00", ".");
+        db.insert("Cleo", "2000-03-01 00:00:00", ".");
+        const auto file = [&](const char* name) { return (db.dir().path() / name).string(); };
+        storetest::WriteFile(
+            file("new.csv"),
+            "Name,Birth,Comments\r\nDora,1999-09-09 09:09:09,\r\nbob,1992-02-29,x\r\n");
+        storetest::WriteFile(
+            file("yearless.vcf"),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Eve\r\nBDAY:--0506\r\nEND:VCARD\r\n");
+        storetest::WriteFile(file("old.csv"), "old");
+
+        std::vector<std::string> args;
+        std::string label;
+        for (const std::string& arg : c.args) {
+            args.push_back(Expand(arg, db));
+            label += arg + " ";
+        }
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::RunCli(args, out, err), c.status) << label << "\n" << err.str();
+        if (c.out) {
+            EXPECT_EQ(out.str(), Expand(c.out, db)) << label;
+        }
+        if (*c.err)
+            EXPECT_NE(err.str().find(c.err), std::string::npos) << label << "\n" << err.str();
+        else
+            EXPECT_EQ(err.str(), "") << label;
+        if (c.status >= 2) {
+            EXPECT_EQ(db.rows().size(), 3u) << label;
+        }
+    }
+    platform::SetClock(previous);
+}
+
+// The help names the 29 February rule, which users would otherwise meet as a surprise.
+TEST(CliTest, HelpStatesTheTwentyNinthOfFebruaryRule) {
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::RunCli({"--help"}, out, err), 0);
+    EXPECT_NE(out.str().find("29 February fall on 28 February in common years"), std::string::npos);
+}
+
+}  // namespace clitest

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ExchangeTestSupport.h"
+
+namespace {
+
+using exchangetest::Describe;
+
+std::vector<std::string> Described(const exchange::ReadResult& result) {
+    std::vector<std::string> out;
+    if (!result.error.empty()) out.push_back("error: " + result.error);
+    for (const auto& r : result.records) out.push_back(Describe(r));
+    return out;
+}
+
+TEST(CsvReadTest, ReadsEachDialectByItsHeader) {
+    const struct {
+        const char* csv;
+        std::vector<std::string> expected;
+    } cases[] = {
+        // Our own layout, with and without the time of day.
+        {"Name,Birth,Comments\r\nAnn,1990-03-15 14:30:05,x\r\nBob,1985-01-02,\r\n",
+         {"Ann|1990-03-15 14:30:05|x|line 2", "Bob|1985-01-02 00:00:00||line 3"}},
+        // Webmail: a full-name column or the parts, ISO or year-less birthdays, notes.
+        {"Name,Given Name,Birthday,Notes\nAnn Lee,Ann,1990-03-15,hi\nBo,Bo, --03-15,\n",
+         {"Ann Lee|1990-03-15 00:00:00|hi|line 2", "Bo|the birthday has no year||line 3"}},
+        {"First Name,Middle Name,Last Name,Birthday,Notes\nAnn,M.,Lee,1990-03-15,\n",
+         {"Ann M. Lee|1990-03-15 00:00:00||line 2"}},
+        // Mail client: display name first, the date in three columns.
+        {"First Name,Last Name,Display Name,Birth Year,Birth Month,Birth Day,Notes\n"
+         "Ann,Lee,Annie,1990,3,15,n\nBob,Ray,,,7,4,\n",
+         {"Annie|1990-03-15 00:00:00|n|line 2", "Bob Ray|the birthday has no year||line 3"}},
+        // Desktop mail/office: M/D/YYYY and its empty date 0/0/00; columns in any order
+        // and any case.
+        {"notes,BIRTHDAY,last name,first name\nm,3/15/1990,Lee,Ann\n,0/0/00,Ray,Bob\n",
+         {"Ann Lee|1990-03-15 00:00:00|m|line 2", "Bob Ray|no birthday||line 3"}},
+        // Quoted fields with commas, doubled quotes and line breaks; the next record's
+        // line counts the breaks; blank lines and rows of bare commas are skipped; short
+        // rows fill with "".
+        {"Name,Birth,Comments\n\"Lee, \"\"Ann\"\"\",1990-03-15,\"a\r\nb\"\n\nBob\n, ,\n",
+         {"Lee, \"Ann\"|1990-03-15 00:00:00|a\r\nb|line 2", "Bob|no birthday||line 5"}},
+        // No name at all, and no birth column at all.
+        {"Name,Notes\n,only a note\n", {"|no birthday|only a note|line 2"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Described(exchange::ReadCsv(c.csv)), c.expected) << c.csv;
+}
+
+TEST(CsvReadTest, RefusesFilesItCannotRead) {
+    const std::string columns = "Name, Display Name, First Name, Middle Name, Last Name";
+    const struct {
+        const char* csv;
+        std::string errorPart;
+    } cases[] = {
+        {"Email,Phone,Birthday\na@b,1,1990-03-15\n", columns},
+        {"", "The file is empty. "},
+        {"\xEF\xBB\xBF\r\n", columns},
+        {"Name,Comments\nAnn,ok\n\nBob,\"open\nmore\n",
+         "Line 4: a field opened with a double quote"},
+    };
+    for (const auto& c : cases) {
+        const exchange::ReadResult result = exchange::ReadCsv(c.csv);
+        EXPECT_NE(result.error.find(c.errorPart), std::string::npos) << result.error;
+        EXPECT_TRUE(result.records.empty()) << c.csv;
+    }
+}
+
+// The text in UTF-16 with its byte-order mark.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t u : text) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    }
+    return out;
+}
+
+TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
+    const std::string expected = "Zo\xC3\xAB|1990-03-15 00:00:00||line 2";
+    const struct {
+        const char* label;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8", "Name,Birth\nZo\xC3\xAB,1990-03-15\n"},
+        {"UTF-8 with BOM", "\xEF\xBB\xBFName,Birth\nZo\xC3\xAB,1990-03-15\n"},
+        {"UTF-16LE", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", false)},
+        {"UTF-16BE", Utf16(u"Name,Birth\r\nZo\u00EB,1990-03-15\r\n", true)},
+        {"Windows-1252", "Name,Birth\nZo\xEB,1990-03-15\n"},
+    };
+    for (const auto& c : cases) {
+        const exchange::ReadResult result = exchange::ReadCsv(c.bytes);
+        ASSERT_EQ(result.records.size(), 1u) << c.label;
+        EXPECT_EQ(Describe(result.records[0]), expected) << c.label;
+    }
+}
+
+}  // namespace

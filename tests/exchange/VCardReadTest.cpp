@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ExchangeTestSupport.h"
+
+namespace {
+
+using exchangetest::Describe;
+
+std::vector<std::string> Described(const exchange::ReadResult& result) {
+    std::vector<std::string> out;
+    for (const auto& r : result.records) out.push_back(Describe(r));
+    return out;
+}
+
+// A card from its lines between BEGIN and END, joined with CRLF.
+std::string Card(std::string_view body) {
+    return "BEGIN:VCARD\r\n" + std::string(body) + "END:VCARD\r\n";
+}
+
+TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
+    std::string photo = "PHOTO;ENCODING=b;TYPE=JPEG:";
+    for (int i = 0; i < 2000; ++i) photo += std::string(74, 'A') + "\r\n ";
+    photo += "A=\r\n";
+    const struct {
+        std::string vcf;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {Card("VERSION:3.0\r\nFN:Ann Lee\r\nBDAY:1990-03-15\r\nNOTE:a\\nb\\, c\\; d\\\\e\r\n") +
+             Card("VERSION:3.0\r\nN:Ray;Bob;;;\r\nNOTE:\r\nNOTE:x\r\nNOTE:y\r\nBDAY:19850102\r\n"),
+         {"Ann Lee|1990-03-15 00:00:00|a\nb, c; d\\e|card 1",
+          "Bob Ray|1985-01-02 00:00:00|x\ny|card 2"}},
+        // Folding, also inside a UTF-8 character, LF line ends and a group.
+        {"begin:vcard\nFN:Zo\xC3\n \xAB\n\t Lee\nitem1.BDAY:19900315T1430\nend:vcard\n",
+         {"Zo\xC3\xAB Lee|1990-03-15 14:30:00||card 1"}},
+        // N in reading order; a zone does not move the date.
+        {Card("N:Lee;Ann,Marie;;Dr.;Jr.\\, PhD\r\nBDAY:19900315T233000Z\r\n"),
+         {"Dr. Ann Marie Lee Jr., PhD|1990-03-15 23:30:00||card 1"}},
+        // vCard 2.1 quoted-printable: soft line breaks, charsets, bare parameters.
+        {Card("VERSION:2.1\r\nFN;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:Zo=EB\r\nBDAY:1990-03-15\r\n"
+              "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:eins=0D=0Azwei =\r\n=C3=BC=3D\r\n"),
+         {"Zo\xC3\xAB|1990-03-15 00:00:00|eins\nzwei \xC3\xBC=|card 1"}},
+        // Year-less birthdays, no birthday, no name.
+        {Card("FN:A\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-03-15\r\n") +
+             Card("FN:B\r\nBDAY:--0315\r\n") + Card("FN:C\r\n") +
+             Card("NOTE:who?\r\nBDAY;VALUE=text:circa 1800\r\n"),
+         {"A|the birthday has no year||card 1", "B|the birthday has no year||card 2",
+          "C|no birthday||card 3", "|circa 1800 is no date|who?|card 4"}},
+        // A large photo (whose "=" is no soft line break), a nested agent card and a
+        // last card without END.
+        {Card("FN:Ann\r\n" + photo + "BDAY:1990-03-15\r\n") +
+             Card("FN:Bob\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nBDAY:1985-01-"
+                  "02\r\n") +
+             "BEGIN:VCARD\r\nFN:Cy\r\n",
+         {"Ann|1990-03-15 00:00:00||card 1", "Bob|1985-01-02 00:00:00||card 2",
+          "Cy|no birthday||card 3"}},
+    };
+    for (const auto& c : cases) {
+        const exchange::ReadResult result = exchange::ReadVCard(c.vcf);
+        EXPECT_EQ(result.error, "");
+        EXPECT_EQ(Described(result), c.expected) << c.vcf.substr(0, 200);
+    }
+}
+
+TEST(VCardReadTest, RefusesAFileWithoutCards) {
+    for (const std::string text : {"", "Name,Birth\r\nAnn,1990-03-15\r\n", "END:VCARD\r\n"}) {
+        const exchange::ReadResult result = exchange::ReadVCard(text);
+        EXPECT_NE(result.error.find("BEGIN:VCARD"), std::string::npos) << text;
+        EXPECT_TRUE(result.records.empty());
+    }
+}
+
+}  // namespace

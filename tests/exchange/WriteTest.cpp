@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ExchangeTestSupport.h"
+#include "age/DateValue.h"
+
+namespace {
+
+using exchange::ExportPerson;
+
+double At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return modAgeCalc::ToDateValue({y, mo, d, h, mi, s});
+}
+
+const std::vector<ExportPerson>& People() {
+    static const std::vector<ExportPerson> people = {
+        {1, "Anna Łukasiewicz, \"Ania\"", At(1990, 3, 15, 14, 30, 5), "line one\nline two; \\ end"},
+        {2, "王小明", At(2000, 2, 29), "."},
+        {3, "Ωμέγα Müller-Lüdenscheidt 𝄞 " + std::string(30, 'x') + " Ünal",
+         At(1850, 6, 1, 23, 59, 59), "comma, \"quote\"\nand a ' tick"},
+        {4, "Plain", At(1971, 12, 31), ""},
+    };
+    return people;
+}
+
+// What a reader gives back: an empty note comes back as "" and "." is not written.
+std::vector<std::string> Expected() {
+    std::vector<std::string> out;
+    for (const auto& p : People())
+        out.push_back(p.name + "|" + exchange::IsoDateTime(p.birth) + "|" +
+                      (p.comments == "." ? "" : p.comments));
+    return out;
+}
+
+std::vector<std::string> ReadBack(const exchange::ReadResult& result) {
+    EXPECT_EQ(result.error, "");
+    std::vector<std::string> out;
+    for (const auto& r : result.records) {
+        const std::string d = exchangetest::Describe(r);
+        out.push_back(d.substr(0, d.rfind('|')));  // without where
+    }
+    return out;
+}
+
+TEST(WriteTest, CsvAndVCardReadBackTheSamePeopleToTheSecond) {
+    std::vector<std::string> csv = ReadBack(exchange::ReadCsv(exchange::WriteCsv(People())));
+    csv[1] = csv[1].substr(0, csv[1].size() - 1);  // CSV keeps the "." as it is
+    EXPECT_EQ(csv, Expected());
+    EXPECT_EQ(ReadBack(exchange::ReadVCard(exchange::WriteVCard(People()))), Expected());
+}
+
+TEST(WriteTest, WritesTheExactLines) {
+    const std::vector<ExportPerson> two = {People()[1], People()[3]};
+    EXPECT_EQ(exchange::WriteCsv({People()[0], People()[3]}),
+              "Name,Birth,Comments\r\n\"Anna Łukasiewicz, \"\"Ania\"\"\",1990-03-15 14:30:05,"
+              "\"line one\nline two; \\ end\"\r\nPlain,1971-12-31 00:00:00,\r\n");
+    EXPECT_EQ(exchange::WriteVCard({People()[0], People()[1]}),
+              "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Anna Łukasiewicz\\, \"Ania\"\r\n"
+              "N:\"Ania\";Anna Łukasiewicz\\,;;;\r\nBDAY:19900315T143005\r\n"
+              "NOTE:line one\\nline two\\; \\\\ end\r\nEND:VCARD\r\n"
+              "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:王小明\r\nN:王小明;;;;\r\nBDAY:20000229\r\n"
+              "END:VCARD\r\n");
+    EXPECT_EQ(exchange::WriteICalendar(two, At(2026, 12, 7, 9, 5, 1)),
+              "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Marrowtide//Marrowtide//EN\r\n"
+              "CALSCALE:GREGORIAN\r\n"
+              "BEGIN:VEVENT\r\nUID:marrowtide-birthday-2\r\nDTSTAMP:20261207T090501Z\r\n"
+              "DTSTART;VALUE=DATE:20000229\r\nDTEND;VALUE=DATE:20000301\r\n"
+              "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1\r\nSUMMARY:王小明's birthday\r\n"
+              "DESCRIPTION:Born in 2000\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n"
+              "BEGIN:VEVENT\r\nUID:marrowtide-birthday-4\r\nDTSTAMP:20261207T090501Z\r\n"
+              "DTSTART;VALUE=DATE:19711231\r\nDTEND;VALUE=DATE:19720101\r\n"
+              "RRULE:FREQ=YEARLY\r\nSUMMARY:Plain's birthday\r\n"
+              "DESCRIPTION:Born in 1971\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+}
+
+TEST(WriteTest, FoldsAt75OctetsWithoutSplittingACharacter) {
+    const std::string names[] = {std::string(200, 'a'),
+                                 std::string(37, 'a') + "é" + std::string(80, 'b'),
+                                 [] {
+                                     std::string s;
+                                     for (int i = 0; i < 60; ++i) s += "王";
+                                     return s;
+                                 }(),
+                                 [] {
+                                     std::string s = "a";
+                                     for (int i = 0; i < 40; ++i) s += "𝄞";
+                                     return s;
+                                 }()};
+    for (const std::string& name : names) {
+        const std::vector<ExportPerson> one = {{7, name, At(1990, 3, 15), name}};
+        for (const std::string& out : {exchange::WriteVCard(one), exchange::WriteICalendar(one)}) {
+            std::size_t start = 0;
+            while (start < out.size()) {
+                const std::size_t end = out.find("\r\n", start);
+                ASSERT_NE(end, std::string::npos);
+                EXPECT_LE(end - start, 75u) << name;
+                EXPECT_NE(static_cast<unsigned char>(out[start]) & 0xC0, 0x80u) << name;
+                if (out[start] == ' ') {
+                    EXPECT_NE(static_cast<unsigned char>(out[start + 1]) & 0xC0, 0x80u) << name;
+                }
+                start = end + 2;
+            }
+        }
+        EXPECT_EQ(exchange::ReadVCard(exchange::WriteVCard(one)).records.at(0).name, name);
+    }
+}
+
+TEST(WriteTest, DetectsTheFormatFromContentThenName) {
+    using exchange::Format;
+    const struct {
+        std::string bytes;
+        const char* file;
+        std::optional<Format> expected;
+    } cases[] = {
+        {"BEGIN:VCARD\r\nVERSION:3.0\r\n", "people.csv", Format::VCard},
+        {"\xEF\xBB\xBF\r\n  begin:vcard\n", "", Format::VCard},
+        {std::string("\xFF\xFE"
+                     "B\0E\0G\0I\0N\0:\0V\0C\0A\0L\0E\0N\0D\0A\0R\0",
+                     32),
+         "x", Format::ICalendar},
+        {"Name,Birth,Comments\r\n", "people.vcf", Format::VCard},
+        {"", "People.CSV", Format::Csv},
+        {"", "a.VCard", Format::VCard},
+        {"", "a.ics", Format::ICalendar},
+        {"Name,Birth,Comments\r\n", "people.txt", Format::Csv},
+        {"Name;Birth\r\n", "people.txt", std::nullopt},
+        {"", "csv", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(exchange::DetectFormat(c.bytes, c.file), c.expected) << c.file;
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <limits>
+
+#include "PersonDb.h"
+#include "age/DateValue.h"
+#include "store/Connection.h"
+#include "store/PersonRepository.h"
+
+namespace storetest {
+
+namespace {
+
+using Kind = store::RepositoryError::Kind;
+
+double Birth(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return modAgeCalc::ToDateValue({y, mo, d, h, mi, s});
+}
+
+// A second program's connection that holds the write lock for as long as it lives.
+struct WriteLock {
+    sqlite3* db = nullptr;
+    explicit WriteLock(const std::string& path) {
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    }
+    ~WriteLock() { sqlite3_close(db); }
+};
+
+}  // namespace
+
+// What is added reads back as given (keys assigned, an empty comment as "."), and the
+// lookup matches the name exactly and the birth to the second, however it is stored.
+TEST(PersonRepositoryTest, AddsReadsAndFindsByNameAndBirth) {
+    PersonDb db;
+    db.insert("Day Count", "", ".");
+    db.exec("UPDATE tblAges SET dtmBirth = 29295.5 WHERE strName = 'Day Count'");
+    const store::PersonRepository repository(db.path());
+    std::vector<store::Person> added = {{0, "Ann", Birth(1980, 3, 15, 14, 30, 5), ""},
+                                        {0, "Bo, \"B\"\n", Birth(1992, 2, 29), "note"}};
+    store::RepositoryError error;
+    ASSERT_TRUE(repository.AddMany(added, error)) << error.message;
+    EXPECT_EQ(added[0].key, 2);
+    EXPECT_EQ(added[1].key, 3);
+
+    std::vector<store::Person> all;
+    ASSERT_TRUE(repository.ReadAll(all, error));
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[1].comments, ".");
+    EXPECT_EQ(all[2].name, "Bo, \"B\"\n");
+    EXPECT_EQ(store::BirthKey(all[1].birth), "1980-03-15 14:30:05");
+
+    const struct {
+        const char* name;
+        double birth;
+        std::int32_t key;  // 0: none found
+    } cases[] = {
+        {"Ann", Birth(1980, 3, 15, 14, 30, 5), 2},
+        {"Ann", Birth(1980, 3, 15, 14, 30, 6), 0},
+        {"ann", Birth(1980, 3, 15, 14, 30, 5), 0},
+        {"Day Count", Birth(1980, 3, 15, 12), 1},
+        {"Ann", std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const auto& c : cases) {
+        std::optional<store::Person> found;
+        ASSERT_TRUE(repository.FindByNameAndBirth(c.name, c.birth, found, error));
+        EXPECT_EQ(found ? found->key : 0, c.key) << c.name << " " << c.birth;
+    }
+}
+
+// Whatever stops the write, nothing of the batch is stored and the failure says what
+// kind it is; a failure halfway through takes back the rows already written.
+TEST(PersonRepositoryTest, AddManyStoresAllOrNothing) {
+    store::SetBusyTimeout(std::chrono::milliseconds(100));
+    const struct {
+        const char* label;
+        std::function<void(PersonDb&)> spoil;
+        Kind kind;
+    } cases[] = {
+        {"read-only from the third row on",
+         [](PersonDb& db) {
+             db.exec(
+                 "CREATE TRIGGER stop BEFORE INSERT ON tblAges "
+                 "WHEN (SELECT count(*) FROM tblAges) >= 3 "
+                 "BEGIN SELECT RAISE(ABORT, 'attempt to write a readonly database'); END");
+         },
+         Kind::Failed},
+        {"no birth date", [](PersonDb&) {}, Kind::BadValue},
+        {"file gone", [](PersonDb& db) { std::remove(db.path().c_str()); }, Kind::Missing},
+        {"not a database", [](PersonDb& db) { WriteFile(db.path(), "Name,Birth\r\n"); },
+         Kind::NotADatabase},
+    };
+    for (const auto& c : cases) {
+        PersonDb db;
+        db.insert("Kept", "1970-01-01 00:00:00", ".");
+        c.spoil(db);
+        std::vector<store::Person> people;
+        for (int i = 0; i < 4; ++i)
+            people.push_back({0, "P" + std::to_string(i), Birth(2000, 1, 1 + i), ""});
+        if (c.kind == Kind::BadValue) people[2].birth = std::nan("");
+        const std::string before = FileBytes(db.path());
+        store::RepositoryError error;
+        EXPECT_FALSE(store::PersonRepository(db.path()).AddMany(people, error)) << c.label;
+        EXPECT_EQ(error.kind, c.kind) << c.label << ": " << error.message;
+        EXPECT_FALSE(error.message.empty()) << c.label;
+        EXPECT_EQ(FileBytes(db.path()), before) << c.label;
+        for (const store::Person& p : people) EXPECT_EQ(p.key, 0) << c.label;
+    }
+    {
+        PersonDb db;
+        WriteLock lock(db.path());
+        std::vector<store::Person> people = {{0, "Ann", Birth(2000, 1, 1), ""}};
+        store::RepositoryError error;
+        EXPECT_FALSE(store::PersonRepository(db.path()).AddMany(people, error));
+        EXPECT_EQ(error.kind, Kind::Busy) << error.message;
+    }
+    store::SetBusyTimeout(std::chrono::milliseconds(5000));
+}
+
+}  // namespace storetest
