@@ -10,8 +10,12 @@
 #include "platform/qt/ImageList.h"
 
 class QAction;
+class QMenu;
+class QTimer;
 class QToolButton;
+class FindBar;
 class frmAEP;
+class frmUpcoming;
 
 namespace platform {
 class ClickableImage;
@@ -32,6 +36,11 @@ class ListView;
 // While the list loads it lets window events through now and then. Commands given
 // meanwhile are refused, a reload asked for is run once the load is over, and closing
 // the window waits for the load to end.
+//
+// Beyond that: the "Upcoming Birthdays" window (View menu, F6; MnuUpcoming), which
+// also opens at start-up when a birthday is near unless "Remind at Start-up"
+// (MnuRemind) is off; the find bar (Ctrl+F) under the list that filters it; and a
+// timer (dayTimer) that reloads the list when the day changes, so the ages stay right.
 //
 // Add and Edit show the person editor modally; it exists only while it is shown, and
 // while it is shown the window's commands are refused, so that no second editor opens
@@ -56,6 +65,11 @@ public:
     bool isLoading() const { return loading_; }
     // The person editor while Add or Edit shows it, else nullptr.
     frmAEP* editor() const;
+    // The program calls this once the window is shown: opens the upcoming birthdays
+    // beside the window when one is within a week and the reminder is on.
+    void RemindAtStartUp();
+    frmUpcoming* upcomingWindow() const;
+    FindBar* findBar() const { return findBar_; }
 
 public slots:
     void cmdAdd_Click();
@@ -67,6 +81,7 @@ public slots:
     void MnuMenu_Click(int index);
     void MnuView_Click(int index);
     void imgLegend_Click();
+    void MnuUpcoming_Click();
     void Lvw_Click();
     void Lvw_DblClick();
     void Lvw_ColumnClick(int position);
@@ -94,6 +109,15 @@ private:
     std::optional<std::int32_t> selectedPersonKey() const;
     void runEditor(std::int32_t key, const QString& name, double birth, const QString& comments);
     void runPendingAfterLoad();
+    void createUpcomingEntries(QMenu* view);
+    void createFindBar();
+    void showUpcoming(bool activate);
+    void afterLoad();
+    void armDayTimer();
+    void onDayTimer();
+    void onFindText(const QString& text);
+    void showFindCount();
+    void openFirstMatch();
 
     platform::ImageList ImlS_;
     platform::ImageList ImlB_;
@@ -114,4 +138,10 @@ private:
     QString pendingFilter_;
     bool closePending_ = false;
     QPointer<frmAEP> editor_;
+    QAction* MnuUpcoming_ = nullptr;
+    QAction* MnuRemind_ = nullptr;
+    QPointer<frmUpcoming> upcoming_;
+    FindBar* findBar_ = nullptr;
+    QTimer* dayTimer_ = nullptr;
+    std::int32_t loadedDay_ = 0;  // the day the list's ages were worked out for
 };
