@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "platform/qt/ListView.h"
 #include "ui/upcoming/UpcomingModel.h"
@@ -16,7 +17,7 @@
 
 namespace {
 constexpr int kGap = 8;  // pixels between the owner and this window
-constexpr QSize kSize(440, 300);
+constexpr QSize kSize(480, 300);
 }  // namespace
 
 frmUpcoming::frmUpcoming(QWidget* owner, const platform::ListView& list,
@@ -49,7 +50,10 @@ frmUpcoming::frmUpcoming(QWidget* owner, const platform::ListView& list,
     people_->setSelectionBehavior(QAbstractItemView::SelectRows);
     people_->setAllColumnsShowFocus(true);
     people_->header()->setStretchLastSection(true);
-    people_->header()->resizeSection(upcoming::UpcomingModel::Name, 130);
+    // Fixed widths that fit the texts: measuring them would read every row.
+    const int widths[] = {125, 80, 85, 65};
+    for (int column = 0; column < static_cast<int>(std::size(widths)); ++column)
+        people_->header()->resizeSection(column, widths[column]);
     nobody_->setObjectName(QStringLiteral("lblNobody"));
     nobody_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     stack_->addWidget(people_);

@@ -205,7 +205,7 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         if (*c.birth) db_.add("Ann", c.birth, ".");
         auto window = open();
         show(*window);
-        window->setGeometry(20, 20, 300, 250);  // leaves room beside it on the screen
+        window->setGeometry(0, 20, 250, 250);  // leaves room beside it on the screen
         window->RemindAtStartUp();
         QApplication::processEvents();
         const frmUpcoming* upcoming = window->upcomingWindow();
