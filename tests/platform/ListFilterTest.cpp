@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/ListSearchIndex.h"
-#include "platform/qt/ListView.h"
 
 using platform::ListRow;
 using platform::ListRowStore;
@@ -47,36 +46,4 @@ TEST(ListFilter, MatchesWithinOneColumnOfOneRow) {
     for (const auto& c : cases)
         EXPECT_EQ(index.matches(platform::FoldForSearch(QString::fromUtf8(c.needle))), c.found)
             << c.needle;
-}
-
-// Sorting and reloading keep the filter; a selected row that stays shown stays selected.
-TEST(ListFilter, SurvivesSortAndReloadAndKeepsTheSelection) {
-    platform::ListView list;
-    list.addColumn(QStringLiteral("Name"), 1500);
-    list.setFilterColumns({0, 3});
-    const auto publish = [&](std::initializer_list<const char*> names) {
-        ListRowStore rows;
-        for (const char* name : names) rows.append(Row(QString::fromUtf8(name), QString()));
-        list.publish(std::move(rows));
-    };
-    const auto shown = [&] {
-        QStringList names;
-        for (int row = 0; row < list.rowCount(); ++row) names << list.cellText(row, 0);
-        return names;
-    };
-    publish({"Cleo", "Al", "Bea", "Alba"});
-    list.setSorted(true);
-    list.selectRow(3);  // Cleo
-    list.setFilter(QStringLiteral("l"));
-    EXPECT_EQ(shown(), (QStringList{"Al", "Alba", "Cleo"}));
-    EXPECT_EQ(list.cellText(list.selectedRow(), 0), QStringLiteral("Cleo"));
-    list.setSortOrder(Qt::DescendingOrder);
-    EXPECT_EQ(shown(), (QStringList{"Cleo", "Alba", "Al"}));
-    EXPECT_EQ(list.cellText(list.selectedRow(), 0), QStringLiteral("Cleo"));
-    publish({"Lou", "Bo", "Al"});
-    EXPECT_EQ(shown(), (QStringList{"Lou", "Al"}));
-    list.setFilter(QStringLiteral("o"));
-    EXPECT_EQ(shown(), (QStringList{"Lou", "Bo"}));
-    list.setFilter(QString());
-    EXPECT_EQ(list.rowCount(), 3);
 }

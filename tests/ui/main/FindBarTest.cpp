@@ -66,8 +66,9 @@ TEST_F(FindBarTest, FiltersByNameAndCommentsIgnoringCaseAndAccents) {
     }
 }
 
-// A reload keeps the filter; Delete and Enter act on the filtered rows; Esc empties and
-// hides the bar, leaves the program open and gives the list back its design size.
+// A reload keeps the filter and a selection that stays shown stays selected; Delete and
+// Enter act on the filtered rows; Esc empties and hides the bar, leaves the program open
+// and gives the list back its design size.
 TEST_F(FindBarTest, ReloadDeleteEnterAndEscWorkOnTheFilteredList) {
     auto window = open();
     show(*window);
@@ -81,6 +82,10 @@ TEST_F(FindBarTest, ReloadDeleteEnterAndEscWorkOnTheFilteredList) {
     EXPECT_EQ(Count(*window), QStringLiteral("4 of 5"));
 
     window->Lvw()->selectRow(1);
+    QTest::keyClicks(window->findBar()->edit(), QStringLiteral(" "));
+    EXPECT_EQ(Names(*window), (QStringList{"Zoe Baker", "Zoë Adams"}));
+    EXPECT_EQ(window->Lvw()->selectedRow(), 0) << "the selected row stays selected";
+    QTest::keyClick(window->findBar()->edit(), Qt::Key_Backspace);
     box_.push(platform::MsgAnswer::Yes);
     window->cmdDelete_Click();
     EXPECT_EQ(Names(*window), (QStringList{"Chloé", "Zoey", "Zoë Adams"}));

@@ -4,12 +4,10 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeView>
-#include <map>
-#include <tuple>
 
 #include "EditorDriver.h"
 #include "MainWindowFixture.h"
-#include "platform/Settings.h"
+#include "../placement/RecordingSettings.h"
 #include "ui/main/FindBar.h"
 #include "ui/upcoming/UpcomingModel.h"
 #include "ui/upcoming/frmUpcoming.h"
@@ -18,27 +16,9 @@ namespace maintest {
 
 namespace {
 
-// A settings store in memory, installed for its lifetime.
-class MemorySettings final : public platform::Settings {
-public:
-    MemorySettings() : previous_(platform::SetSettings(this)) {}
-    ~MemorySettings() override { platform::SetSettings(previous_); }
-    std::string get(const std::string& a, const std::string& s, const std::string& k,
-                    const std::string& d) override {
-        const auto found = values.find({a, s, k});
-        return found == values.end() ? d : found->second;
-    }
-    bool save(const std::string& a, const std::string& s, const std::string& k,
-              const std::string& t) override {
-        values[{a, s, k}] = t;
-        return true;
-    }
-    std::string value(const std::string& key) { return values[{"Marrowtide", "Upcoming", key}]; }
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
-
-private:
-    platform::Settings* previous_;
-};
+std::string Kept(RecordingSettings& settings, const std::string& key) {
+    return settings.get("Marrowtide", "Upcoming", key, "<absent>");
+}
 
 class UpcomingTest : public MainWindowFixture {
 protected:
@@ -68,7 +48,7 @@ protected:
         return rows;
     }
 
-    MemorySettings settings_;
+    RecordingSettings settings_;
 };
 
 }  // namespace
@@ -129,7 +109,8 @@ TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
 }
 
 // Keys pressed in the window are its own: none runs a command of the main window, and
-// Esc closes only this window. The spin box's value is kept for the next window.
+// Esc closes only this window. The spin box's value is kept for the next window, and a
+// double click opens the editor on the person, as Edit does.
 TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     db_.add("Ann", "1980-05-21 00:00:00", ".");
     auto window = open();
@@ -139,7 +120,8 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     ASSERT_TRUE(upcoming);
     upcoming->findChild<QSpinBox*>(QStringLiteral("spnDays"))->setValue(12);
     db_.add("Bob", "1950-02-01 00:00:00", ".");
-    EditorDriver driver;
+    QString edited;
+    EditorDriver driver([&](frmAEP& editor) { edited = editor.PersonName(); });
     for (const QKeySequence keys :
          {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_Delete),
           QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::Key_F)}) {
@@ -152,6 +134,14 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     EXPECT_EQ(window->Lvw()->viewMode(), platform::ListView::ViewMode::Details);
     EXPECT_FALSE(window->findBar()->isVisible());
 
+    QTreeView* people = upcoming->people();
+    const QPoint at = people->visualRect(people->model()->index(0, 0)).center();
+    QTest::mouseClick(people->viewport(), Qt::LeftButton, {}, at);  // as a real double click
+    QTest::mouseDClick(people->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(driver.shown(), 1);
+    EXPECT_EQ(edited, QStringLiteral("Ann"));
+
+    activate(*upcoming);
     QTest::keyClick(upcoming->people(), Qt::Key_Escape);
     window->MnuUpcoming_Click();  // before the closed one is gone: a new one opens
     ASSERT_NE(window->upcomingWindow(), upcoming.data());
@@ -160,30 +150,7 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(upcoming.isNull());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(settings_.value("Days"), "12");
-}
-
-// A double click on a person opens the editor on that person, as Edit does.
-TEST_F(UpcomingTest, DoubleClickEditsThePerson) {
-    db_.add("Ann", "1980-05-22 00:00:00", "likes tea", 17);
-    auto window = open();
-    show(*window);
-    frmUpcoming* upcoming = openWithF6(*window);
-    ASSERT_NE(upcoming, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(upcoming));
-    QTreeView* people = upcoming->people();
-    QString name;
-    double birth = 0;
-    EditorDriver driver([&](frmAEP& editor) {
-        name = editor.PersonName();
-        birth = editor.PersonBirth();
-    });
-    const QPoint at = people->visualRect(people->model()->index(0, 0)).center();
-    QTest::mouseClick(people->viewport(), Qt::LeftButton, {}, at);  // as a real double click
-    QTest::mouseDClick(people->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(driver.shown(), 1);
-    EXPECT_EQ(name, QStringLiteral("Ann"));
-    EXPECT_DOUBLE_EQ(birth, window->Lvw()->rowBirth(0));
+    EXPECT_EQ(Kept(settings_, "Days"), "12");
 }
 
 // The reminder opens beside the window when a birthday is within a week, unless it is
@@ -199,8 +166,8 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         {nullptr, "", false},
     };
     for (const auto& c : cases) {
-        settings_.values.clear();
-        if (c.remind) settings_.values[{"Marrowtide", "Upcoming", "RemindAtStartUp"}] = c.remind;
+        RecordingSettings settings;
+        if (c.remind) settings.save("Marrowtide", "Upcoming", "RemindAtStartUp", c.remind);
         db_.execute("DELETE FROM tblAges");
         if (*c.birth) db_.add("Ann", c.birth, ".");
         auto window = open();
@@ -215,7 +182,7 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         auto* remind = window->findChild<QAction*>(QStringLiteral("MnuRemind"));
         EXPECT_EQ(remind->isChecked(), !c.remind || *c.remind == '1');
         remind->trigger();
-        EXPECT_EQ(settings_.value("RemindAtStartUp"), remind->isChecked() ? "1" : "0");
+        EXPECT_EQ(Kept(settings, "RemindAtStartUp"), remind->isChecked() ? "1" : "0");
     }
 }
 
