@@ -96,6 +96,11 @@ TEST_F(FindBarTest, ReloadDeleteEnterAndEscWorkOnTheFilteredList) {
     EXPECT_EQ(edited, QStringLiteral("Chloé"));
 
     activate(*window);
+    ASSERT_EQ(window->Lvw()->selectedRow(), 0);  // so a Del reaching Delete would ask
+    QTest::keyClick(window->findBar()->edit(), Qt::Key_Home);
+    QTest::keyClick(window->findBar()->edit(), Qt::Key_Delete);  // edits the text, deletes no one
+    EXPECT_EQ(window->findBar()->edit()->text(), QStringLiteral("oe"));
+    EXPECT_EQ(box_.count(), 1u);
     QTest::keyClick(window->findBar()->edit(), Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->findBar()->isVisible());
