@@ -104,7 +104,8 @@ void BM_Upcoming(benchmark::State& state) {
     const std::int32_t today = upcoming::Today();
     std::size_t found = 0;
     for (auto _ : state) {
-        const auto list = upcoming::UpcomingBirthdays(rows, today, static_cast<int>(state.range(0)));
+        const auto list =
+            upcoming::UpcomingBirthdays(rows, today, static_cast<int>(state.range(0)));
         found = list.size();
         benchmark::DoNotOptimize(list.data());
     }

@@ -21,9 +21,9 @@ TEST(ListFilter, FoldsCaseAndAccentsAway) {
     const struct {
         const char* text;
         const char* folded;
-    } cases[] = {{"Zoë", "zoe"},       {"ÅSA Øberg", "asa øberg"}, {"Ångström", "angstrom"},
-                 {"ﬁne", "fine"},     {"MIXED case 42", "mixed case 42"},
-                 {"straße", "straße"}, {"", ""}};
+    } cases[] = {{"Zoë", "zoe"},  {"ÅSA Øberg", "asa øberg"},         {"Ångström", "angstrom"},
+                 {"ﬁne", "fine"}, {"MIXED case 42", "mixed case 42"}, {"straße", "straße"},
+                 {"", ""}};
     for (const auto& c : cases)
         EXPECT_EQ(platform::FoldForSearch(QString::fromUtf8(c.text)), QString::fromUtf8(c.folded))
             << c.text;
@@ -33,8 +33,8 @@ TEST(ListFilter, FoldsCaseAndAccentsAway) {
 // two rows, and an empty needle lets every row through.
 TEST(ListFilter, MatchesWithinOneColumnOfOneRow) {
     ListRowStore rows;
-    for (const auto& [name, comments] : {std::pair{"Ann", "Bob's sister"}, {"Bob", "."},
-                                         {"Zoë", "annual"}, {"Cy", "x"}})
+    for (const auto& [name, comments] :
+         {std::pair{"Ann", "Bob's sister"}, {"Bob", "."}, {"Zoë", "annual"}, {"Cy", "x"}})
         rows.append(Row(QString::fromUtf8(name), QString::fromUtf8(comments)));
     platform::ListSearchIndex index;
     index.build(rows, {0, 3});
@@ -42,7 +42,7 @@ TEST(ListFilter, MatchesWithinOneColumnOfOneRow) {
         const char* needle;
         std::vector<char> found;
     } cases[] = {{"ann", {1, 0, 1, 0}}, {"bob", {1, 1, 0, 0}}, {"n.", {0, 0, 0, 0}},
-                 {"bcy", {0, 0, 0, 0}}, {"x", {0, 0, 0, 1}},  {"", {1, 1, 1, 1}}};
+                 {"bcy", {0, 0, 0, 0}}, {"x", {0, 0, 0, 1}},   {"", {1, 1, 1, 1}}};
     for (const auto& c : cases)
         EXPECT_EQ(index.matches(platform::FoldForSearch(QString::fromUtf8(c.needle))), c.found)
             << c.needle;

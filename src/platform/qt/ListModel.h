@@ -88,8 +88,8 @@ private:
 
     QVector<ListColumn> columns_;
     ListRowStore rows_;
-    std::vector<int> order_;  // every row in the sort order: index in rows_
-    std::vector<int> shown_;  // while filtering: the rows of order_ that match
+    std::vector<int> order_;     // every row in the sort order: index in rows_
+    std::vector<int> shown_;     // while filtering: the rows of order_ that match
     std::vector<char> matches_;  // while filtering: one flag per row of rows_
     std::vector<int> filterColumns_;
     ListSearchIndex search_;

@@ -69,8 +69,8 @@ std::vector<char> ListSearchIndex::matches(QStringView foldedNeedle) const {
     for (;;) {
         const qsizetype at = matcher.indexIn(haystack, from);
         if (at < 0) break;
-        const auto next = std::upper_bound(start_.begin(), start_.end(),
-                                           static_cast<std::uint32_t>(at));
+        const auto next =
+            std::upper_bound(start_.begin(), start_.end(), static_cast<std::uint32_t>(at));
         const std::size_t row = static_cast<std::size_t>(next - start_.begin()) - 1;
         found[row] = 1;
         if (row + 1 >= rows) break;

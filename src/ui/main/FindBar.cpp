@@ -48,8 +48,8 @@ void FindBar::dismiss() {
 
 // Esc must be claimed before the window's shortcuts see it, or it would run Exit.
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_ && (event->type() == QEvent::ShortcutOverride ||
-                             event->type() == QEvent::KeyPress)) {
+    if (watched == edit_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool ours = key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
         if (ours && event->type() == QEvent::ShortcutOverride) {

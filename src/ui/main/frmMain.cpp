@@ -236,7 +236,8 @@ void frmMain::createUpcomingEntries(QMenu* view) {
     MnuRemind_->setObjectName(QStringLiteral("MnuRemind"));
     MnuRemind_->setCheckable(true);
     MnuRemind_->setChecked(upcoming::RemindAtStartUp());
-    connect(MnuRemind_, &QAction::toggled, this, [](bool on) { upcoming::SaveRemindAtStartUp(on); });
+    connect(MnuRemind_, &QAction::toggled, this,
+            [](bool on) { upcoming::SaveRemindAtStartUp(on); });
 }
 
 void frmMain::createFindBar() {
@@ -284,8 +285,8 @@ void frmMain::Form_Resize() {
     const double clientWidth = platform::PixelsToTwips(client_->width());
     const double clientHeight = platform::PixelsToTwips(client_->height());
     const int bar = findBar_->isVisible() ? findBar_->sizeHint().height() : 0;
-    const double height =
-        clientHeight - platform::PixelsToTwips(Lvw_->y()) - kListMargin - platform::PixelsToTwips(bar);
+    const double height = clientHeight - platform::PixelsToTwips(Lvw_->y()) - kListMargin -
+                          platform::PixelsToTwips(bar);
     if (height >= 0) Lvw_->resize(Lvw_->width(), platform::TwipsToPixels(height));
     const double width = clientWidth - platform::PixelsToTwips(Lvw_->x()) - kListMargin;
     if (width >= 0) Lvw_->resize(platform::TwipsToPixels(width), Lvw_->height());
@@ -543,13 +544,13 @@ void frmMain::showUpcoming(bool activate) {
     if (upcoming_ && !upcoming_->isVisible()) upcoming_ = nullptr;
     if (!upcoming_) {
         upcoming_ = new frmUpcoming(this, *Lvw_, ImlS_);
-        connect(upcoming_, &frmUpcoming::editRequested, this,
-                [this](const QString& key, const QString& name, double birth,
-                       const QString& comments) {
-                    const std::optional<std::int32_t> person = personlist::PersonKeyOf(key);
-                    if (person && acceptsCommands())
-                        runEditor(*person, name, std::isnan(birth) ? 0.0 : birth, comments);
-                });
+        connect(
+            upcoming_, &frmUpcoming::editRequested, this,
+            [this](const QString& key, const QString& name, double birth, const QString& comments) {
+                const std::optional<std::int32_t> person = personlist::PersonKeyOf(key);
+                if (person && acceptsCommands())
+                    runEditor(*person, name, std::isnan(birth) ? 0.0 : birth, comments);
+            });
         upcoming_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         upcoming_->placeBesideOwner();
         upcoming_->show();

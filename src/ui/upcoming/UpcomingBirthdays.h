@@ -10,10 +10,10 @@ namespace upcoming {
 
 // One person's next birthday, for the rows of the person list.
 struct UpcomingBirthday {
-    int row = 0;              // the person's row in the list's store
-    std::int32_t date = 0;    // day number of the birthday
+    int row = 0;            // the person's row in the list's store
+    std::int32_t date = 0;  // day number of the birthday
     std::int32_t daysUntil = 0;
-    int turns = 0;            // the age the person turns that day
+    int turns = 0;  // the age the person turns that day
 };
 
 // The people of `rows` whose next birthday, counted from the day `today`, is at most

@@ -16,8 +16,8 @@ void UpcomingModel::fill(const platform::ListRowStore& rows, std::int32_t today,
     for (const UpcomingBirthday& found : UpcomingBirthdays(rows, today, days))
         people_.push_back({found, rows.key(found.row).toString(),
                            rows.cell(found.row, 0).toString(),
-                           rows.cell(found.row, kCommentsColumn).toString(),
-                           rows.birth(found.row), rows.smallIcon(found.row)});
+                           rows.cell(found.row, kCommentsColumn).toString(), rows.birth(found.row),
+                           rows.smallIcon(found.row)});
     endResetModel();
 }
 

@@ -22,8 +22,8 @@ constexpr QSize kSize(480, 300);
 
 frmUpcoming::frmUpcoming(QWidget* owner, const platform::ListView& list,
                          const platform::ImageList& images)
-    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QWidget(owner,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       list_(list),
       model_(new upcoming::UpcomingModel(images, this)),
       days_(new QSpinBox(this)),

@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "../placement/RecordingSettings.h"
 #include "EditorDriver.h"
 #include "MainWindowFixture.h"
-#include "../placement/RecordingSettings.h"
 #include "ui/main/FindBar.h"
 #include "ui/upcoming/UpcomingModel.h"
 #include "ui/upcoming/frmUpcoming.h"
@@ -77,16 +77,20 @@ TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
          {2027, 2, 27, 10, 0, 0},
          3,
          {{"Leap", "2000-02-29 00:00:00"}, {"March", "2000-03-01 00:00:00"}},
-         {"Leap|02/28/2027|Sunday|turns 27|tomorrow", "March|03/01/2027|Monday|turns 27|in 2 days"}},
+         {"Leap|02/28/2027|Sunday|turns 27|tomorrow",
+          "March|03/01/2027|Monday|turns 27|in 2 days"}},
         {"29 February, leap year",
          {2028, 2, 27, 10, 0, 0},
          3,
          {{"Leap", "2000-02-29 00:00:00"}, {"March", "2000-03-01 00:00:00"}},
-         {"Leap|02/29/2028|Tuesday|turns 28|in 2 days", "March|03/01/2028|Wednesday|turns 28|in 3 days"}},
+         {"Leap|02/29/2028|Tuesday|turns 28|in 2 days",
+          "March|03/01/2028|Wednesday|turns 28|in 3 days"}},
         {"N = 0",
          {2024, 5, 20, 10, 0, 0},
          0,
-         {{"Ann", "1980-05-20 00:00:00"}, {"Bob", "1980-05-21 00:00:00"}, {"New", "2024-05-20 00:00:00"}},
+         {{"Ann", "1980-05-20 00:00:00"},
+          {"Bob", "1980-05-21 00:00:00"},
+          {"New", "2024-05-20 00:00:00"}},
          {"Ann|05/20/2024|Monday|turns 44|today"}},
         {"nobody in range",
          {2024, 5, 20, 10, 0, 0},
@@ -124,7 +128,8 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     EditorDriver driver([&](frmAEP& editor) { edited = editor.PersonName(); });
     for (const QKeySequence keys :
          {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_Delete),
-          QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::Key_F)}) {
+          QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F11),
+          QKeySequence(Qt::CTRL | Qt::Key_F)}) {
         activate(*upcoming);
         QTest::keySequence(upcoming->people(), keys);
     }
@@ -161,8 +166,10 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         const char* birth;   // today is 05/20/2024
         bool opens;
     } cases[] = {
-        {nullptr, "1980-05-27 00:00:00", true}, {nullptr, "1980-05-28 00:00:00", false},
-        {"1", "1980-05-20 00:00:00", true},     {"0", "1980-05-20 00:00:00", false},
+        {nullptr, "1980-05-27 00:00:00", true},
+        {nullptr, "1980-05-28 00:00:00", false},
+        {"1", "1980-05-20 00:00:00", true},
+        {"0", "1980-05-20 00:00:00", false},
         {nullptr, "", false},
     };
     for (const auto& c : cases) {
@@ -177,8 +184,7 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         QApplication::processEvents();
         const frmUpcoming* upcoming = window->upcomingWindow();
         EXPECT_EQ(upcoming && upcoming->isVisible(), c.opens) << c.birth;
-        if (upcoming)
-            EXPECT_FALSE(upcoming->frameGeometry().intersects(window->frameGeometry()));
+        if (upcoming) EXPECT_FALSE(upcoming->frameGeometry().intersects(window->frameGeometry()));
         auto* remind = window->findChild<QAction*>(QStringLiteral("MnuRemind"));
         EXPECT_EQ(remind->isChecked(), !c.remind || *c.remind == '1');
         remind->trigger();
