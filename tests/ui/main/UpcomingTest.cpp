@@ -126,7 +126,7 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     db_.add("Bob", "1950-02-01 00:00:00", ".");
     QString edited;
     EditorDriver driver([&](frmAEP& editor) { edited = editor.PersonName(); });
-    for (const QKeySequence keys :
+    for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_Delete),
           QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F11),
           QKeySequence(Qt::CTRL | Qt::Key_F)}) {
