@@ -184,7 +184,9 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         QApplication::processEvents();
         const frmUpcoming* upcoming = window->upcomingWindow();
         EXPECT_EQ(upcoming && upcoming->isVisible(), c.opens) << c.birth;
-        if (upcoming) EXPECT_FALSE(upcoming->frameGeometry().intersects(window->frameGeometry()));
+        if (upcoming) {
+            EXPECT_FALSE(upcoming->frameGeometry().intersects(window->frameGeometry()));
+        }
         auto* remind = window->findChild<QAction*>(QStringLiteral("MnuRemind"));
         EXPECT_EQ(remind->isChecked(), !c.remind || *c.remind == '1');
         remind->trigger();
