@@ -32,6 +32,8 @@ void ListModel::clearRows() {
     rows_.clear();
     order_.clear();
     order_.shrink_to_fit();
+    search_.clear();
+    refilter();
     endResetModel();
 }
 
@@ -40,11 +42,22 @@ void ListModel::publish(ListRowStore&& rows) {
     rows_ = std::move(rows);
     resetOrder();
     if (sorted_) order_ = sortedOrder();
+    search_.clear();
+    refilter();
     endResetModel();
     if (sorted_) emit sortChanged();
 }
 
 int ListModel::addRow(const ListRow& row) {
+    if (filtering()) {
+        beginResetModel();
+        order_.push_back(rows_.append(row));
+        search_.clear();
+        if (sorted_) order_ = sortedOrder();
+        refilter();
+        endResetModel();
+        return positionOf(rows_.count() - 1);
+    }
     const int position = rows();
     beginInsertRows({}, position, position);
     order_.push_back(rows_.append(row));
@@ -53,6 +66,47 @@ int ListModel::addRow(const ListRow& row) {
     sortNow();
     return static_cast<int>(std::find(order_.begin(), order_.end(), rows_.count() - 1) -
                             order_.begin());
+}
+
+int ListModel::positionOf(int storeRow) const {
+    const std::vector<int>& order = shown();
+    const auto found = std::find(order.begin(), order.end(), storeRow);
+    return found == order.end() ? -1 : static_cast<int>(found - order.begin());
+}
+
+void ListModel::setFilterColumns(std::vector<int> columns) {
+    beginResetModel();
+    filterColumns_ = std::move(columns);
+    search_.clear();
+    refilter();
+    endResetModel();
+}
+
+void ListModel::setFilter(const QString& text) {
+    if (text == filter_) return;
+    beginResetModel();
+    filter_ = text;
+    needle_ = FoldForSearch(text);
+    refilter();
+    endResetModel();
+}
+
+// Works out which rows the filter lets through; the search texts are folded here the
+// first time they are needed after the rows changed.
+void ListModel::refilter() {
+    shown_.clear();
+    matches_.clear();
+    if (!filtering()) return;
+    if (!search_.isBuilt()) search_.build(rows_, filterColumns_);
+    matches_ = search_.matches(needle_);
+    shown_ = filtered(order_);
+}
+
+std::vector<int> ListModel::filtered(const std::vector<int>& order) const {
+    std::vector<int> kept;
+    for (const int row : order)
+        if (matches_[static_cast<std::size_t>(row)]) kept.push_back(row);
+    return kept;
 }
 
 QStringView ListModel::cell(int position, int column) const {
@@ -97,19 +151,23 @@ void ListModel::sortNow() {
 }
 
 // Moves the rows to their new places; selection and current row follow their rows.
+// The filter lets through the same rows before and after, only in another order.
 void ListModel::applyOrder(std::vector<int> order) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
+    std::vector<int> shown = filtering() ? filtered(order) : std::vector<int>();
+    const std::vector<int>& next = filtering() ? shown : order;
     if (!before.isEmpty()) {
-        std::vector<int> newPosition(order.size());
-        for (std::size_t pos = 0; pos < order.size(); ++pos)
-            newPosition[static_cast<std::size_t>(order[pos])] = static_cast<int>(pos);
+        std::vector<int> newPosition(static_cast<std::size_t>(rows_.count()), -1);
+        for (std::size_t pos = 0; pos < next.size(); ++pos)
+            newPosition[static_cast<std::size_t>(next[pos])] = static_cast<int>(pos);
         for (const QModelIndex& old : before)
             after.push_back(
                 index(newPosition[static_cast<std::size_t>(storeIndex(old.row()))], old.column()));
     }
     order_ = std::move(order);
+    shown_ = std::move(shown);
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

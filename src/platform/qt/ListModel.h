@@ -7,13 +7,16 @@
 #include "ImageList.h"
 #include "ListColumn.h"
 #include "ListRowStore.h"
+#include "ListSearchIndex.h"
 
 namespace platform {
 
 // The data behind both views of the list control: the columns, the rows in the order
 // they were added (a ListRowStore) and the order in which they are shown. Sorting
 // only permutes that order, so a sort of 100,000 rows moves 400 KB of indexes rather
-// than the rows themselves.
+// than the rows themselves. A filter shows only the rows whose filter columns contain
+// its text (ignoring case and accents); the sort still orders every row, so changing
+// the filter never sorts again.
 class ListModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -34,12 +37,24 @@ public:
     void clearRows();
     void publish(ListRowStore&& rows);
     int addRow(const ListRow& row);
-    int rows() const { return rows_.count(); }
+    int rows() const { return static_cast<int>(shown().size()); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
     QStringView key(int position) const { return rows_.key(storeIndex(position)); }
     QStringView cell(int position, int column) const;
     double birth(int position) const { return rows_.birth(storeIndex(position)); }
     std::uint64_t stamp(int position) const { return rows_.stamp(storeIndex(position)); }
+    // The row of the store shown at `position`.
+    int storeRow(int position) const { return storeIndex(position); }
+    // Every row, shown or hidden by the filter, in the order added.
+    const ListRowStore& store() const { return rows_; }
+    // The shown position of a row of the store, or -1 when the filter hides it.
+    int positionOf(int storeRow) const;
+
+    // Filter: an empty text shows every row. The rows' texts are folded for the search
+    // the first time a filter needs them after a change of rows, not at every load.
+    void setFilterColumns(std::vector<int> columns);
+    void setFilter(const QString& text);
+    const QString& filter() const { return filter_; }
 
     // Sorting: while `sorted` is set the rows are kept in the order of the sort column's
     // texts, compared without regard to letter case; equal texts keep their order.
@@ -61,7 +76,11 @@ signals:
     void sortChanged();
 
 private:
-    int storeIndex(int position) const { return order_[static_cast<std::size_t>(position)]; }
+    bool filtering() const { return !needle_.isEmpty(); }
+    const std::vector<int>& shown() const { return filtering() ? shown_ : order_; }
+    int storeIndex(int position) const { return shown()[static_cast<std::size_t>(position)]; }
+    std::vector<int> filtered(const std::vector<int>& order) const;
+    void refilter();
     std::vector<int> sortedOrder() const;
     void resetOrder();
     void sortNow();
@@ -70,7 +89,13 @@ private:
 
     QVector<ListColumn> columns_;
     ListRowStore rows_;
-    std::vector<int> order_;  // shown position -> index in rows_
+    std::vector<int> order_;     // every row in the sort order: index in rows_
+    std::vector<int> shown_;     // while filtering: the rows of order_ that match
+    std::vector<char> matches_;  // while filtering: one flag per row of rows_
+    std::vector<int> filterColumns_;
+    ListSearchIndex search_;
+    QString filter_;
+    QString needle_;  // the filter folded
     const ImageList* smallImages_ = nullptr;
     const ImageList* largeImages_ = nullptr;
     int sortKey_ = 0;

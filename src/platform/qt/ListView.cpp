@@ -113,6 +113,31 @@ std::uint64_t ListView::rowStamp(int position) const {
     return model_->stamp(position);
 }
 
+const ListRowStore& ListView::storedRows() const {
+    return model_->store();
+}
+
+int ListView::positionOfStored(int storeRow) const {
+    return model_->positionOf(storeRow);
+}
+
+void ListView::setFilterColumns(const std::vector<int>& columns) {
+    model_->setFilterColumns(columns);
+}
+
+// The model starts afresh on a new filter, which drops the selection; the row that
+// was selected is selected again when the new filter still shows it.
+void ListView::setFilter(const QString& text) {
+    const int selected = selectedRow();
+    const int storeRow = selected >= 0 ? model_->storeRow(selected) : -1;
+    model_->setFilter(text);
+    if (storeRow >= 0) selectRow(model_->positionOf(storeRow));
+}
+
+QString ListView::filter() const {
+    return model_->filter();
+}
+
 void ListView::setViewMode(ViewMode mode) {
     QAbstractItemView* next = mode == ViewMode::Details ? static_cast<QAbstractItemView*>(details_)
                                                         : static_cast<QAbstractItemView*>(icons_);

@@ -54,6 +54,18 @@ public:
     double rowBirth(int position) const;  // NaN when the row has none
     std::uint64_t rowStamp(int position) const;  // 0 when the row has none
 
+    // Every row, whether the filter shows it or not, in the order the rows were added.
+    const ListRowStore& storedRows() const;
+    // The shown position of a row of storedRows(), or -1 when the filter hides it.
+    int positionOfStored(int storeRow) const;
+
+    // Shows only the rows whose texts in the filter columns contain `text`, ignoring
+    // case and accents; the empty text shows every row. The filter stays through
+    // reloads and sorts; a selected row that stays shown stays selected.
+    void setFilterColumns(const std::vector<int>& columns);
+    void setFilter(const QString& text);
+    QString filter() const;
+
     ViewMode viewMode() const { return viewMode_; }
     void setViewMode(ViewMode mode);
 

@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "age/DateValue.h"
@@ -23,9 +25,13 @@
 #include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
 #include "ui/main/FileExchange.h"
+#include "ui/main/FindBar.h"
 #include "ui/main/PersonKey.h"
 #include "ui/main/PersonListLoader.h"
 #include "ui/main/WindowPlacement.h"
+#include "ui/upcoming/UpcomingBirthdays.h"
+#include "ui/upcoming/UpcomingSettings.h"
+#include "ui/upcoming/frmUpcoming.h"
 
 namespace {
 
@@ -88,10 +94,16 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     resize(platform::TwipsToPixels(kClientWidth),
            platform::TwipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
     Form_Load(programFolder);
+    dayTimer_ = new QTimer(this);
+    dayTimer_->setObjectName(QStringLiteral("dayTimer"));
+    dayTimer_->setSingleShot(true);
+    connect(dayTimer_, &QTimer::timeout, this, &frmMain::onDayTimer);
+    armDayTimer();
 }
 
 // The image lists go before the child widgets; the list must not draw from them then.
 frmMain::~frmMain() {
+    delete upcoming_.data();
     Lvw_->setImageLists(nullptr, nullptr);
 }
 
@@ -128,6 +140,7 @@ void frmMain::createControls() {
     createLegendImage();
     createButtons();
     createList();
+    createFindBar();
 }
 
 void frmMain::createLegendImage() {
@@ -213,6 +226,41 @@ void frmMain::createMenus() {
         connect(action, &QAction::triggered, this, [this, index] { MnuView_Click(index); });
         MnuView_[index] = action;
     }
+    createUpcomingEntries(view);
+}
+
+void frmMain::createUpcomingEntries(QMenu* view) {
+    view->addSeparator();
+    MnuUpcoming_ = view->addAction(QStringLiteral("&Upcoming Birthdays"));
+    MnuUpcoming_->setObjectName(QStringLiteral("MnuUpcoming"));
+    MnuUpcoming_->setShortcut(QKeySequence(Qt::Key_F6));
+    MnuUpcoming_->setShortcutContext(Qt::WindowShortcut);
+    connect(MnuUpcoming_, &QAction::triggered, this, &frmMain::MnuUpcoming_Click);
+    MnuRemind_ = view->addAction(QStringLiteral("Remind at Start-up"));
+    MnuRemind_->setObjectName(QStringLiteral("MnuRemind"));
+    MnuRemind_->setCheckable(true);
+    MnuRemind_->setChecked(upcoming::RemindAtStartUp());
+    connect(MnuRemind_, &QAction::toggled, this,
+            [](bool on) { upcoming::SaveRemindAtStartUp(on); });
+}
+
+void frmMain::createFindBar() {
+    findBar_ = new FindBar(client_);
+    connect(findBar_, &FindBar::textChanged, this, &frmMain::onFindText);
+    connect(findBar_, &FindBar::firstMatchRequested, this, &frmMain::openFirstMatch);
+    connect(findBar_, &FindBar::closed, this, [this] {
+        Form_Resize();
+        Lvw_->setFocus();
+    });
+    Lvw_->setFilterColumns({kNameColumn, kCommentsColumn});
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    find->setObjectName(QStringLiteral("findShortcut"));
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        findBar_->open();
+        showFindCount();
+        Form_Resize();
+    });
 }
 
 // Import and Export follow the classic entries, so those keep their places and numbers.
@@ -252,13 +300,18 @@ void frmMain::Form_Load(const QString& programFolder) {
 // Only the list follows the window: it keeps its place and leaves a 50-twip margin at
 // the right and the bottom. An extent that would come out negative (a window smaller
 // than the margins) is left as it was.
+//
+// The find bar, while shown, takes its height from the bottom of the list.
 void frmMain::Form_Resize() {
     const double clientWidth = platform::PixelsToTwips(client_->width());
     const double clientHeight = platform::PixelsToTwips(client_->height());
-    const double height = clientHeight - platform::PixelsToTwips(Lvw_->y()) - kListMargin;
+    const int bar = findBar_->isVisible() ? findBar_->sizeHint().height() : 0;
+    const double height = clientHeight - platform::PixelsToTwips(Lvw_->y()) - kListMargin -
+                          platform::PixelsToTwips(bar);
     if (height >= 0) Lvw_->resize(Lvw_->width(), platform::TwipsToPixels(height));
     const double width = clientWidth - platform::PixelsToTwips(Lvw_->x()) - kListMargin;
     if (width >= 0) Lvw_->resize(platform::TwipsToPixels(width), Lvw_->height());
+    if (bar > 0) findBar_->setGeometry(Lvw_->x(), Lvw_->y() + Lvw_->height(), Lvw_->width(), bar);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -306,7 +359,53 @@ void frmMain::LoadLvw(const QString& SQLFilter) {
         reloadPending_ = false;
         filter = pendingFilter_;
     }
+    afterLoad();
     runPendingAfterLoad();
+}
+
+// The list's ages were just worked out for today; what depends on them follows.
+void frmMain::afterLoad() {
+    loadedDay_ = upcoming::Today();
+    if (upcoming_) upcoming_->refresh();
+    if (findBar_->isVisible()) showFindCount();
+}
+
+// --- day change ------------------------------------------------------------------
+
+// Wakes at the next midnight by the clock, but at least once a minute, so that a clock
+// set forward or a machine waking from sleep is noticed soon.
+void frmMain::armDayTimer() {
+    const platform::LocalDateTime now = platform::Now();
+    const int secondsLeft = 24 * 3600 - (now.hour * 3600 + now.minute * 60 + now.second);
+    dayTimer_->start(std::clamp(secondsLeft * 1000 + 500, 500, 60 * 1000));
+}
+
+// A new day reloads the list (ages, age groups) and with it the upcoming birthdays.
+// While the editor is open or a load runs, the next round tries again.
+void frmMain::onDayTimer() {
+    if (upcoming::Today() != loadedDay_ && acceptsCommands()) LoadLvw(QString());
+    armDayTimer();
+}
+
+// --- find bar --------------------------------------------------------------------
+
+void frmMain::onFindText(const QString& text) {
+    Lvw_->setFilter(text);
+    showFindCount();
+}
+
+// The "no records" row counts as nobody.
+void frmMain::showFindCount() {
+    const platform::ListRowStore& rows = Lvw_->storedRows();
+    const bool placeholder = rows.count() == 1 && rows.key(0).isEmpty();
+    const int shown = Lvw_->rowCount() - (placeholder && Lvw_->positionOfStored(0) >= 0 ? 1 : 0);
+    findBar_->showCount(shown, placeholder ? 0 : rows.count());
+}
+
+void frmMain::openFirstMatch() {
+    if (Lvw_->rowCount() == 0) return;
+    Lvw_->selectRow(0);
+    onCommand(&frmMain::cmdEdit_Click);
 }
 
 void frmMain::runPendingAfterLoad() {
@@ -451,6 +550,47 @@ void frmMain::runEditor(std::int32_t key, const QString& name, double birth,
 
 void frmMain::imgLegend_Click() {
     frmLegend::ShowFor(this, ImlB_);
+}
+
+// --- upcoming birthdays ----------------------------------------------------------
+
+void frmMain::MnuUpcoming_Click() {
+    showUpcoming(true);
+}
+
+frmUpcoming* frmMain::upcomingWindow() const {
+    return upcoming_;
+}
+
+void frmMain::RemindAtStartUp() {
+    if (!upcoming::RemindAtStartUp()) return;
+    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), upcoming::Today(), upcoming::kReminderDays)
+            .empty())
+        return;
+    showUpcoming(false);
+}
+
+// One window at a time; the reminder leaves the keyboard with the main window. A
+// window that is hidden has been closed and only awaits deletion: a new one replaces it.
+void frmMain::showUpcoming(bool activate) {
+    if (upcoming_ && !upcoming_->isVisible()) upcoming_ = nullptr;
+    if (!upcoming_) {
+        upcoming_ = new frmUpcoming(this, *Lvw_, ImlS_);
+        connect(
+            upcoming_, &frmUpcoming::editRequested, this,
+            [this](const QString& key, const QString& name, double birth, const QString& comments) {
+                const std::optional<std::int32_t> person = personlist::PersonKeyOf(key);
+                if (person && acceptsCommands())
+                    runEditor(*person, name, std::isnan(birth) ? 0.0 : birth, comments);
+            });
+        upcoming_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+        upcoming_->placeBesideOwner();
+        upcoming_->show();
+        upcoming_->placeBesideOwner();
+    }
+    if (!activate) return;
+    upcoming_->raise();
+    upcoming_->activateWindow();
 }
 
 // --- placement -------------------------------------------------------------------

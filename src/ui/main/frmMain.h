@@ -11,8 +11,11 @@
 
 class QAction;
 class QMenu;
+class QTimer;
 class QToolButton;
+class FindBar;
 class frmAEP;
+class frmUpcoming;
 
 namespace platform {
 class ClickableImage;
@@ -34,6 +37,11 @@ class ListView;
 // While the list loads it lets window events through now and then. Commands given
 // meanwhile are refused, a reload asked for is run once the load is over, and closing
 // the window waits for the load to end.
+//
+// Beyond that: the "Upcoming Birthdays" window (View menu, F6; MnuUpcoming), which
+// also opens at start-up when a birthday is near unless "Remind at Start-up"
+// (MnuRemind) is off; the find bar (Ctrl+F) under the list that filters it; and a
+// timer (dayTimer) that reloads the list when the day changes, so the ages stay right.
 //
 // Add and Edit show the person editor modally; it exists only while it is shown, and
 // while it is shown the window's commands are refused, so that no second editor opens
@@ -58,6 +66,11 @@ public:
     bool isLoading() const { return loading_; }
     // The person editor while Add or Edit shows it, else nullptr.
     frmAEP* editor() const;
+    // The program calls this once the window is shown: opens the upcoming birthdays
+    // beside the window when one is within a week and the reminder is on.
+    void RemindAtStartUp();
+    frmUpcoming* upcomingWindow() const;
+    FindBar* findBar() const { return findBar_; }
 
 public slots:
     void cmdAdd_Click();
@@ -71,6 +84,7 @@ public slots:
     void MnuImport_Click();
     void MnuExport_Click();
     void imgLegend_Click();
+    void MnuUpcoming_Click();
     void Lvw_Click();
     void Lvw_DblClick();
     void Lvw_ColumnClick(int position);
@@ -100,6 +114,15 @@ private:
     void runEditor(std::int32_t key, const QString& name, double birth, const QString& comments,
                    std::optional<std::uint64_t> rowAsRead = std::nullopt);
     void runPendingAfterLoad();
+    void createUpcomingEntries(QMenu* view);
+    void createFindBar();
+    void showUpcoming(bool activate);
+    void afterLoad();
+    void armDayTimer();
+    void onDayTimer();
+    void onFindText(const QString& text);
+    void showFindCount();
+    void openFirstMatch();
 
     platform::ImageList ImlS_;
     platform::ImageList ImlB_;
@@ -122,4 +145,10 @@ private:
     QString pendingFilter_;
     bool closePending_ = false;
     QPointer<frmAEP> editor_;
+    QAction* MnuUpcoming_ = nullptr;
+    QAction* MnuRemind_ = nullptr;
+    QPointer<frmUpcoming> upcoming_;
+    FindBar* findBar_ = nullptr;
+    QTimer* dayTimer_ = nullptr;
+    std::int32_t loadedDay_ = 0;  // the day the list's ages were worked out for
 };

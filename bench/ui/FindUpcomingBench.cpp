@@ -1,0 +1,181 @@
+// Measures, at 100,000 people in a shown main window (offscreen unless a display is
+// chosen), the find bar and the upcoming birthdays:
+//   - a plain substring scan over the same names in a vector (the yardstick),
+//   - a find-bar keystroke: the filter and the count, with and without the repaint,
+//   - the first keystroke after a load, which folds the rows' texts once,
+//   - the upcoming-birthday computation for 30 days and for a whole year, and the
+//     window's refresh.
+// Prints the figures against their goals at the end.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "PersonFiles.h"
+#include "platform/qt/ListView.h"
+#include "store/Database.h"
+#include "ui/main/FindBar.h"
+#include "ui/main/frmMain.h"
+#include "ui/upcoming/UpcomingBirthdays.h"
+#include "ui/upcoming/frmUpcoming.h"
+
+namespace {
+
+constexpr int kPeople = 100000;
+// A name typed one letter at a time; each keystroke filters by the text typed so far.
+const QString kTyped = QStringLiteral("kowalski 4");
+
+bench::PersonFiles* g_files = nullptr;
+std::unique_ptr<frmMain> g_window;
+
+frmMain& Window() {
+    if (!g_window) {
+        g_window = std::make_unique<frmMain>(QString::fromStdString(g_files->folderWith(kPeople)));
+        g_window->show();
+        QCoreApplication::processEvents();
+    }
+    return *g_window;
+}
+
+QString Typed(std::size_t keystroke) {
+    return kTyped.left(static_cast<qsizetype>(keystroke % kTyped.size()) + 1);
+}
+
+void BM_PlainScan(benchmark::State& state) {
+    frmMain& window = Window();
+    std::vector<QString> names;
+    for (int row = 0; row < window.Lvw()->rowCount(); ++row)
+        names.push_back(window.Lvw()->cellText(row, 0));
+    std::size_t keystroke = 0;
+    for (auto _ : state) {
+        const QString needle = Typed(keystroke++);
+        std::vector<int> found;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i].contains(needle)) found.push_back(static_cast<int>(i));
+        benchmark::DoNotOptimize(found.data());
+    }
+}
+
+void Type(frmMain& window, std::size_t keystroke) {
+    window.findBar()->edit()->setText(Typed(keystroke));
+}
+
+void BM_FilterKeystroke(benchmark::State& state) {
+    frmMain& window = Window();
+    window.findBar()->open();
+    std::size_t keystroke = 0;
+    for (auto _ : state) Type(window, keystroke++);
+    window.findBar()->edit()->clear();
+    QCoreApplication::processEvents();
+}
+
+void BM_FilterKeystrokePainted(benchmark::State& state) {
+    frmMain& window = Window();
+    window.findBar()->open();
+    std::size_t keystroke = 0;
+    for (auto _ : state) {
+        Type(window, keystroke++);
+        QCoreApplication::processEvents();
+    }
+    window.findBar()->edit()->clear();
+    QCoreApplication::processEvents();
+}
+
+// The first keystroke after a load also folds every row's name and comments.
+void BM_FirstKeystrokeAfterLoad(benchmark::State& state) {
+    frmMain& window = Window();
+    window.findBar()->open();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.findBar()->edit()->clear();
+        window.LoadLvw(QString());
+        state.ResumeTiming();
+        Type(window, 0);
+    }
+    window.findBar()->edit()->clear();
+}
+
+void BM_Upcoming(benchmark::State& state) {
+    const platform::ListRowStore& rows = Window().Lvw()->storedRows();
+    const std::int32_t today = upcoming::Today();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto list =
+            upcoming::UpcomingBirthdays(rows, today, static_cast<int>(state.range(0)));
+        found = list.size();
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["people"] = static_cast<double>(found);
+}
+
+void BM_UpcomingWindowRefresh(benchmark::State& state) {
+    frmMain& window = Window();
+    window.MnuUpcoming_Click();
+    frmUpcoming* upcoming = window.upcomingWindow();
+    for (auto _ : state) {
+        upcoming->refresh();
+        QCoreApplication::processEvents();
+    }
+}
+
+BENCHMARK(BM_PlainScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterKeystrokePainted)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstKeystrokeAfterLoad)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Upcoming)->Arg(30)->Arg(366)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpcomingWindowRefresh)->Unit(benchmark::kMillisecond);
+
+class Collector final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double ms(const std::string& name) const {
+        const auto found = times.find(name);
+        return found == times.end() ? 0.0 : found->second;
+    }
+    std::map<std::string, double> times;
+};
+
+void Verdict(const char* what, double value, const char* unit, double goal) {
+    std::printf("  %-44s %9.2f %-3s goal < %-6.1f %s\n", what, value, unit, goal,
+                value > 0 && value < goal ? "met" : "NOT MET");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    bench::PersonFiles files;
+    g_files = &files;
+    std::printf("Making the person file (100,000 people)...\n");
+    files.folderWith(kPeople);
+
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    const double scan = collector.ms("BM_PlainScan");
+    const double keystroke = collector.ms("BM_FilterKeystroke");
+    const double painted = collector.ms("BM_FilterKeystrokePainted");
+    std::printf("\nAt 100,000 people:\n");
+    Verdict("keystroke / plain scan", scan > 0 ? keystroke / scan : 0.0, "x", 3);
+    Verdict("keystroke", keystroke, "ms", 30);
+    std::printf("  keystroke with repaint / plain scan %.2f x (%.2f ms)\n",
+                scan > 0 ? painted / scan : 0.0, painted);
+    std::printf("  first keystroke after a load (folds the texts) %.2f ms\n",
+                collector.ms("BM_FirstKeystrokeAfterLoad/iterations:5"));
+    Verdict("upcoming birthdays, 30 days", collector.ms("BM_Upcoming/30"), "ms", 20);
+    std::printf("  upcoming birthdays, 366 days %.2f ms; window refresh (30 days) %.2f ms\n",
+                collector.ms("BM_Upcoming/366"), collector.ms("BM_UpcomingWindowRefresh"));
+    benchmark::Shutdown();
+    g_window.reset();
+    return 0;
+}

@@ -1,0 +1,64 @@
+#include "ui/upcoming/UpcomingBirthdays.h"
+
+#include <algorithm>
+
+#include "age/Birthday.h"
+#include "age/DateValue.h"
+#include "platform/Clock.h"
+#include "platform/qt/ListSorter.h"
+
+namespace upcoming {
+
+// Names are put in order by the list's own sort, which settles most comparisons on
+// packed integers, and the days by counting, which keeps that order within a day.
+std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
+                                                std::int32_t today, int days) {
+    std::vector<UpcomingBirthday> byRow(static_cast<std::size_t>(rows.count()));
+    std::vector<int> found;
+    std::vector<int> perDay(static_cast<std::size_t>(std::max(days, 0)) + 2, 0);
+    modAgeCalc::NextBirthdayInfo next;
+    for (int row = 0; row < rows.count(); ++row) {
+        if (!modAgeCalc::NextBirthday(rows.birth(row), today, next) || next.daysUntil > days)
+            continue;
+        byRow[static_cast<std::size_t>(row)] = {row, next.date, next.daysUntil, next.turns};
+        found.push_back(row);
+        ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
+    }
+    for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
+    std::vector<UpcomingBirthday> soonest(found.size());
+    for (const int row : platform::ListSorter::Sorted(rows, found, 0, Qt::AscendingOrder)) {
+        const UpcomingBirthday& birthday = byRow[static_cast<std::size_t>(row)];
+        soonest[static_cast<std::size_t>(perDay[static_cast<std::size_t>(birthday.daysUntil)]++)] =
+            birthday;
+    }
+    return soonest;
+}
+
+std::int32_t Today() {
+    const platform::LocalDateTime now = platform::Now();
+    return modAgeCalc::SerialFromCivil(now.year, now.month, now.day);
+}
+
+QString WhenText(std::int32_t daysUntil) {
+    if (daysUntil == 0) return QStringLiteral("today");
+    if (daysUntil == 1) return QStringLiteral("tomorrow");
+    return QStringLiteral("in %1 days").arg(daysUntil);
+}
+
+// Day 0, 12/30/1899, was a Saturday.
+QString WeekdayName(std::int32_t day) {
+    static const char* const kNames[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
+                                         "Wednesday", "Thursday", "Friday"};
+    return QString::fromLatin1(kNames[((day % 7) + 7) % 7]);
+}
+
+QString DayText(std::int32_t day) {
+    int year = 0, month = 0, date = 0;
+    modAgeCalc::CivilFromSerial(day, year, month, date);
+    return QStringLiteral("%1/%2/%3")
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(date, 2, 10, QLatin1Char('0'))
+        .arg(year, 4, 10, QLatin1Char('0'));
+}
+
+}  // namespace upcoming

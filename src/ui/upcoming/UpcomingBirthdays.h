@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "platform/qt/ListRowStore.h"
+
+namespace upcoming {
+
+// One person's next birthday, for the rows of the person list.
+struct UpcomingBirthday {
+    int row = 0;            // the person's row in the list's store
+    std::int32_t date = 0;  // day number of the birthday
+    std::int32_t daysUntil = 0;
+    int turns = 0;  // the age the person turns that day
+};
+
+// The people of `rows` whose next birthday, counted from the day `today`, is at most
+// `days` days away (0: today only): today's first, then the soonest, a day's people by
+// name. Works from the stored birth each row keeps, so it never reads the database;
+// rows without a birth (the "no records" row) are left out.
+std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
+                                                std::int32_t today, int days);
+
+// Today's day number from the installed clock.
+std::int32_t Today();
+
+// "today", "tomorrow" or "in N days".
+QString WhenText(std::int32_t daysUntil);
+// The weekday's English name, "Monday" to "Sunday".
+QString WeekdayName(std::int32_t day);
+// "MM/DD/YYYY".
+QString DayText(std::int32_t day);
+
+}  // namespace upcoming
