@@ -578,10 +578,12 @@ void frmMain::showUpcoming(bool activate) {
         upcoming_ = new frmUpcoming(this, *Lvw_, ImlS_);
         connect(
             upcoming_, &frmUpcoming::editRequested, this,
-            [this](const QString& key, const QString& name, double birth, const QString& comments) {
+            [this](const QString& key, const QString& name, double birth, const QString& comments,
+                   quint64 rowAsRead) {
                 const std::optional<std::int32_t> person = personlist::PersonKeyOf(key);
                 if (person && acceptsCommands())
-                    runEditor(*person, name, std::isnan(birth) ? 0.0 : birth, comments);
+                    runEditor(*person, name, std::isnan(birth) ? 0.0 : birth, comments,
+                              rowAsRead);
             });
         upcoming_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         upcoming_->placeBesideOwner();

@@ -17,7 +17,7 @@ void UpcomingModel::fill(const platform::ListRowStore& rows, std::int32_t today,
         people_.push_back({found, rows.key(found.row).toString(),
                            rows.cell(found.row, 0).toString(),
                            rows.cell(found.row, kCommentsColumn).toString(), rows.birth(found.row),
-                           rows.smallIcon(found.row)});
+                           rows.smallIcon(found.row), rows.stamp(found.row)});
     endResetModel();
 }
 

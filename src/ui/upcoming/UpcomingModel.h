@@ -25,6 +25,7 @@ public:
         QString key, name, comments;
         double birth = 0;
         int image = 0;
+        std::uint64_t stamp = 0;  // the row as read, for the editor's check before saving
     };
 
     explicit UpcomingModel(const platform::ImageList& images, QObject* parent = nullptr);

@@ -39,7 +39,7 @@ public:
 
 signals:
     void editRequested(const QString& key, const QString& name, double birth,
-                       const QString& comments);
+                       const QString& comments, quint64 rowAsRead);
 
 protected:
     bool event(QEvent* event) override;

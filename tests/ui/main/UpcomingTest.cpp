@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeView>
@@ -125,7 +126,13 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     upcoming->findChild<QSpinBox*>(QStringLiteral("spnDays"))->setValue(12);
     db_.add("Bob", "1950-02-01 00:00:00", ".");
     QString edited;
-    EditorDriver driver([&](frmAEP& editor) { edited = editor.PersonName(); });
+    // The editor opened from here checks the row as read before saving, as from the list.
+    EditorDriver driver([&](frmAEP& editor) {
+        edited = editor.PersonName();
+        db_.execute("UPDATE tblAges SET strComments = 'changed' WHERE strName = 'Ann'");
+        box_.push(platform::MsgAnswer::Yes);
+        editor.findChild<QPushButton*>(QStringLiteral("cmdAE_0"))->click();
+    });
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_Delete),
           QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_F11),
@@ -145,6 +152,8 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     QTest::mouseDClick(people->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(driver.shown(), 1);
     EXPECT_EQ(edited, QStringLiteral("Ann"));
+    ASSERT_EQ(box_.count(), 1u);
+    EXPECT_EQ(box_.asked()[0].text.rfind("This person was changed outside", 0), 0u);
 
     activate(*upcoming);
     QTest::keyClick(upcoming->people(), Qt::Key_Escape);
