@@ -40,8 +40,20 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << VersionText();
         return kSuccess;
     }
-    const std::string path = invocation.database ? *invocation.database : DefaultDatabasePath();
-    if (!DatabaseExists(path, streams)) return kFileProblem;
+    std::string path;
+    if (invocation.database) {
+        path = *invocation.database;
+        if (!DatabaseExists(path, streams)) return kFileProblem;
+    } else {
+        std::string problem;
+        const std::optional<std::string> found = DefaultDatabasePath(problem);
+        if (!found) {
+            streams.err << kProgram << ": " << problem
+                        << " Name the Marrowtide database with --database FILE.\n";
+            return kFileProblem;
+        }
+        path = *found;
+    }
     const store::PersonRepository repository(path);
     switch (invocation.command) {
         case Command::List:

@@ -1,13 +1,27 @@
 #include "cli/DefaultDatabase.h"
 
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include "app/DataLocation.h"
 #include "platform/ExecutableFolder.h"
-#include "store/Database.h"
 
 namespace cli {
 
-std::string DefaultDatabasePath() {
-    return modAgeCalc::WithTrailingSeparator(platform::ExecutableFolder()) +
-           modAgeCalc::kDatabaseFileName;
+std::optional<std::string> DefaultDatabasePath(std::string& error) {
+    // The data folder is named after the application, as for the windowed program; the
+    // name can be set without an application object.
+    QCoreApplication::setApplicationName(QStringLiteral("Marrowtide"));
+    const app::DataFolders folders{
+        QString::fromStdString(platform::ExecutableFolder()),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
+    QString problem;
+    const auto location = app::LocateDatabase(QString(), folders, problem);
+    if (!location) {
+        error = problem.toStdString();
+        return std::nullopt;
+    }
+    return location->path.toStdString();
 }
 
 }  // namespace cli

@@ -27,8 +27,9 @@ Commands:
                              only with --force
 
 Options:
-  --database FILE            the database to use; without it, Marrowtide.mdb in
-                             the program's folder, as the windowed program does
+  --database FILE            the database to use; without it, the one the windowed
+                             program opens: Marrowtide.mdb in the program's folder
+                             when it is there, else in the user's data folder
   --help                     shows this text
   --version                  shows the version
 

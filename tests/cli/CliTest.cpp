@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -130,6 +132,33 @@ TEST(CliTest, HelpStatesTheTwentyNinthOfFebruaryRule) {
     std::ostringstream out, err;
     EXPECT_EQ(cli::RunCli({"--help"}, out, err), 0);
     EXPECT_NE(out.str().find("29 February fall on 28 February in common years"), std::string::npos);
+}
+
+// Without --database the companion opens what the windowed program would: the file
+// beside it when there is one, else the one in the user's data folder, made there.
+TEST(CliTest, WithoutDatabaseItFollowsTheProgramsRule) {
+    PersonDb folder(false);  // for its temporary folder
+    const std::filesystem::path root = folder.dir().path();
+    const std::filesystem::path bin = root / "bin", data = root / "data";
+    const std::string output = (root / "out.txt").string();
+    std::filesystem::create_directories(bin);
+    std::filesystem::copy_file(MARROWTIDE_CLI, bin / "marrowtide-cli");
+    const auto run = [&] {
+        const std::string command = "XDG_DATA_HOME='" + data.string() + "' '" +
+                                    (bin / "marrowtide-cli").string() + "' list > '" + output +
+                                    "' 2>&1";
+        return std::system(command.c_str());
+    };
+
+    ASSERT_EQ(run(), 0) << storetest::FileBytes(output);
+    EXPECT_TRUE(std::filesystem::is_regular_file(data / "Marrowtide" / "Marrowtide.mdb"));
+    EXPECT_EQ(storetest::FileBytes(output), "");
+
+    PersonDb beside;
+    beside.insert("Portable Pat", "1990-01-02 00:00:00", ".");
+    std::filesystem::copy_file(beside.path(), bin / "Marrowtide.mdb");
+    ASSERT_EQ(run(), 0) << storetest::FileBytes(output);
+    EXPECT_NE(storetest::FileBytes(output).find("Portable Pat"), std::string::npos);
 }
 
 }  // namespace clitest
