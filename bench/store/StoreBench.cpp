@@ -12,10 +12,10 @@
 #include <random>
 #include <string>
 
+#include "RawRead.h"
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/PersonStore.h"
-#include "store/RawRead.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
 

@@ -17,9 +17,9 @@ const SystemClock& systemClock() {
 }
 }  // namespace
 
-MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) {
+MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) {
     if (!g_messageBox) return MsgAnswer::Cancel;
-    return g_messageBox->show(text, style, title.empty() ? kProgramTitle : title);
+    return g_messageBox->show(text, style.value(), title.empty() ? kProgramTitle : title);
 }
 
 MessageBox* SetMessageBox(MessageBox* box) {
@@ -38,7 +38,7 @@ EventPump* SetEventPump(EventPump* pump) {
     return old;
 }
 
-LocalDateTime SystemClock::now() const {
+modAgeCalc::DateParts SystemClock::now() const {
     std::time_t t = std::time(nullptr);
     std::tm tm{};
 #ifdef _WIN32
@@ -46,11 +46,13 @@ LocalDateTime SystemClock::now() const {
 #else
     localtime_r(&t, &tm);
 #endif
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-            tm.tm_sec > 59 ? 59 : tm.tm_sec};
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+            tm.tm_hour,        tm.tm_min,     tm.tm_sec > 59 ? 59 : tm.tm_sec};
 }
 
-LocalDateTime Now() { return (g_clock ? *g_clock : systemClock()).now(); }
+modAgeCalc::DateParts Now() {
+    return (g_clock ? *g_clock : systemClock()).now();
+}
 
 const Clock* SetClock(const Clock* clock) {
     const Clock* old = g_clock;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/MessageBox.h"
 #include "store/Error.h"
 
 namespace store {
@@ -15,7 +16,9 @@ public:
     enum class Outcome { Done, Ignored, Aborted };
 
     static constexpr const char* kTitle = "An Error Occured!";
-    static constexpr int kStyle = 306;  // Abort/Retry/Ignore, exclamation, Retry default
+    static constexpr platform::MsgStyle kStyle = platform::Buttons::AbortRetryIgnore |
+                                                 platform::Icon::Exclamation |
+                                                 platform::DefaultButton::Second;
 
     Outcome Run(const std::function<bool(Error&)>& step);
 

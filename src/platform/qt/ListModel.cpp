@@ -44,17 +44,6 @@ void ListModel::publish(ListRowStore&& rows) {
     if (sorted_) emit sortChanged();
 }
 
-int ListModel::addRow(const ListRow& row) {
-    const int position = rows();
-    beginInsertRows({}, position, position);
-    order_.push_back(rows_.append(row));
-    endInsertRows();
-    if (!sorted_) return position;
-    sortNow();
-    return static_cast<int>(std::find(order_.begin(), order_.end(), rows_.count() - 1) -
-                            order_.begin());
-}
-
 QStringView ListModel::cell(int position, int column) const {
     return rows_.cell(storeIndex(position), column);
 }

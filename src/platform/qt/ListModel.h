@@ -33,7 +33,6 @@ public:
     // Rows, by their shown position
     void clearRows();
     void publish(ListRowStore&& rows);
-    int addRow(const ListRow& row);
     int rows() const { return rows_.count(); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
     QStringView key(int position) const { return rows_.key(storeIndex(position)); }

@@ -2,7 +2,6 @@
 
 #include <QDateTimeEdit>
 #include <QEvent>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +14,11 @@
 
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
+#include "platform/RunStep.h"
 #include "platform/qt/Twips.h"
+#include "resources/Artwork.h"
 #include "store/PersonStore.h"
+#include "ui/editor/ConfirmDelete.h"
 #include "ui/editor/PickerDateTime.h"
 #include "ui/editor/ReentryGuard.h"
 
@@ -25,26 +27,11 @@ namespace {
 constexpr int kAddSave = 0;
 constexpr int kClose = 1;
 
-constexpr char kPersonPicture[] = ":/app/person.svg";
 constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
 constexpr char kNameEmptyMessage[] = "Name Cannot be empty";
-constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
-constexpr char kDeleteTitle[] = "Delete this Entry?";
 
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
-// Runs one step of a handler. A step that throws is skipped so that the handler can
-// go on with the next one; the result tells whether the step completed.
-template <typename Step>
-bool RunStep(Step&& step) {
-    try {
-        step();
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
 
 // The text of a plain-text box. toPlainText() would turn non-breaking spaces into
 // plain ones; the raw text keeps them and only needs its paragraph breaks mapped.
@@ -159,9 +146,7 @@ void frmAEP::connectHandlers() {
 }
 
 void frmAEP::showPicture() {
-    // Without the artwork built in, the dialog simply shows no picture.
-    if (!QFile::exists(QLatin1String(kPersonPicture))) return;
-    const QIcon picture{QLatin1String(kPersonPicture)};
+    const QIcon picture{QLatin1String(artwork::kPersonPicture)};
     setWindowIcon(picture);
     Image1_->setPixmap(picture.pixmap(QSize(32, 32)));
 }
@@ -253,15 +238,16 @@ void frmAEP::reject() {
 void frmAEP::cmdAE_Click(int index) {
     if (busy_) return;
     const ReentryGuard guard(busy_);
-    RunStep([this] { takeBirthFromPicker(); });
-    RunStep(platform::DoEvents);
+    platform::RunStep([this] { takeBirthFromPicker(); });
+    platform::RunStep(platform::DoEvents);
     if (index == kClose) {
         QDialog::reject();
         return;
     }
     if (nameIsEmpty()) {
-        RunStep(
-            [] { platform::MsgBox(kNameEmptyMessage, platform::OkOnly, platform::kProgramTitle); });
+        platform::RunStep([] {
+            platform::MsgBox(kNameEmptyMessage, platform::Buttons::OkOnly, platform::kProgramTitle);
+        });
         return;
     }
     finishSaveAttempt(savePerson(personKey_));
@@ -272,17 +258,14 @@ void frmAEP::cmdDup_Click() {
     const ReentryGuard guard(busy_);
     // Where a click does not move the focus (buttons take no focus on some systems),
     // the picker was never validated; take its value here as well.
-    RunStep([this] { takeBirthFromPicker(); });
+    platform::RunStep([this] { takeBirthFromPicker(); });
     finishSaveAttempt(savePerson(0));
 }
 
 void frmAEP::cmdDelete_Click() {
     if (busy_ || personKey_ == 0) return;
     const ReentryGuard guard(busy_);
-    const auto answer =
-        platform::MsgBox(kDeleteQuestion, platform::YesNo | platform::Question, kDeleteTitle);
-    if (answer != platform::MsgAnswer::Yes) return;
-    deletePerson();
+    if (!editor::ConfirmAndDeletePerson(personKey_)) return;
     reloadMainList();
     accept();
 }
@@ -293,7 +276,7 @@ bool frmAEP::nameIsEmpty() const {
 
 bool frmAEP::savePerson(std::int32_t key) {
     std::string failure = "not saved";
-    RunStep([&] {
+    platform::RunStep([&] {
         failure = modAgeCalc::SavePerson(key, name_.toStdString(), birth_, comments_.toStdString());
     });
     return failure.empty();
@@ -304,10 +287,6 @@ void frmAEP::finishSaveAttempt(bool saved) {
     if (saved) accept();
 }
 
-void frmAEP::deletePerson() {
-    RunStep([this] { modAgeCalc::DeleteRecord("tblAges", "lngID", personKey_); });
-}
-
 void frmAEP::reloadMainList() {
-    if (reloadList_) RunStep(reloadList_);
+    if (reloadList_) platform::RunStep(reloadList_);
 }

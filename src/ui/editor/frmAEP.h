@@ -70,7 +70,6 @@ private:
     bool nameIsEmpty() const;
     bool savePerson(std::int32_t key);
     void finishSaveAttempt(bool saved);
-    void deletePerson();
     void reloadMainList();
     void showMode();
 

@@ -59,9 +59,10 @@ PersonListLoader::Outcome PersonListLoader::Guarded(Step step) {
 platform::MsgAnswer PersonListLoader::Ask(const store::Error& error) const {
     const std::string text = std::to_string(error.number) + " " + error.description +
                              "\r\nIn LoadLvw:    \r\n" + filter_;
-    return platform::MsgBox(
-        text, platform::AbortRetryIgnore | platform::Critical | platform::DefaultButton2,
-        kErrorTitle);
+    return platform::MsgBox(text,
+                            platform::Buttons::AbortRetryIgnore | platform::Icon::Critical |
+                                platform::DefaultButton::Second,
+                            kErrorTitle);
 }
 
 // True when the load goes on after the step; an empty result adds the placeholder row.
@@ -91,8 +92,8 @@ bool PersonListLoader::Open() {
 
 // The row steps read the result set's current row, which stays the same for all of
 // them, so whether there is one is looked up once per row (`onRow`).
-bool PersonListLoader::CurrentField(int column, const char* name, bool onRow,
-                                    store::ValueView& out, store::Error& error) {
+bool PersonListLoader::CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
+                                    store::Error& error) {
     if (!records_.IsOpen()) {
         error = store::ObjectClosedError();
         return false;

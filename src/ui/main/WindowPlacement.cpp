@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <charconv>
 #include <cmath>
-#include <exception>
 #include <limits>
 #include <string_view>
 
+#include "platform/RunStep.h"
 #include "platform/Screen.h"
 #include "platform/Settings.h"
 #include "platform/qt/Twips.h"
@@ -125,17 +125,8 @@ void SetOuterHeight(QWidget& w, double twips) {
 using Setter = void (*)(QWidget&, double);
 using Getter = double (*)(const QWidget&);
 
-// Every step stands alone: a store or window that fails skips just that step.
-template <typename Step>
-void RunStep(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
-
 void ApplyStored(QWidget& window, const char* key, const char* defaultText, Setter set) {
-    RunStep([&] {
+    platform::RunStep([&] {
         const auto value =
             ParsePlacementValue(platform::GetSetting(kApplication, kSection, key, defaultText));
         if (value) set(window, *value);
@@ -143,7 +134,7 @@ void ApplyStored(QWidget& window, const char* key, const char* defaultText, Sett
 }
 
 void Store(const QWidget& window, const char* key, Getter get) {
-    RunStep([&] {
+    platform::RunStep([&] {
         platform::SaveSetting(kApplication, kSection, key, FormatPlacementValue(get(window)));
     });
 }
@@ -165,16 +156,16 @@ std::string_view Trimmed(const std::string& text) {
 }  // namespace
 
 void LoadWinSettings(QWidget& window) {
-    RunStep([&] { NormalState(window); });
+    platform::RunStep([&] { NormalState(window); });
     ApplyStored(window, "Top", "1000", SetOuterTop);
     ApplyStored(window, "Left", "616", SetOuterLeft);
     ApplyStored(window, "Width", "6990", SetOuterWidth);
     ApplyStored(window, "Height", "4245", SetOuterHeight);
-    RunStep([&] { CorrectPlacement(window); });
+    platform::RunStep([&] { CorrectPlacement(window); });
 }
 
 void SaveWinSettings(QWidget& window) {
-    RunStep([&] { CorrectPlacement(window); });
+    platform::RunStep([&] { CorrectPlacement(window); });
     Store(window, "Top", OuterTop);
     Store(window, "Left", OuterLeft);
     Store(window, "Width", OuterWidth);

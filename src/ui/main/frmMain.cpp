@@ -10,15 +10,14 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "age/DateValue.h"
-#include "platform/Clock.h"
+#include "age/AgeCalc.h"
 #include "platform/EventPump.h"
-#include "platform/MessageBox.h"
 #include "platform/qt/ClickableImage.h"
 #include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
+#include "resources/Artwork.h"
 #include "store/Database.h"
-#include "store/PersonStore.h"
+#include "ui/editor/ConfirmDelete.h"
 #include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
 #include "ui/main/PersonKey.h"
@@ -28,10 +27,6 @@
 namespace {
 
 constexpr const char* kCaption = "Orrindale Version 1.0";
-constexpr const char* kWindowIcon = ":/app/marrowtide.svg";
-constexpr const char* kAgeImages[] = {":/ages/baby.svg", ":/ages/child.svg",
-                                      ":/ages/youngadult.svg", ":/ages/adult.svg",
-                                      ":/ages/senior.svg"};
 
 // Design sizes and places, in twips.
 constexpr double kClientWidth = 6870, kClientHeight = 3570;
@@ -62,15 +57,10 @@ constexpr int kExitEntry = 8;
 constexpr int kNameColumn = 0;
 constexpr int kCommentsColumn = 3;
 
-constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
-constexpr char kDeleteTitle[] = "Delete this Entry?";
-
 // Now, to the whole second; day 0 should the clock ever give no valid date.
 double NowAsDateValue() {
-    const platform::LocalDateTime now = platform::Now();
-    const modAgeCalc::DateParts parts{now.year, now.month,  now.day,
-                                      now.hour, now.minute, now.second};
-    return modAgeCalc::IsValidDateParts(parts) ? modAgeCalc::ToDateValue(parts) : 0.0;
+    const double now = modAgeCalc::NowValue();
+    return std::isnan(now) ? 0.0 : now;
 }
 
 }  // namespace
@@ -78,7 +68,7 @@ double NowAsDateValue() {
 frmMain::frmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), ImlS_(QSize(16, 16)), ImlB_(QSize(32, 32)) {
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
     createImageLists();
     createControls();
     createMenus();
@@ -96,9 +86,9 @@ frmMain::~frmMain() {
 // --- building the window ---------------------------------------------------------
 
 void frmMain::createImageLists() {
-    for (const char* path : kAgeImages) {
-        ImlS_.addFile(QString::fromLatin1(path));
-        ImlB_.addFile(QString::fromLatin1(path));
+    for (int group = 1; group <= artwork::kAgeGroupCount; ++group) {
+        ImlS_.addFile(artwork::ageIconPath(group));
+        ImlB_.addFile(artwork::ageIconPath(group));
     }
 }
 
@@ -140,13 +130,13 @@ void frmMain::createLegendImage() {
 // Clicks on the command buttons are refused while the list loads or the editor is
 // open (onCommand); Exit goes through during a load, as closing waits for it.
 void frmMain::createButtons() {
-    cmdAdd_ = createButton("cmdAdd", ":/buttons/add.svg", "Add Person", 720);
-    cmdEdit_ = createButton("cmdEdit", ":/buttons/edit.svg", "Edit Person", 1320);
-    cmdDelete_ = createButton("cmdDelete", ":/buttons/delete.svg", "Remove Selected Person", 1920);
-    cmdRefresh_ = createButton("cmdRefresh", ":/buttons/refresh.svg", "Refresh", 2760);
-    cmdView_[0] = createButton("cmdView_0", ":/buttons/bigicons.svg", "View Big Icons", 3600);
-    cmdView_[1] = createButton("cmdView_1", ":/buttons/details.svg", "View Details", 4200);
-    cmdExit_ = createButton("cmdExit", ":/buttons/exit.svg", "Exit Program", 5040);
+    cmdAdd_ = createButton("cmdAdd", artwork::kButtonAdd, "Add Person", 720);
+    cmdEdit_ = createButton("cmdEdit", artwork::kButtonEdit, "Edit Person", 1320);
+    cmdDelete_ = createButton("cmdDelete", artwork::kButtonDelete, "Remove Selected Person", 1920);
+    cmdRefresh_ = createButton("cmdRefresh", artwork::kButtonRefresh, "Refresh", 2760);
+    cmdView_[0] = createButton("cmdView_0", artwork::kButtonBigIcons, "View Big Icons", 3600);
+    cmdView_[1] = createButton("cmdView_1", artwork::kButtonDetails, "View Details", 4200);
+    cmdExit_ = createButton("cmdExit", artwork::kButtonExit, "Exit Program", 5040);
     cmdDelete_->setEnabled(false);
 
     connect(cmdAdd_, &QToolButton::clicked, this, [this] { onCommand(&frmMain::cmdAdd_Click); });
@@ -355,9 +345,7 @@ void frmMain::cmdEdit_Click() {
 void frmMain::cmdDelete_Click() {
     const std::optional<std::int32_t> key = selectedPersonKey();
     if (!key) return;
-    const auto answer =
-        platform::MsgBox(kDeleteQuestion, platform::YesNo | platform::Question, kDeleteTitle);
-    if (answer == platform::MsgAnswer::Yes) modAgeCalc::DeleteRecord("tblAges", "lngID", *key);
+    editor::ConfirmAndDeletePerson(*key);
     LoadLvw(QString());
 }
 

@@ -11,13 +11,14 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettings.h"
+#include "resources/Artwork.h"
 #include "ui/main/WindowPlacement.h"
 #include "ui/main/frmMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowtide"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/marrowtide.svg")));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
 
     platform::QtMessageBox messageBox;
     platform::SetMessageBox(&messageBox);

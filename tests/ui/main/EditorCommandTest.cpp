@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "EditorDriver.h"
+#include "ListViews.h"
 #include "MainWindowFixture.h"
 #include "age/DateValue.h"
 #include "store/PersonStore.h"
@@ -139,7 +140,7 @@ TEST_F(EditorCommandTest, EditHandsOverBirthAndCommentsAsStored) {
         Shown shown;
         EditorDriver driver([&](frmAEP& editor) { shown = Read(editor); });
         activate(*window);
-        QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F4);
+        QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F4);
         EXPECT_EQ(driver.shown(), 1) << c.name;
         EXPECT_EQ(shown.name, QString::fromLatin1(c.name));
         EXPECT_EQ(shown.picker, QString::fromLatin1(c.picker)) << c.name;
@@ -165,7 +166,7 @@ TEST_F(EditorCommandTest, EditWithoutAPersonDoesNothing) {
         {true, DoubleClick, "double click on the placeholder"},
     };
     for (const auto& c : cases) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         if (!c.placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
         auto window = open();
         show(*window);
@@ -173,7 +174,7 @@ TEST_F(EditorCommandTest, EditWithoutAPersonDoesNothing) {
         EditorDriver driver;
         if (c.way == Button) window->findChild<QToolButton*>(QStringLiteral("cmdEdit"))->click();
         if (c.way == Menu) window->findChild<QAction*>(QStringLiteral("MnuMenu_2"))->trigger();
-        if (c.way == F4) QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F4);
+        if (c.way == F4) QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F4);
         if (c.way == DoubleClick) doubleClickRow(*window, 0);
         QApplication::processEvents();
         EXPECT_EQ(driver.shown(), 0) << c.tried;
@@ -215,7 +216,7 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
             nestedShown = nested.shown();
             TypeName(editor, QStringLiteral("first"));
         });
-        QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
+        QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F2);
         EXPECT_EQ(driver.shown(), 1);
     }
     EXPECT_EQ(nestedShown, 0);
@@ -228,7 +229,7 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
     Shown next;
     EditorDriver again([&](frmAEP& editor) { next = Read(editor); });
     activate(*window);
-    QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
+    QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F2);
     EXPECT_EQ(again.shown(), 1);
     EXPECT_TRUE(next.name.isEmpty());
 }

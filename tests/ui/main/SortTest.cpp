@@ -1,5 +1,6 @@
 #include <QHeaderView>
 
+#include "ListViews.h"
 #include "MainWindowFixture.h"
 #include "platform/qt/ListDetailsView.h"
 
@@ -26,7 +27,7 @@ protected:
     }
 
     void clickHeader(int position) {
-        QHeaderView* header = window->Lvw()->detailsView()->header();
+        QHeaderView* header = testsupport::DetailsViewOf(window->Lvw())->header();
         const QPoint at(header->sectionViewportPosition(position - 1) + 8, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     }
