@@ -16,8 +16,8 @@
 #include "PersonFiles.h"
 #include "RawRead.h"
 #include "platform/EventPump.h"
-#include "platform/qt/ListView.h"
 #include "platform/qt/QtEventPump.h"
+#include "platform/qt/list/ListView.h"
 #include "store/Database.h"
 #include "ui/main/frmMain.h"
 

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "EventPump.h"
 #include "MessageBox.h"
+#include "Translate.h"
 
 namespace platform {
 
@@ -10,6 +11,7 @@ namespace {
 MessageBox* g_messageBox = nullptr;
 EventPump* g_eventPump = nullptr;
 const Clock* g_clock = nullptr;
+Translator g_translator = nullptr;
 
 const SystemClock& systemClock() {
     static const SystemClock clock;
@@ -52,6 +54,16 @@ modAgeCalc::DateParts SystemClock::now() const {
 
 modAgeCalc::DateParts Now() {
     return (g_clock ? *g_clock : systemClock()).now();
+}
+
+std::string Translate(const char* context, const char* text) {
+    return g_translator ? g_translator(context, text) : std::string(text);
+}
+
+Translator SetTranslator(Translator translator) {
+    const Translator old = g_translator;
+    g_translator = translator;
+    return old;
 }
 
 const Clock* SetClock(const Clock* clock) {

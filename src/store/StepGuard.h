@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/MessageBox.h"
+#include "platform/Translate.h"
 #include "store/Error.h"
 
 namespace store {
@@ -15,7 +16,7 @@ class StepGuard {
 public:
     enum class Outcome { Done, Ignored, Aborted };
 
-    static constexpr const char* kTitle = "An Error Occured!";
+    static constexpr const char* kTitle = MARROWTIDE_TRANSLATE_NOOP("store", "An Error Occured!");
     static constexpr platform::MsgStyle kStyle = platform::Buttons::AbortRetryIgnore |
                                                  platform::Icon::Exclamation |
                                                  platform::DefaultButton::Second;

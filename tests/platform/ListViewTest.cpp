@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "ListViews.h"
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListIconView.h"
-#include "platform/qt/ListModel.h"
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListIconView.h"
+#include "platform/qt/list/ListModel.h"
+#include "platform/qt/list/ListView.h"
 
 using platform::ListRow;
 using platform::ListRowStore;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListIconView.h"
-#include "platform/qt/ListModel.h"
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListIconView.h"
+#include "platform/qt/list/ListModel.h"
+#include "platform/qt/list/ListView.h"
 
 namespace testsupport {
 

@@ -28,7 +28,7 @@ constexpr int kAddSave = 0;
 constexpr int kClose = 1;
 
 constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
-constexpr char kNameEmptyMessage[] = "Name Cannot be empty";
+constexpr const char* kNameEmptyMessage = QT_TRANSLATE_NOOP("frmAEP", "Name Cannot be empty");
 
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -61,7 +61,7 @@ QLabel* MakeLabel(QWidget* parent, int index, const QString& text) {
 frmAEP::frmAEP(QWidget* owner, std::function<void()> reloadList)
     : QDialog(owner, kDialogFlags), reloadList_(std::move(reloadList)) {
     setObjectName(QStringLiteral("frmAEP"));
-    setWindowTitle(QStringLiteral("Person"));
+    setWindowTitle(tr("Person"));
     setFixedSize(platform::TwipsSize(4785, 2520));
     setSizeGripEnabled(false);
     createControls();
@@ -75,9 +75,9 @@ void frmAEP::createControls() {
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
 
-    Label1_[0] = MakeLabel(this, 0, QStringLiteral("Name:"));
-    Label1_[1] = MakeLabel(this, 1, QStringLiteral("Comments:"));
-    Label1_[2] = MakeLabel(this, 2, QStringLiteral("Date:"));
+    Label1_[0] = MakeLabel(this, 0, tr("Name:"));
+    Label1_[1] = MakeLabel(this, 1, tr("Comments:"));
+    Label1_[2] = MakeLabel(this, 2, tr("Date:"));
 
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
@@ -100,13 +100,13 @@ void frmAEP::createControls() {
         cmdAE_[index] = MakeButton(this, name.toLatin1().constData(), QString());
         cmdAE_[index]->setProperty("index", index);
     }
-    cmdAE_[kAddSave]->setText(QStringLiteral("Add"));
+    cmdAE_[kAddSave]->setText(tr("Add"));
     cmdAE_[kAddSave]->setDefault(true);
-    cmdAE_[kClose]->setText(QStringLiteral("Close"));
+    cmdAE_[kClose]->setText(tr("Close"));
 
-    cmdDup_ = MakeButton(this, "cmdDup", QStringLiteral("Duplicate"));
-    cmdDelete_ = MakeButton(this, "cmdDelete", QStringLiteral("Delete"));
-    cmdDelete_->setToolTip(QStringLiteral("Delete this Person"));
+    cmdDup_ = MakeButton(this, "cmdDup", tr("Duplicate"));
+    cmdDelete_ = MakeButton(this, "cmdDelete", tr("Delete"));
+    cmdDelete_->setToolTip(tr("Delete this Person"));
     cmdDelete_->hide();
 }
 
@@ -164,8 +164,8 @@ void frmAEP::EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth
 
 void frmAEP::showMode() {
     const bool editing = personKey_ != 0;
-    setWindowTitle(editing ? QStringLiteral("Edit Person") : QStringLiteral("Add New Person"));
-    cmdAE_[kAddSave]->setText(editing ? QStringLiteral("&Save") : QStringLiteral("&Add"));
+    setWindowTitle(editing ? tr("Edit Person") : tr("Add New Person"));
+    cmdAE_[kAddSave]->setText(editing ? tr("&Save") : tr("&Add"));
     cmdDelete_->setVisible(editing);
     cmdDup_->setVisible(editing);
 }
@@ -246,7 +246,8 @@ void frmAEP::cmdAE_Click(int index) {
     }
     if (nameIsEmpty()) {
         platform::RunStep([] {
-            platform::MsgBox(kNameEmptyMessage, platform::Buttons::OkOnly, platform::kProgramTitle);
+            platform::MsgBox(tr(kNameEmptyMessage).toStdString(), platform::Buttons::OkOnly,
+                             platform::kProgramTitle);
         });
         return;
     }

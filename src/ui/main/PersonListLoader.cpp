@@ -1,11 +1,12 @@
 #include "ui/main/PersonListLoader.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 #include "age/AgeCalc.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListView.h"
 #include "store/Database.h"
 #include "store/PersonStore.h"
 #include "ui/main/BirthColumns.h"
@@ -59,10 +60,11 @@ PersonListLoader::Outcome PersonListLoader::Guarded(Step step) {
 platform::MsgAnswer PersonListLoader::Ask(const store::Error& error) const {
     const std::string text = std::to_string(error.number) + " " + error.description +
                              "\r\nIn LoadLvw:    \r\n" + filter_;
-    return platform::MsgBox(text,
-                            platform::Buttons::AbortRetryIgnore | platform::Icon::Critical |
-                                platform::DefaultButton::Second,
-                            kErrorTitle);
+    return platform::MsgBox(
+        text,
+        platform::Buttons::AbortRetryIgnore | platform::Icon::Critical |
+            platform::DefaultButton::Second,
+        QCoreApplication::translate("PersonListLoader", kErrorTitle).toStdString());
 }
 
 // True when the load goes on after the step; an empty result adds the placeholder row.
@@ -166,7 +168,8 @@ bool PersonListLoader::ReadRows() {
 void PersonListLoader::AddPlaceholder() {
     const int row =
         rows_.append(QString(), QStringLiteral("0"), kPlaceholderImage, kPlaceholderImage);
-    rows_.setSubItem(row, kAgeColumn, QStringLiteral("There are no records."));
+    rows_.setSubItem(row, kAgeColumn,
+                     QCoreApplication::translate("PersonListLoader", "There are no records."));
 }
 
 // Whichever way the load ends: let go of the database, show what was gathered sorted by

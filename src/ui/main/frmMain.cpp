@@ -13,8 +13,8 @@
 #include "age/AgeCalc.h"
 #include "platform/EventPump.h"
 #include "platform/qt/ClickableImage.h"
-#include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
+#include "platform/qt/list/ListView.h"
 #include "resources/Artwork.h"
 #include "store/Database.h"
 #include "ui/editor/ConfirmDelete.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr const char* kCaption = "Orrindale Version 1.0";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("frmMain", "Orrindale Version 1.0");
 
 // Design sizes and places, in twips.
 constexpr double kClientWidth = 6870, kClientHeight = 3570;
@@ -40,17 +40,19 @@ struct MenuEntry {
     QKeySequence shortcut;
 };
 
-const MenuEntry kMenuEntries[] = {{"&Add New...", QKeySequence(Qt::Key_F2)},
-                                  {"&Edit...", QKeySequence(Qt::Key_F4)},
-                                  {"-", {}},
-                                  {"&Delete", QKeySequence(Qt::Key_Delete)},
-                                  {"-", {}},
-                                  {"Refresh", QKeySequence(Qt::Key_F5)},
-                                  {"-", {}},
-                                  {"E&xit", {}}};
+const MenuEntry kMenuEntries[] = {
+    {QT_TRANSLATE_NOOP("frmMain", "&Add New..."), QKeySequence(Qt::Key_F2)},
+    {QT_TRANSLATE_NOOP("frmMain", "&Edit..."), QKeySequence(Qt::Key_F4)},
+    {"-", {}},
+    {QT_TRANSLATE_NOOP("frmMain", "&Delete"), QKeySequence(Qt::Key_Delete)},
+    {"-", {}},
+    {QT_TRANSLATE_NOOP("frmMain", "Refresh"), QKeySequence(Qt::Key_F5)},
+    {"-", {}},
+    {QT_TRANSLATE_NOOP("frmMain", "E&xit"), {}}};
 
-const MenuEntry kViewEntries[] = {{"Lar&ge Icons", QKeySequence(Qt::Key_F11)},
-                                  {"&Detail", QKeySequence(Qt::Key_F12)}};
+const MenuEntry kViewEntries[] = {
+    {QT_TRANSLATE_NOOP("frmMain", "Lar&ge Icons"), QKeySequence(Qt::Key_F11)},
+    {QT_TRANSLATE_NOOP("frmMain", "&Detail"), QKeySequence(Qt::Key_F12)}};
 
 constexpr int kExitEntry = 8;
 
@@ -67,7 +69,7 @@ double NowAsDateValue() {
 
 frmMain::frmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), ImlS_(QSize(16, 16)), ImlB_(QSize(32, 32)) {
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(tr(kCaption));
     setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
     createImageLists();
     createControls();
@@ -101,8 +103,8 @@ QToolButton* frmMain::createButton(const char* name, const char* icon, const cha
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
     // The tooltip is the button's only label, so screen readers get it as the name.
-    button->setToolTip(QString::fromLatin1(toolTip));
-    button->setAccessibleName(QString::fromLatin1(toolTip));
+    button->setToolTip(tr(toolTip));
+    button->setAccessibleName(tr(toolTip));
     button->setGeometry(platform::TwipsRect(left, 0, kButtonWidth, kButtonHeight));
     return button;
 }
@@ -122,7 +124,7 @@ void frmMain::createLegendImage() {
     imgLegend_->setObjectName(QStringLiteral("imgLegend"));
     imgLegend_->setGeometry(platform::TwipsRect(105, 45, 480, 480));
     imgLegend_->setPixmap(windowIcon().pixmap(kButtonIcon));
-    imgLegend_->setToolTip(QStringLiteral("Click here for Legend!"));
+    imgLegend_->setToolTip(tr("Click here for Legend!"));
     imgLegend_->setAccessibleName(imgLegend_->toolTip());
     connect(imgLegend_, &platform::ClickableImage::clicked, this, &frmMain::imgLegend_Click);
 }
@@ -130,13 +132,20 @@ void frmMain::createLegendImage() {
 // Clicks on the command buttons are refused while the list loads or the editor is
 // open (onCommand); Exit goes through during a load, as closing waits for it.
 void frmMain::createButtons() {
-    cmdAdd_ = createButton("cmdAdd", artwork::kButtonAdd, "Add Person", 720);
-    cmdEdit_ = createButton("cmdEdit", artwork::kButtonEdit, "Edit Person", 1320);
-    cmdDelete_ = createButton("cmdDelete", artwork::kButtonDelete, "Remove Selected Person", 1920);
-    cmdRefresh_ = createButton("cmdRefresh", artwork::kButtonRefresh, "Refresh", 2760);
-    cmdView_[0] = createButton("cmdView_0", artwork::kButtonBigIcons, "View Big Icons", 3600);
-    cmdView_[1] = createButton("cmdView_1", artwork::kButtonDetails, "View Details", 4200);
-    cmdExit_ = createButton("cmdExit", artwork::kButtonExit, "Exit Program", 5040);
+    cmdAdd_ = createButton("cmdAdd", artwork::kButtonAdd,
+                           QT_TRANSLATE_NOOP("frmMain", "Add Person"), 720);
+    cmdEdit_ = createButton("cmdEdit", artwork::kButtonEdit,
+                            QT_TRANSLATE_NOOP("frmMain", "Edit Person"), 1320);
+    cmdDelete_ = createButton("cmdDelete", artwork::kButtonDelete,
+                              QT_TRANSLATE_NOOP("frmMain", "Remove Selected Person"), 1920);
+    cmdRefresh_ = createButton("cmdRefresh", artwork::kButtonRefresh,
+                               QT_TRANSLATE_NOOP("frmMain", "Refresh"), 2760);
+    cmdView_[0] = createButton("cmdView_0", artwork::kButtonBigIcons,
+                               QT_TRANSLATE_NOOP("frmMain", "View Big Icons"), 3600);
+    cmdView_[1] = createButton("cmdView_1", artwork::kButtonDetails,
+                               QT_TRANSLATE_NOOP("frmMain", "View Details"), 4200);
+    cmdExit_ = createButton("cmdExit", artwork::kButtonExit,
+                            QT_TRANSLATE_NOOP("frmMain", "Exit Program"), 5040);
     cmdDelete_->setEnabled(false);
 
     connect(cmdAdd_, &QToolButton::clicked, this, [this] { onCommand(&frmMain::cmdAdd_Click); });
@@ -171,14 +180,13 @@ void frmMain::createList() {
 }
 
 void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Functions"));
+    QMenu* file = menuBar()->addMenu(tr("&Functions"));
     file->setObjectName(QStringLiteral("MenuFile"));
     for (int index = 1; index <= kMenuEntries; ++index) {
         const MenuEntry& entry = ::kMenuEntries[index - 1];
         // A "-" entry is a separator; given no text, no style draws the dash beside its line.
         const bool separator = QLatin1String(entry.caption) == QLatin1String("-");
-        QAction* action =
-            separator ? file->addSeparator() : file->addAction(QString::fromLatin1(entry.caption));
+        QAction* action = separator ? file->addSeparator() : file->addAction(tr(entry.caption));
         action->setObjectName(QStringLiteral("MnuMenu_%1").arg(index));
         action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -188,11 +196,11 @@ void frmMain::createMenus() {
         });
         MnuMenu_[index] = action;
     }
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
     for (int index = 1; index <= kViewEntries; ++index) {
         const MenuEntry& entry = ::kViewEntries[index - 1];
-        QAction* action = view->addAction(QString::fromLatin1(entry.caption));
+        QAction* action = view->addAction(tr(entry.caption));
         action->setObjectName(QStringLiteral("MnuView_%1").arg(index));
         action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -251,10 +259,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::InitLvw() {
     Lvw_->clearColumns();
     Lvw_->clearRows();
-    Lvw_->addColumn(QStringLiteral("Name"), 1515, Qt::AlignLeft);
-    Lvw_->addColumn(QStringLiteral("Year"), 1140, Qt::AlignLeft);
-    Lvw_->addColumn(QStringLiteral("Age"), 3015, Qt::AlignLeft);
-    Lvw_->addColumn(QStringLiteral("Comments"), 3015, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Name"), 1515, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Year"), 1140, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Age"), 3015, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Comments"), 3015, Qt::AlignLeft);
     Lvw_->setViewMode(platform::ListView::ViewMode::Details);
 }
 

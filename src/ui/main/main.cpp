@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Settings.h"
+#include "platform/Translate.h"
 #include "platform/qt/ProgramFolder.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
@@ -15,11 +16,21 @@
 #include "ui/main/WindowPlacement.h"
 #include "ui/main/frmMain.h"
 
+namespace {
+
+// Texts of the libraries without Qt go through Qt's translation like every other text.
+std::string TranslateWithQt(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowtide"));
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
 
+    platform::SetTranslator(TranslateWithQt);
     platform::QtMessageBox messageBox;
     platform::SetMessageBox(&messageBox);
     platform::QtEventPump eventPump;
@@ -40,5 +51,6 @@ int main(int argc, char** argv) {
     platform::SetSettings(nullptr);
     platform::SetEventPump(nullptr);
     platform::SetMessageBox(nullptr);
+    platform::SetTranslator(nullptr);
     return result;
 }

@@ -9,9 +9,9 @@
 #include "EditorDriver.h"
 #include "ListViews.h"
 #include "MainWindowFixture.h"
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListIconView.h"
 #include "platform/qt/Twips.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListIconView.h"
 #include "store/Database.h"
 
 namespace maintest {

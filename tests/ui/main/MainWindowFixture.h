@@ -15,8 +15,8 @@
 #include "TestDatabase.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListView.h"
 #include "ui/main/frmMain.h"
 
 namespace maintest {

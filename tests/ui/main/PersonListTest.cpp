@@ -4,7 +4,7 @@
 #include "ListViews.h"
 #include "MainWindowFixture.h"
 #include "age/DateValue.h"
-#include "platform/qt/ListDetailsView.h"
+#include "platform/qt/list/ListDetailsView.h"
 
 namespace maintest {
 

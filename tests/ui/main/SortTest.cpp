@@ -2,7 +2,7 @@
 
 #include "ListViews.h"
 #include "MainWindowFixture.h"
-#include "platform/qt/ListDetailsView.h"
+#include "platform/qt/list/ListDetailsView.h"
 
 namespace maintest {
 

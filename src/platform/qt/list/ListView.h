@@ -2,10 +2,10 @@
 
 #include <QWidget>
 
-#include "ImageList.h"
 #include "ListColumn.h"
 #include "ListRow.h"
 #include "ListRowStore.h"
+#include "platform/qt/ImageList.h"
 
 class QAbstractItemView;
 class QItemSelectionModel;

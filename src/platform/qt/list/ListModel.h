@@ -4,9 +4,9 @@
 #include <QVector>
 #include <vector>
 
-#include "ImageList.h"
 #include "ListColumn.h"
 #include "ListRowStore.h"
+#include "platform/qt/ImageList.h"
 
 namespace platform {
 

@@ -7,7 +7,7 @@
 #include "ListDetailsView.h"
 #include "ListIconView.h"
 #include "ListModel.h"
-#include "Twips.h"
+#include "platform/qt/Twips.h"
 
 namespace platform {
 
