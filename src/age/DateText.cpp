@@ -39,9 +39,7 @@ char* writeTwoDigits(char* out, int value) {
 bool ParseDateParts(std::string_view text, DateParts& parts) {
     DateParts p;
     TextScanner in(text);
-    if (!in.readNumber(1, 2, p.month) || !in.readChar('/') || !in.readNumber(1, 2, p.day) ||
-        !in.readChar('/') || !in.readNumber(4, 4, p.year))
-        return false;
+    if (!in.readFields({{1, 2, &p.month}, {1, 2, &p.day}, {4, 4, &p.year}}, '/')) return false;
     if (!in.atEnd() && !(in.readChar(' ') && readTime(in, p))) return false;
     if (!in.atEnd() || !IsValidDateParts(p)) return false;
     parts = p;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 namespace modAgeCalc {
@@ -27,6 +28,24 @@ public:
         }
         if (digits < minDigits) return false;
         number = value;
+        return true;
+    }
+
+    // One number of a run of numbers with a separator between them, such as "M/D/YYYY".
+    struct Field {
+        int minDigits;
+        int maxDigits;
+        int* out;
+    };
+
+    // The fields in order, with `separator` between each two.
+    bool readFields(std::initializer_list<Field> fields, char separator) {
+        bool first = true;
+        for (const Field& f : fields) {
+            if (!first && !readChar(separator)) return false;
+            if (!readNumber(f.minDigits, f.maxDigits, *f.out)) return false;
+            first = false;
+        }
         return true;
     }
 

@@ -10,7 +10,7 @@ enum class Buttons : int {
     AbortRetryIgnore = 2,
     YesNoCancel = 3,
     YesNo = 4,
-    RetryCancel = 5,
+    RetryCancel = 5
 };
 
 enum class Icon : int {

@@ -31,9 +31,7 @@ bool ReadTime(TextScanner& in, DateParts& p, double& fraction) {
 bool ParseIso(std::string_view text, double& out) {
     DateParts p;
     TextScanner in(text);
-    if (!in.readNumber(4, 4, p.year) || !in.readChar('-') || !in.readNumber(2, 2, p.month) ||
-        !in.readChar('-') || !in.readNumber(2, 2, p.day))
-        return false;
+    if (!in.readFields({{4, 4, &p.year}, {2, 2, &p.month}, {2, 2, &p.day}}, '-')) return false;
     p.hour = p.minute = p.second = 0;
     double fraction = 0.0;
     if (!in.atEnd()) {
