@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FixedClock.h"
 #include "age/AgeCalc.h"
 #include "platform/Clock.h"
 
@@ -53,7 +54,7 @@ BENCHMARK(BM_AgeTextLayout9);
 
 // The same with a blank to-date, which asks the (fixed) clock for today on every call.
 void BM_AgeTextLayout9BlankToDate(benchmark::State& state) {
-    const platform::FixedClock clock({2024, 5, 20, 14, 30, 0});
+    const testsupport::FixedClock clock({2024, 5, 20, 14, 30, 0});
     const platform::Clock* previous = platform::SetClock(&clock);
     const std::vector<std::string> births = birthTexts();
     std::size_t i = 0;

@@ -13,11 +13,11 @@
 #include <random>
 #include <string>
 
+#include "RawRead.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/PersonStore.h"
-#include "store/RawRead.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
 

@@ -15,8 +15,9 @@
 #include <memory>
 #include <vector>
 
+#include "age/AgeCalc.h"
 #include "PersonFiles.h"
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListView.h"
 #include "store/Database.h"
 #include "ui/main/FindBar.h"
 #include "ui/main/frmMain.h"
@@ -101,7 +102,7 @@ void BM_FirstKeystrokeAfterLoad(benchmark::State& state) {
 
 void BM_Upcoming(benchmark::State& state) {
     const platform::ListRowStore& rows = Window().Lvw()->storedRows();
-    const std::int32_t today = upcoming::Today();
+    const std::int32_t today = modAgeCalc::TodaySerial();
     std::size_t found = 0;
     for (auto _ : state) {
         const auto list =

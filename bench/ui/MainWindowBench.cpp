@@ -14,11 +14,11 @@
 #include <string>
 
 #include "PersonFiles.h"
+#include "RawRead.h"
 #include "platform/EventPump.h"
-#include "platform/qt/ListView.h"
 #include "platform/qt/QtEventPump.h"
+#include "platform/qt/list/ListView.h"
 #include "store/Database.h"
-#include "store/RawRead.h"
 #include "ui/main/frmMain.h"
 
 #if defined(__linux__)

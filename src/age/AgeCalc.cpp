@@ -50,10 +50,14 @@ std::int32_t DaysInMonth(double date) {
 }
 
 double NowValue() {
-    const platform::LocalDateTime now = platform::Now();
-    const DateParts p{now.year, now.month, now.day, now.hour, now.minute, now.second};
+    const DateParts p = platform::Now();
     // A clock that answers no real date gives a value that is no date either.
     return IsValidDateParts(p) ? ToDateValue(p) : std::nan("");
+}
+
+std::int32_t TodaySerial() {
+    const DateParts now = platform::Now();
+    return SerialFromCivil(now.year, now.month, now.day);
 }
 
 std::string TodayText() {

@@ -33,6 +33,9 @@ std::string AgeText(const std::string& fromDate, std::string& toDate, std::int16
 // The installed clock's current local date and time as a date-time value.
 double NowValue();
 
+// Today's day number from the installed clock.
+std::int32_t TodaySerial();
+
 // Today's date from the installed clock as "MM/DD/YYYY".
 std::string TodayText();
 

@@ -2,50 +2,11 @@
 
 #include <cstddef>
 
+#include "age/TextScanner.h"
+
 namespace modAgeCalc {
 
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Reads an unsigned number of minDigits to maxDigits digits at `pos`. A longer run of
-// digits is left for the caller to refuse: every number is followed by a separator or
-// the end, so "123/1/2000" is no date.
-bool readNumber(std::string_view text, std::size_t& pos, int minDigits, int maxDigits,
-                int& number) {
-    int digits = 0;
-    int value = 0;
-    while (pos < text.size() && isDigit(text[pos]) && digits < maxDigits) {
-        value = value * 10 + (text[pos] - '0');
-        ++pos;
-        ++digits;
-    }
-    if (digits < minDigits) return false;
-    number = value;
-    return true;
-}
-
-bool readChar(std::string_view text, std::size_t& pos, char expected) {
-    if (pos >= text.size() || text[pos] != expected) return false;
-    ++pos;
-    return true;
-}
-
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Reads "AM" or "PM" (any case); `afternoon` tells which.
-bool readMeridiem(std::string_view text, std::size_t& pos, bool& afternoon) {
-    if (pos + 2 > text.size() || upper(text[pos + 1]) != 'M') return false;
-    const char first = upper(text[pos]);
-    if (first != 'A' && first != 'P') return false;
-    afternoon = first == 'P';
-    pos += 2;
-    return true;
-}
 
 // 12 AM is midnight and 12 PM noon; other hours of the 12-hour clock move by 12 after noon.
 bool toDayHour(int clockHour, bool afternoon, int& hour) {
@@ -54,22 +15,17 @@ bool toDayHour(int clockHour, bool afternoon, int& hour) {
     return true;
 }
 
-bool readTime(std::string_view text, std::size_t& pos, DateParts& p) {
+bool readTime(TextScanner& in, DateParts& p) {
     int hour = 0;
-    if (!readNumber(text, pos, 1, 2, hour) || !readChar(text, pos, ':') ||
-        !readNumber(text, pos, 2, 2, p.minute))
+    if (!in.readNumber(1, 2, hour) || !in.readChar(':') || !in.readNumber(2, 2, p.minute))
         return false;
-    if (pos < text.size() && text[pos] == ':') {
-        ++pos;
-        if (!readNumber(text, pos, 2, 2, p.second)) return false;
-    }
-    if (pos == text.size()) {
+    if (in.readChar(':') && !in.readNumber(2, 2, p.second)) return false;
+    if (in.atEnd()) {
         p.hour = hour;
         return true;
     }
     bool afternoon = false;
-    return readChar(text, pos, ' ') && readMeridiem(text, pos, afternoon) &&
-           toDayHour(hour, afternoon, p.hour);
+    return in.readChar(' ') && in.readMeridiem(afternoon) && toDayHour(hour, afternoon, p.hour);
 }
 
 char* writeTwoDigits(char* out, int value) {
@@ -82,13 +38,10 @@ char* writeTwoDigits(char* out, int value) {
 
 bool ParseDateParts(std::string_view text, DateParts& parts) {
     DateParts p;
-    std::size_t pos = 0;
-    if (!readNumber(text, pos, 1, 2, p.month) || !readChar(text, pos, '/') ||
-        !readNumber(text, pos, 1, 2, p.day) || !readChar(text, pos, '/') ||
-        !readNumber(text, pos, 4, 4, p.year))
-        return false;
-    if (pos < text.size() && !(readChar(text, pos, ' ') && readTime(text, pos, p))) return false;
-    if (pos != text.size() || !IsValidDateParts(p)) return false;
+    TextScanner in(text);
+    if (!in.readFields({{1, 2, &p.month}, {1, 2, &p.day}, {4, 4, &p.year}}, '/')) return false;
+    if (!in.atEnd() && !(in.readChar(' ') && readTime(in, p))) return false;
+    if (!in.atEnd() || !IsValidDateParts(p)) return false;
     parts = p;
     return true;
 }

@@ -2,23 +2,14 @@
 
 #include <cstdint>
 
+#include "age/DateParts.h"
+
 // The date-time value: a double counting days from 12/30/1899 at midnight, the time
 // of day as the fraction (0.5 is noon). Before day 0 the whole-day part, truncated
 // toward zero, is the day and the fraction's magnitude is the time: -1.25 is
 // 12/29/1899 06:00. Valid from 01/01/0100 to 12/31/9999 of the proleptic Gregorian
 // calendar.
 namespace modAgeCalc {
-
-struct DateParts {
-    int year = 1899;
-    int month = 12;
-    int day = 30;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-
-    friend bool operator==(const DateParts&, const DateParts&) = default;
-};
 
 inline constexpr int kMinYear = 100;
 inline constexpr int kMaxYear = 9999;

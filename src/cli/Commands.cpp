@@ -7,7 +7,6 @@
 #include "age/Birthday.h"
 #include "cli/ExitStatus.h"
 #include "cli/TabText.h"
-#include "platform/Clock.h"
 #include "store/BirthText.h"
 #include "transfer/Exporter.h"
 #include "transfer/Importer.h"
@@ -19,11 +18,6 @@ namespace {
 
 constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
-
-std::int32_t TodaySerial() {
-    const platform::LocalDateTime now = platform::Now();
-    return modAgeCalc::SerialFromCivil(now.year, now.month, now.day);
-}
 
 // Day 0 (12/30/1899) was a Saturday.
 const char* WeekdayOf(std::int32_t serial) {
@@ -135,7 +129,7 @@ int RunList(const store::PersonRepository& repository, Streams streams) {
 
 int RunUpcoming(const store::PersonRepository& repository, const Invocation& invocation,
                 Streams streams) {
-    const std::int32_t today = TodaySerial();
+    const std::int32_t today = modAgeCalc::TodaySerial();
     std::int32_t first = today;
     if (invocation.from && !ParseIsoDay(*invocation.from, first))
         return UsageError("--from needs a date as YYYY-MM-DD, not '" + *invocation.from + "'.",

@@ -19,16 +19,6 @@ public:
     virtual std::optional<ScreenTwips> primaryScreen() const = 0;
 };
 
-// Always answers the size it was given.
-class FixedScreen final : public ScreenInfo {
-public:
-    explicit FixedScreen(ScreenTwips size) : size_(size) {}
-    std::optional<ScreenTwips> primaryScreen() const override { return size_; }
-
-private:
-    ScreenTwips size_;
-};
-
 // The primary screen's size from the installed source; empty while none is installed,
 // so callers can skip what depends on it instead of working with a made-up size.
 std::optional<ScreenTwips> PrimaryScreenTwips();

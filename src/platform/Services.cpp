@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "EventPump.h"
 #include "MessageBox.h"
+#include "Translate.h"
 
 namespace platform {
 
@@ -10,6 +11,7 @@ namespace {
 MessageBox* g_messageBox = nullptr;
 EventPump* g_eventPump = nullptr;
 const Clock* g_clock = nullptr;
+Translator g_translator = nullptr;
 
 const SystemClock& systemClock() {
     static const SystemClock clock;
@@ -17,9 +19,9 @@ const SystemClock& systemClock() {
 }
 }  // namespace
 
-MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) {
+MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) {
     if (!g_messageBox) return MsgAnswer::Cancel;
-    return g_messageBox->show(text, style, title.empty() ? kProgramTitle : title);
+    return g_messageBox->show(text, style.value(), title.empty() ? kProgramTitle : title);
 }
 
 MessageBox* SetMessageBox(MessageBox* box) {
@@ -38,7 +40,7 @@ EventPump* SetEventPump(EventPump* pump) {
     return old;
 }
 
-LocalDateTime SystemClock::now() const {
+modAgeCalc::DateParts SystemClock::now() const {
     std::time_t t = std::time(nullptr);
     std::tm tm{};
 #ifdef _WIN32
@@ -46,11 +48,23 @@ LocalDateTime SystemClock::now() const {
 #else
     localtime_r(&t, &tm);
 #endif
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-            tm.tm_sec > 59 ? 59 : tm.tm_sec};
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+            tm.tm_hour,        tm.tm_min,     tm.tm_sec > 59 ? 59 : tm.tm_sec};
 }
 
-LocalDateTime Now() { return (g_clock ? *g_clock : systemClock()).now(); }
+modAgeCalc::DateParts Now() {
+    return (g_clock ? *g_clock : systemClock()).now();
+}
+
+std::string Translate(const char* context, const char* text) {
+    return g_translator ? g_translator(context, text) : std::string(text);
+}
+
+Translator SetTranslator(Translator translator) {
+    const Translator old = g_translator;
+    g_translator = translator;
+    return old;
+}
 
 const Clock* SetClock(const Clock* clock) {
     const Clock* old = g_clock;

@@ -21,6 +21,5 @@ std::string BirthToIso(double value);
 // values outside 01/01/0100 to 12/31/9999.
 bool BirthFromStored(const store::Value& v, double& out);
 bool BirthFromStored(const store::ValueView& v, double& out);
-bool BirthFromStored(const std::string& text, double& out);  // a stored text
 
 }  // namespace modAgeCalc

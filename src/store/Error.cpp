@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "platform/Translate.h"
+
 namespace store {
 
 Error StoreError(StoreErrorNumber number, const std::string& description) {
@@ -9,40 +11,52 @@ Error StoreError(StoreErrorNumber number, const std::string& description) {
 }
 
 Error NoCurrentRowError() {
-    return StoreError(kNoCurrentRow,
-                      "Either BOF or EOF is True, or the current record has been deleted.");
+    return StoreError(
+        kNoCurrentRow,
+        platform::Translate("store",
+                            "Either BOF or EOF is True, or the current record has been deleted."));
 }
 
 Error ObjectClosedError() {
-    return StoreError(kObjectClosed, "Operation is not allowed when the object is closed.");
+    return StoreError(
+        kObjectClosed,
+        platform::Translate("store", "Operation is not allowed when the object is closed."));
 }
 
 Error ObjectOpenError() {
-    return StoreError(kObjectOpen, "Operation is not allowed when the object is open.");
+    return StoreError(
+        kObjectOpen,
+        platform::Translate("store", "Operation is not allowed when the object is open."));
 }
 
 Error ConnectionUnusableError() {
-    return StoreError(kConnectionUnusable,
-                      "The connection cannot be used to perform this operation. It is either "
-                      "closed or invalid in this context.");
+    return StoreError(
+        kConnectionUnusable,
+        platform::Translate("store",
+                            "The connection cannot be used to perform this operation. "
+                            "It is either closed or invalid in this context."));
 }
 
 Error NotUpdatableError() {
     return StoreError(kNotUpdatable,
-                      "Current Recordset does not support updating. Its query must read the "
-                      "columns of one table including the table's integer key.");
+                      platform::Translate("store",
+                                          "Current Recordset does not support updating. Its query "
+                                          "must read the columns of one table including the "
+                                          "table's integer key."));
 }
 
 Error RowNotLocatedError() {
     return StoreError(kRowNotLocated,
-                      "Row cannot be located for updating. Some values may have been changed "
-                      "since it was last read.");
+                      platform::Translate("store",
+                                          "Row cannot be located for updating. Some values may "
+                                          "have been changed since it was last read."));
 }
 
 Error FieldNotFoundError(const std::string& name) {
     return StoreError(kFieldNotFound,
-                      "Item cannot be found in the collection corresponding to the requested "
-                      "name or ordinal: " +
+                      platform::Translate("store",
+                                          "Item cannot be found in the collection corresponding "
+                                          "to the requested name or ordinal: ") +
                           name + ".");
 }
 

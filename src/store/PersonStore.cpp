@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/EventPump.h"
+#include "platform/Translate.h"
 #include "store/BirthText.h"
 #include "store/Connection.h"
 #include "store/Database.h"
@@ -29,8 +30,10 @@ bool WriteRow(StepGuard& guard, store::Recordset& rs, const SaveRequest& request
         [&](Error& e) {
             if (!request.birth) return true;
             if (birthText.empty()) {
-                e = store::StoreError(store::kValueOutOfRange,
-                                      "The birth date lies outside 01/01/0100 to 12/31/9999.");
+                e = store::StoreError(
+                    store::kValueOutOfRange,
+                    platform::Translate("store",
+                                        "The birth date lies outside 01/01/0100 to 12/31/9999."));
                 return false;
             }
             return rs.SetField("dtmBirth", birthText, e);

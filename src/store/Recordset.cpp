@@ -134,8 +134,9 @@ bool Recordset::ReadAllRows(Error& error) {
                                            : sqlite3_column_blob(stmt, c);
                     // Ask for the size after the pointer: it belongs to the form last asked for.
                     const auto bytes = static_cast<std::size_t>(sqlite3_column_bytes(stmt, c));
-                    values_.AppendText(data ? std::string_view(static_cast<const char*>(data), bytes)
-                                            : std::string_view());
+                    values_.AppendText(data
+                                           ? std::string_view(static_cast<const char*>(data), bytes)
+                                           : std::string_view());
                     break;
                 }
             }
@@ -233,18 +234,6 @@ std::size_t Recordset::CurrentRow(Error& error) {
         return kNoRow;
     }
     return RowStart();
-}
-
-bool Recordset::GetField(std::string_view name, Value& out, Error& error) {
-    const std::size_t row = CurrentRow(error);
-    if (row == kNoRow) return false;
-    const int index = FieldIndex(name);
-    if (index < 0) {
-        error = FieldNotFoundError(std::string(name));
-        return false;
-    }
-    out = ValueOf(values_.View(row + static_cast<std::size_t>(index)));
-    return true;
 }
 
 // --- changing ------------------------------------------------------------------

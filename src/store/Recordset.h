@@ -58,7 +58,6 @@ public:
     // The same without copying a text: the view lives until the recordset closes or
     // the field is changed, so a reader may keep it while it moves on.
     ValueView FieldView(int index);
-    bool GetField(std::string_view name, Value& out, Error& error);
     bool SetField(std::string_view name, Value value, Error& error);
 
     // Appends a row of Nulls and makes it the current row.

@@ -10,7 +10,7 @@ StepGuard::Outcome StepGuard::Run(const std::function<bool(Error&)>& step) {
         Error error;
         if (step(error)) return Outcome::Done;
         lastErrorText_ = modAgeCalc::StoreErrorText(error);
-        switch (platform::MsgBox(lastErrorText_, kStyle, kTitle)) {
+        switch (platform::MsgBox(lastErrorText_, kStyle, platform::Translate("store", kTitle))) {
             case platform::MsgAnswer::Retry:
                 continue;
             case platform::MsgAnswer::Ignore:

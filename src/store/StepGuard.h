@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/MessageBox.h"
+#include "platform/Translate.h"
 #include "store/Error.h"
 
 namespace store {
@@ -14,8 +16,10 @@ class StepGuard {
 public:
     enum class Outcome { Done, Ignored, Aborted };
 
-    static constexpr const char* kTitle = "An Error Occured!";
-    static constexpr int kStyle = 306;  // Abort/Retry/Ignore, exclamation, Retry default
+    static constexpr const char* kTitle = MARROWTIDE_TRANSLATE_NOOP("store", "An Error Occured!");
+    static constexpr platform::MsgStyle kStyle = platform::Buttons::AbortRetryIgnore |
+                                                 platform::Icon::Exclamation |
+                                                 platform::DefaultButton::Second;
 
     Outcome Run(const std::function<bool(Error&)>& step);
 

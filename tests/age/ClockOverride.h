@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FixedClock.h"
 #include "platform/Clock.h"
 
 namespace agetest {
@@ -7,7 +8,7 @@ namespace agetest {
 // Installs a fixed clock for one test and puts the previous clock back afterwards.
 class ClockOverride {
 public:
-    explicit ClockOverride(platform::LocalDateTime now) : clock_(now) {
+    explicit ClockOverride(modAgeCalc::DateParts now) : clock_(now) {
         previous_ = platform::SetClock(&clock_);
     }
     ~ClockOverride() { platform::SetClock(previous_); }
@@ -15,7 +16,7 @@ public:
     ClockOverride& operator=(const ClockOverride&) = delete;
 
 private:
-    platform::FixedClock clock_;
+    testsupport::FixedClock clock_;
     const platform::Clock* previous_ = nullptr;
 };
 

@@ -5,15 +5,16 @@
 #include <regex>
 #include <sstream>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "cli/Cli.h"
 #include "platform/Clock.h"
+#include "FixedClock.h"
 
 namespace clitest {
 
 namespace {
 
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 struct Case {
     std::vector<std::string> args;  // "{db}" and "{dir}" stand for the test's database and folder
@@ -79,7 +80,7 @@ const Case kCases[] = {
      "is the database itself"},
 };
 
-std::string Expand(std::string text, const PersonDb& db) {
+std::string Expand(std::string text, const TestDatabase& db) {
     text = std::regex_replace(text, std::regex("\\{db\\}"), db.path());
     return std::regex_replace(text, std::regex("\\{dir\\}"), db.dir().path().string());
 }
@@ -89,21 +90,21 @@ std::string Expand(std::string text, const PersonDb& db) {
 // Every command and every kind of wrong usage, with the output and the exit status a
 // script sees. "Today" is Thursday, 02/27/2025.
 TEST(CliTest, CommandsGiveTheirOutputAndExitStatus) {
-    platform::FixedClock clock({2025, 2, 27, 9, 0, 0});
+    testsupport::FixedClock clock({2025, 2, 27, 9, 0, 0});
     const platform::Clock* previous = platform::SetClock(&clock);
     for (const Case& c : kCases) {
-        PersonDb db;
+        TestDatabase db;
         db.insert("Ann\tTab", "1980-02-27 06:00:00", "line1\nline2 \\ end");
         db.insert("bob", "1992-02-29 00:00:00", ".");
         db.insert("Cleo", "2000-03-01 00:00:00", ".");
         const auto file = [&](const char* name) { return (db.dir().path() / name).string(); };
-        storetest::WriteFile(
+        testsupport::WriteFile(
             file("new.csv"),
             "Name,Birth,Comments\r\nDora,1999-09-09 09:09:09,\r\nbob,1992-02-29,x\r\n");
-        storetest::WriteFile(
+        testsupport::WriteFile(
             file("yearless.vcf"),
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Eve\r\nBDAY:--0506\r\nEND:VCARD\r\n");
-        storetest::WriteFile(file("old.csv"), "old");
+        testsupport::WriteFile(file("old.csv"), "old");
 
         std::vector<std::string> args;
         std::string label;
@@ -137,7 +138,7 @@ TEST(CliTest, HelpStatesTheTwentyNinthOfFebruaryRule) {
 // Without --database the companion opens what the windowed program would: the file
 // beside it when there is one, else the one in the user's data folder, made there.
 TEST(CliTest, WithoutDatabaseItFollowsTheProgramsRule) {
-    PersonDb folder(false);  // for its temporary folder
+    TestDatabase folder(false);  // for its temporary folder
     const std::filesystem::path root = folder.dir().path();
     const std::filesystem::path bin = root / "bin", data = root / "data";
     const std::string output = (root / "out.txt").string();
@@ -150,15 +151,15 @@ TEST(CliTest, WithoutDatabaseItFollowsTheProgramsRule) {
         return std::system(command.c_str());
     };
 
-    ASSERT_EQ(run(), 0) << storetest::FileBytes(output);
+    ASSERT_EQ(run(), 0) << testsupport::FileBytes(output);
     EXPECT_TRUE(std::filesystem::is_regular_file(data / "Marrowtide" / "Marrowtide.mdb"));
-    EXPECT_EQ(storetest::FileBytes(output), "");
+    EXPECT_EQ(testsupport::FileBytes(output), "");
 
-    PersonDb beside;
+    TestDatabase beside;
     beside.insert("Portable Pat", "1990-01-02 00:00:00", ".");
     std::filesystem::copy_file(beside.path(), bin / "Marrowtide.mdb");
-    ASSERT_EQ(run(), 0) << storetest::FileBytes(output);
-    EXPECT_NE(storetest::FileBytes(output).find("Portable Pat"), std::string::npos);
+    ASSERT_EQ(run(), 0) << testsupport::FileBytes(output);
+    EXPECT_NE(testsupport::FileBytes(output).find("Portable Pat"), std::string::npos);
 }
 
 }  // namespace clitest

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/qt/ListSearchIndex.h"
+#include "platform/qt/list/ListSearchIndex.h"
 
 using platform::ListRow;
 using platform::ListRowStore;

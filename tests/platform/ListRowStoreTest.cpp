@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/qt/ListRowStore.h"
+#include "platform/qt/list/ListRowStore.h"
 
 using platform::ListRow;
 using platform::ListRowStore;

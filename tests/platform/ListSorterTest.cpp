@@ -10,8 +10,8 @@
 #include <random>
 #include <vector>
 
-#include "platform/qt/ListRowStore.h"
-#include "platform/qt/ListSorter.h"
+#include "platform/qt/list/ListRowStore.h"
+#include "platform/qt/list/ListSorter.h"
 
 using platform::ListRowStore;
 using platform::ListSorter;
@@ -26,12 +26,12 @@ QString RandomText(std::mt19937& random) {
         QStringLiteral("a very long shared beginning of many names "),
         QStringLiteral("Zo\u00eb"),
         QStringLiteral("\u00c5ngstr\u00f6m"),
-        QStringLiteral("\u00ff"),                 // folds to itself at the packing limit
-        QStringLiteral("\u0178"),                 // folds to U+00FF
-        QStringLiteral("\u212a"),                 // the Kelvin sign folds to "k"
-        QStringLiteral("\u03a3\u03c3"),           // Greek sigma, upper and lower
-        QStringLiteral("\u6771\u4eac"),           // beyond Latin
-        QString::fromUtf8("\xF0\x9F\x98\x80"),    // outside the basic plane
+        QStringLiteral("\u00ff"),               // folds to itself at the packing limit
+        QStringLiteral("\u0178"),               // folds to U+00FF
+        QStringLiteral("\u212a"),               // the Kelvin sign folds to "k"
+        QStringLiteral("\u03a3\u03c3"),         // Greek sigma, upper and lower
+        QStringLiteral("\u6771\u4eac"),         // beyond Latin
+        QString::fromUtf8("\xF0\x9F\x98\x80"),  // outside the basic plane
         QStringLiteral("."),
         QStringLiteral(" "),
         QStringLiteral("0"),
@@ -86,8 +86,8 @@ TEST(ListSorter, EqualTextsKeepTheOrderOfTheSortBefore) {
         const int row = rows.appendUtf8("", names[i], 1, 1);
         rows.setSubItem(row, 3, QString::fromLatin1(groups[i]));
     }
-    const std::vector<int> byName = ListSorter::Sorted(rows, {0, 1, 2, 3, 4, 5}, 0,
-                                                       Qt::AscendingOrder);
+    const std::vector<int> byName =
+        ListSorter::Sorted(rows, {0, 1, 2, 3, 4, 5}, 0, Qt::AscendingOrder);
     EXPECT_EQ(byName, (std::vector<int>{1, 4, 0, 2, 5, 3}));
     EXPECT_EQ(ListSorter::Sorted(rows, byName, 3, Qt::AscendingOrder),
               (std::vector<int>{4, 0, 2, 1, 5, 3}));

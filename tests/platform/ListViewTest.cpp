@@ -7,10 +7,11 @@
 #include <QTest>
 #include <vector>
 
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListIconView.h"
-#include "platform/qt/ListModel.h"
-#include "platform/qt/ListView.h"
+#include "ListViews.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListIconView.h"
+#include "platform/qt/list/ListModel.h"
+#include "platform/qt/list/ListView.h"
 
 using platform::ListRow;
 using platform::ListRowStore;
@@ -130,7 +131,7 @@ TEST_F(ListViewTest, OrdersRowsOnlyWhileSorted) {
     EXPECT_EQ(column(0), Texts({"b", "c", "a"}));
     list.setSorted(true);
     EXPECT_EQ(column(0), Texts({"c", "b", "a"}));
-    EXPECT_EQ(list.addRow(Row("bb")), 1);
+    add({Row("b"), Row("bb"), Row("c"), Row("a")});
     EXPECT_EQ(column(0), Texts({"c", "bb", "b", "a"}));
     list.setSorted(false);
     add({Row("b"), Row("c"), Row("a")});
@@ -143,14 +144,14 @@ TEST_F(ListViewTest, BothViewsShareRowsAndSelection) {
     list.setViewMode(ListView::ViewMode::LargeIcons);
     showList();
     QSignalSpy clicks(&list, &ListView::clicked);
-    auto* view = list.iconView();
+    auto* view = testsupport::IconViewOf(&list);
     ASSERT_EQ(view->model()->rowCount(), 2);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       view->visualRect(view->model()->index(1, 0)).center());
     EXPECT_EQ(clicks.count(), 1);
     list.setViewMode(ListView::ViewMode::Details);
     EXPECT_EQ(list.selectedRow(), 1);
-    EXPECT_TRUE(list.detailsView()->selectionModel()->isRowSelected(1, {}));
+    EXPECT_TRUE(testsupport::DetailsViewOf(&list)->selectionModel()->isRowSelected(1, {}));
     list.selectRow(-1);
     list.setViewMode(ListView::ViewMode::LargeIcons);
     EXPECT_EQ(list.selectedRow(), -1);
@@ -162,7 +163,7 @@ TEST_F(ListViewTest, ReportsClicksOnRowsAndOnEmptySpace) {
     showList();
     int selectedAtClick = -2;
     QObject::connect(&list, &ListView::clicked, [&] { selectedAtClick = list.selectedRow(); });
-    auto* view = list.detailsView();
+    auto* view = testsupport::DetailsViewOf(&list);
     const QRect second = view->visualRect(view->model()->index(1, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(selectedAtClick, 1);
@@ -176,10 +177,11 @@ TEST_F(ListViewTest, NeverEditsTextsInPlace) {
     add({Row("a"), Row("b")});
     showList();
     QSignalSpy doubleClicks(&list, &ListView::doubleClicked);
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(list.detailsView()),
-                                    static_cast<QAbstractItemView*>(list.iconView())}) {
-        list.setViewMode(view == list.iconView() ? ListView::ViewMode::LargeIcons
-                                                 : ListView::ViewMode::Details);
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(testsupport::DetailsViewOf(&list)),
+          static_cast<QAbstractItemView*>(testsupport::IconViewOf(&list))}) {
+        list.setViewMode(view == testsupport::IconViewOf(&list) ? ListView::ViewMode::LargeIcons
+                                                                : ListView::ViewMode::Details);
         const QPoint first = view->visualRect(view->model()->index(0, 0)).center();
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, first);
         view->setFocus();
@@ -203,10 +205,11 @@ TEST_F(ListViewTest, EachViewShowsItsOwnImageList) {
     ListRow row = Row("a");
     row.smallIcon = 2;
     row.largeIcon = 1;
-    list.addRow(row);
-    const QModelIndex index = list.detailsView()->model()->index(0, 0);
+    add({row});
+    const QModelIndex index = testsupport::DetailsViewOf(&list)->model()->index(0, 0);
     EXPECT_EQ(index.data(Qt::DecorationRole).value<QIcon>().cacheKey(), small.icon(2).cacheKey());
     EXPECT_EQ(index.data(platform::ListModel::LargeIconRole).value<QIcon>().cacheKey(),
               large.icon(1).cacheKey());
-    EXPECT_FALSE(list.detailsView()->model()->index(0, 1).data(Qt::DecorationRole).isValid());
+    EXPECT_FALSE(
+        testsupport::DetailsViewOf(&list)->model()->index(0, 1).data(Qt::DecorationRole).isValid());
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/TextPool.h"
+#include "platform/qt/list/TextPool.h"
 
 using platform::TextPool;
 
@@ -59,9 +59,9 @@ TEST(TextPool, DecodedTextsAmongPlainOnesAcrossBlocks) {
     TextPool pool;
     std::vector<std::pair<TextPool::Id, QString>> stored;
     for (int i = 0; i < 60000; ++i) {
-        const QString text = i % 7 == 3 ? QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m %1").arg(i)
-                                        : QStringLiteral("Person %1").arg(i) +
-                                              QString(i % 13, QChar('.'));
+        const QString text = i % 7 == 3
+                                 ? QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m %1").arg(i)
+                                 : QStringLiteral("Person %1").arg(i) + QString(i % 13, QChar('.'));
         stored.emplace_back(pool.addUtf8(text.toStdString()), text);
     }
     for (const auto& [id, text] : stored) ASSERT_EQ(pool.view(id).toString(), text);

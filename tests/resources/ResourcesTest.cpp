@@ -196,10 +196,3 @@ TEST(Artwork, LooksTheSameAtDoubleSizeForHighDensityScreens) {
             << name(path);
     }
 }
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

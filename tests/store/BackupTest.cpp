@@ -7,16 +7,16 @@
 #include <functional>
 #include <set>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "store/Backup.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using store::BackupResult;
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
-fs::path Backups(const PersonDb& db) {
+fs::path Backups(const TestDatabase& db) {
     return db.dir().path() / "backups";
 }
 
@@ -29,13 +29,13 @@ std::set<std::string> Names(const fs::path& folder) {
 }
 
 // The database's folder apart from the backups folder itself.
-std::set<std::string> Beside(const PersonDb& db) {
+std::set<std::string> Beside(const TestDatabase& db) {
     std::set<std::string> names = Names(db.dir().path());
     names.erase("backups");
     return names;
 }
 
-BackupResult BackUp(const PersonDb& db, const std::string& day, int keep = store::kBackupsKept) {
+BackupResult BackUp(const TestDatabase& db, const std::string& day, int keep = store::kBackupsKept) {
     std::string error;
     const BackupResult result = store::BackUpDatabase(db.path(), day, error, keep);
     EXPECT_EQ(result == BackupResult::Failed, !error.empty()) << error;
@@ -43,7 +43,7 @@ BackupResult BackUp(const PersonDb& db, const std::string& day, int keep = store
 }
 
 TEST(Backup, OneCopyADayHoldingTheDatabaseAsItWasAtTheFirstStart) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Ann", "1980-01-02 00:00:00", "first");
     EXPECT_EQ(BackUp(db, "2026-12-07"), BackupResult::Made);
     db.insert("Bob", "1990-03-04 00:00:00", "later");
@@ -56,17 +56,17 @@ TEST(Backup, OneCopyADayHoldingTheDatabaseAsItWasAtTheFirstStart) {
     } table[] = {{"Marrowtide-2026-12-07.mdb", 1}, {"Marrowtide-2026-12-08.mdb", 2}};
     EXPECT_EQ(Names(Backups(db)).size(), std::size(table));
     for (const auto& row : table) {
-        storetest::WriteFile(db.path(), storetest::FileBytes((Backups(db) / row.name).string()));
+        testsupport::WriteFile(db.path(), testsupport::FileBytes((Backups(db) / row.name).string()));
         EXPECT_EQ(db.rows().size(), row.people) << row.name;
     }
 }
 
 TEST(Backup, KeepsTheNewestCopiesAndLeavesOtherFilesAlone) {
-    PersonDb db;
+    TestDatabase db;
     fs::create_directories(Backups(db));
     const std::set<std::string> others = {"notes.txt", "Other-2026-01-01.mdb",
                                           "Marrowtide-latest.mdb", "Marrowtide-2026-01-01.mdb.bak"};
-    for (const auto& name : others) storetest::WriteFile((Backups(db) / name).string(), "x");
+    for (const auto& name : others) testsupport::WriteFile((Backups(db) / name).string(), "x");
     for (int day = 1; day <= 12; ++day)
         ASSERT_EQ(BackUp(db, store::BackupDay(2026, 11, day), 10), BackupResult::Made) << day;
 
@@ -77,7 +77,7 @@ TEST(Backup, KeepsTheNewestCopiesAndLeavesOtherFilesAlone) {
 }
 
 // Zeroes the index's root page: the file still opens, but its contents are broken.
-void DamageAnIndexPage(PersonDb& db) {
+void DamageAnIndexPage(TestDatabase& db) {
     db.exec("CREATE INDEX byName ON tblAges(strName)");
     for (int i = 0; i < 50; ++i) db.insert("Person " + std::to_string(i), "2000-01-01 00:00:00", ".");
     sqlite3* handle = nullptr;
@@ -89,24 +89,24 @@ void DamageAnIndexPage(PersonDb& db) {
     const int page = sqlite3_column_int(stmt, 0);
     sqlite3_finalize(stmt);
     sqlite3_close_v2(handle);
-    std::string bytes = storetest::FileBytes(db.path());
+    std::string bytes = testsupport::FileBytes(db.path());
     const std::size_t pageSize = 4096;
     ASSERT_GE(bytes.size(), page * pageSize);
     bytes.replace((page - 1) * pageSize, pageSize, std::string(pageSize, '\0'));
-    storetest::WriteFile(db.path(), bytes);
+    testsupport::WriteFile(db.path(), bytes);
 }
 
 TEST(Backup, FailureLeavesTheDatabaseAndTheFolderWithoutACopy) {
     const struct {
         const char* what;
-        std::function<void(PersonDb&)> prepare;
+        std::function<void(TestDatabase&)> prepare;
         bool needsOrdinaryUser;
     } table[] = {
-        {"not a database", [](PersonDb& db) { storetest::WriteFile(db.path(), std::string(4096, 'x')); }, false},
+        {"not a database", [](TestDatabase& db) { testsupport::WriteFile(db.path(), std::string(4096, 'x')); }, false},
         {"damaged page", DamageAnIndexPage, false},
-        {"backups is a file", [](PersonDb& db) { storetest::WriteFile(Backups(db).string(), "x"); }, false},
+        {"backups is a file", [](TestDatabase& db) { testsupport::WriteFile(Backups(db).string(), "x"); }, false},
         {"read-only folder",
-         [](PersonDb& db) {
+         [](TestDatabase& db) {
              fs::create_directories(Backups(db));
              fs::permissions(Backups(db), fs::perms::owner_read | fs::perms::owner_exec);
          },
@@ -114,12 +114,12 @@ TEST(Backup, FailureLeavesTheDatabaseAndTheFolderWithoutACopy) {
     };
     for (const auto& row : table) {
         if (row.needsOrdinaryUser && geteuid() == 0) continue;  // root writes anywhere
-        PersonDb db;
+        TestDatabase db;
         row.prepare(db);
-        const std::string before = storetest::FileBytes(db.path());
+        const std::string before = testsupport::FileBytes(db.path());
         const std::set<std::string> folderBefore = Beside(db);
         EXPECT_EQ(BackUp(db, "2026-12-07"), BackupResult::Failed) << row.what;
-        EXPECT_EQ(storetest::FileBytes(db.path()), before) << row.what;
+        EXPECT_EQ(testsupport::FileBytes(db.path()), before) << row.what;
         EXPECT_EQ(Beside(db), folderBefore) << row.what;
         if (fs::is_directory(Backups(db))) {
             EXPECT_TRUE(Names(Backups(db)).empty()) << row.what;

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "PersonDb.h"
 #include "ScriptedMessageBox.h"
+#include "TestDatabase.h"
 #include "store/PersonStore.h"
 
 namespace {
 
 using modAgeCalc::DeleteRecord;
 using platform::MsgAnswer;
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 class DeleteRecordOnThree : public ::testing::Test {
 protected:
@@ -16,15 +16,15 @@ protected:
         for (const char* name : {"Ann", "Bob", "Cy"}) db.insert(name, "2000-01-01", ".");
         before = db.rows();
     }
-    PersonDb db;
-    std::vector<PersonDb::Row> before;
+    TestDatabase db;
+    std::vector<TestDatabase::Row> before;
 };
 
 TEST_F(DeleteRecordOnThree, DeletesOnlyTheRowWithThatKey) {
     testsupport::ScriptedMessageBox box;
     DeleteRecord("tblAges", "lngID", static_cast<std::int32_t>(before[1].id));
     EXPECT_EQ(box.count(), 0u);
-    EXPECT_EQ(db.rows(), (std::vector<PersonDb::Row>{before[0], before[2]}));
+    EXPECT_EQ(db.rows(), (std::vector<TestDatabase::Row>{before[0], before[2]}));
 }
 
 TEST_F(DeleteRecordOnThree, AKeyMatchingNoRowDeletesNothingAndShowsNothing) {
@@ -56,7 +56,7 @@ TEST_F(DeleteRecordOnThree, HostileNamesCannotRunSql) {
 }
 
 TEST(DeleteRecordFails, MissingFileShowsTheDialogPerStepAndCreatesNothing) {
-    PersonDb db(false);
+    TestDatabase db(false);
     testsupport::ScriptedMessageBox box{MsgAnswer::Ignore, MsgAnswer::Ignore};
     DeleteRecord("tblAges", "lngID", 17);
     ASSERT_EQ(box.count(), 2u);

@@ -17,11 +17,11 @@
 #include <sstream>
 #include <string>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 
 namespace {
 
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 #ifndef _WIN32
 // Runs the save loop for `runFor`, kills it with SIGKILL and returns the numbers it
@@ -65,7 +65,7 @@ std::vector<long> RunAndKill(const std::string& folder, long first,
     return numbers;
 }
 
-std::string IntegrityCheck(PersonDb& db) {
+std::string IntegrityCheck(TestDatabase& db) {
     std::string result;
     sqlite3* handle = nullptr;
     sqlite3_open_v2(db.path().c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr);
@@ -85,7 +85,7 @@ TEST(Durability, SavesReportedDoneSurviveKillsAtRandomMoments) {
 #ifdef _WIN32
     GTEST_SKIP() << "kills the helper with SIGKILL";
 #else
-    PersonDb db;
+    TestDatabase db;
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> runMs(40, 400);

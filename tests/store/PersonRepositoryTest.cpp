@@ -7,12 +7,16 @@
 #include <functional>
 #include <limits>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "age/DateValue.h"
 #include "store/Connection.h"
 #include "store/PersonRepository.h"
 
 namespace storetest {
+
+using testsupport::FileBytes;
+using testsupport::TestDatabase;
+using testsupport::WriteFile;
 
 namespace {
 
@@ -37,7 +41,7 @@ struct WriteLock {
 // What is added reads back as given (keys assigned, an empty comment as "."), and the
 // lookup matches the name exactly and the birth to the second, however it is stored.
 TEST(PersonRepositoryTest, AddsReadsAndFindsByNameAndBirth) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Day Count", "", ".");
     db.exec("UPDATE tblAges SET dtmBirth = 29295.5 WHERE strName = 'Day Count'");
     const store::PersonRepository repository(db.path());
@@ -79,24 +83,24 @@ TEST(PersonRepositoryTest, AddManyStoresAllOrNothing) {
     store::SetBusyTimeout(std::chrono::milliseconds(100));
     const struct {
         const char* label;
-        std::function<void(PersonDb&)> spoil;
+        std::function<void(TestDatabase&)> spoil;
         Kind kind;
     } cases[] = {
         {"read-only from the third row on",
-         [](PersonDb& db) {
+         [](TestDatabase& db) {
              db.exec(
                  "CREATE TRIGGER stop BEFORE INSERT ON tblAges "
                  "WHEN (SELECT count(*) FROM tblAges) >= 3 "
                  "BEGIN SELECT RAISE(ABORT, 'attempt to write a readonly database'); END");
          },
          Kind::Failed},
-        {"no birth date", [](PersonDb&) {}, Kind::BadValue},
-        {"file gone", [](PersonDb& db) { std::remove(db.path().c_str()); }, Kind::Missing},
-        {"not a database", [](PersonDb& db) { WriteFile(db.path(), "Name,Birth\r\n"); },
+        {"no birth date", [](TestDatabase&) {}, Kind::BadValue},
+        {"file gone", [](TestDatabase& db) { std::remove(db.path().c_str()); }, Kind::Missing},
+        {"not a database", [](TestDatabase& db) { WriteFile(db.path(), "Name,Birth\r\n"); },
          Kind::NotADatabase},
     };
     for (const auto& c : cases) {
-        PersonDb db;
+        TestDatabase db;
         db.insert("Kept", "1970-01-01 00:00:00", ".");
         c.spoil(db);
         std::vector<store::Person> people;
@@ -112,7 +116,7 @@ TEST(PersonRepositoryTest, AddManyStoresAllOrNothing) {
         for (const store::Person& p : people) EXPECT_EQ(p.key, 0) << c.label;
     }
     {
-        PersonDb db;
+        TestDatabase db;
         WriteLock lock(db.path());
         std::vector<store::Person> people = {{0, "Ann", Birth(2000, 1, 1), ""}};
         store::RepositoryError error;

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "store/Connection.h"
 #include "store/Recordset.h"
 
@@ -14,10 +14,10 @@ using store::Connection;
 using store::Error;
 using store::Recordset;
 using store::Value;
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 TEST(Connection, MissingFileFailsWithItsPathAndIsNotCreated) {
-    PersonDb db(false);
+    TestDatabase db(false);
     Connection conn;
     Error e;
     EXPECT_FALSE(conn.Open(db.path(), e));
@@ -29,8 +29,8 @@ TEST(Connection, MissingFileFailsWithItsPathAndIsNotCreated) {
 }
 
 TEST(Connection, ForeignFileFailsAtOpen) {
-    PersonDb db(false);
-    storetest::WriteFile(db.path(), "Name,Birth\nAda,1815-12-10\n");
+    TestDatabase db(false);
+    testsupport::WriteFile(db.path(), "Name,Birth\nAda,1815-12-10\n");
     Connection conn;
     Error e;
     EXPECT_FALSE(conn.Open(db.path(), e));
@@ -39,7 +39,7 @@ TEST(Connection, ForeignFileFailsAtOpen) {
 }
 
 TEST(Connection, RunsOneStatementOnlyWithBoundValues) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Ann", "2000-01-01 00:00:00", ".");
     Connection conn;
     Error e;
@@ -65,7 +65,7 @@ protected:
             keys.push_back(db.insert(name, "2000-01-01", "."));
         ASSERT_TRUE(conn.Open(db.path(), e)) << e.description;
     }
-    PersonDb db;
+    TestDatabase db;
     Connection conn;
     Error e;
     std::vector<std::int64_t> keys;
@@ -88,14 +88,12 @@ TEST_F(RecordsetOnThree, WalksAllRowsByIndexAndName) {
               (std::vector<Value>{std::string("Ann"), std::string("Bob"), std::string("Cy")}));
     EXPECT_FALSE(rs.MoveNext(e));
     EXPECT_EQ(e.number, store::kNoCurrentRow);
-    Value v;
-    EXPECT_FALSE(rs.GetField("strName", v, e));
+    EXPECT_FALSE(rs.SetField("strName", std::string("Dee"), e));
     EXPECT_EQ(e.number, store::kNoCurrentRow);
 
     ASSERT_TRUE(rs.MoveLast(e));
-    ASSERT_TRUE(rs.GetField("lngID", v, e));
-    EXPECT_EQ(v, Value(keys.back()));
-    EXPECT_FALSE(rs.GetField("nope", v, e));
+    EXPECT_EQ(rs.Field(rs.FieldIndex("lngID")), Value(keys.back()));
+    EXPECT_FALSE(rs.SetField("nope", std::string("Dee"), e));
     EXPECT_EQ(e.number, store::kFieldNotFound);
 }
 
@@ -168,7 +166,7 @@ TEST_F(RecordsetOnThree, QueriesThatAreNotOneTableWithItsKeyCannotBeChanged) {
 TEST(Recordset, LargeResultsOfEveryKindReadBackWhole) {
     constexpr int kRows = 60000;
     constexpr int kLongRow = 777;
-    PersonDb db;
+    TestDatabase db;
     db.exec("CREATE TABLE tblMixed (lngID INTEGER PRIMARY KEY, v, t TEXT)");
     db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
             std::to_string(kRows) +
@@ -187,11 +185,21 @@ TEST(Recordset, LargeResultsOfEveryKindReadBackWhole) {
         ASSERT_EQ(rs.Field(0), Value(i));
         Value v;
         switch (i % 5) {
-            case 0: v = std::monostate{}; break;
-            case 1: v = i * -3; break;
-            case 2: v = static_cast<double>(i) / 4.0; break;
-            case 3: v = std::string("b").append(std::to_string(i)); break;
-            default: v = std::string("Name ").append(std::to_string(i)); break;
+            case 0:
+                v = std::monostate{};
+                break;
+            case 1:
+                v = i * -3;
+                break;
+            case 2:
+                v = static_cast<double>(i) / 4.0;
+                break;
+            case 3:
+                v = std::string("b").append(std::to_string(i));
+                break;
+            default:
+                v = std::string("Name ").append(std::to_string(i));
+                break;
         }
         ASSERT_EQ(rs.Field(1), v) << i;
         ASSERT_EQ(rs.FieldView(1), store::ViewOf(v)) << i;

@@ -9,9 +9,8 @@
 #include <functional>
 #include <limits>
 
-#include "AnsweringMessageBox.h"
-#include "PersonDb.h"
 #include "ScriptedMessageBox.h"
+#include "TestDatabase.h"
 #include "store/Connection.h"
 #include "store/PersonStore.h"
 #include "store/Schema.h"
@@ -27,7 +26,7 @@ namespace {
 using modAgeCalc::SavePerson;
 using platform::MsgAnswer;
 using store::Value;
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 constexpr double kBirth = 29280.5;  // 02/29/1980 12:00
 
@@ -69,7 +68,7 @@ struct ShortBusyWait {
 };
 
 TEST(SavePersonFails, MissingFileAskedOnceThenAbortReturnsTheTextAndCreatesNothing) {
-    PersonDb db(false);
+    TestDatabase db(false);
     testsupport::ScriptedMessageBox box{MsgAnswer::Abort};
     const std::string result = SavePerson(0, "Ann", kBirth, "");
     const std::string expected =
@@ -94,7 +93,7 @@ TEST(SavePersonFails, IgnoredFailuresLetEachLaterStepFailInTurn) {
           store::kObjectClosed, store::kObjectClosed}},
     };
     for (const auto& row : table) {
-        PersonDb db(false);
+        TestDatabase db(false);
         testsupport::ScriptedMessageBox box;
         box.setFallback(MsgAnswer::Ignore);
         const std::string result = SavePerson(row.key, "Ann", kBirth, "");
@@ -109,7 +108,7 @@ TEST(SavePersonFails, RetryRunsTheStepAgainUntilAnotherAnswer) {
         MsgAnswer last;
     } table[] = {{MsgAnswer::Abort}, {MsgAnswer::Cancel}, {MsgAnswer::None}};
     for (const auto& row : table) {
-        PersonDb db(false);
+        TestDatabase db(false);
         testsupport::ScriptedMessageBox box{MsgAnswer::Retry, MsgAnswer::Retry, row.last};
         box.setFallback(MsgAnswer::Ignore);  // must not be reached
         EXPECT_NE(SavePerson(0, "Ann", kBirth, ""), "");
@@ -118,31 +117,32 @@ TEST(SavePersonFails, RetryRunsTheStepAgainUntilAnotherAnswer) {
 }
 
 TEST(SavePersonFails, RetryThatSucceedsAfterTheFileAppearsIsASuccess) {
-    PersonDb db(false);
-    storetest::AnsweringMessageBox box([&](const std::string&) {
+    TestDatabase db(false);
+    testsupport::ScriptedMessageBox box;
+    box.answerWith([&](const std::string&) {
         std::string error;
         EXPECT_TRUE(store::CreateEmptyDatabase(db.path(), error)) << error;
         return MsgAnswer::Retry;
     });
     EXPECT_EQ(SavePerson(0, "Ann", kBirth, ""), "");
-    EXPECT_EQ(box.texts.size(), 1u);
+    EXPECT_EQ(box.count(), 1u);
     ASSERT_EQ(db.rows().size(), 1u);
     EXPECT_EQ(db.rows()[0].name, Value(std::string("Ann")));
 }
 
 TEST(SavePersonFails, ForeignFileFailsAtOpenAndIsLeftAlone) {
-    PersonDb db(false);
+    TestDatabase db(false);
     const std::string bytes = "lngID;strName\n1;Ann\n";
-    storetest::WriteFile(db.path(), bytes);
+    testsupport::WriteFile(db.path(), bytes);
     testsupport::ScriptedMessageBox box{MsgAnswer::Abort};
     EXPECT_NE(SavePerson(0, "Ann", kBirth, ""), "");
     EXPECT_EQ(NumbersAsked(box), std::vector<int>{26});
-    EXPECT_EQ(storetest::FileBytes(db.path()), bytes);
+    EXPECT_EQ(testsupport::FileBytes(db.path()), bytes);
 }
 
 TEST(SavePersonFails, DatabaseWithoutThePersonTableFailsAtTheQuery) {
-    PersonDb db(false);
-    storetest::WriteFile(db.path(), "");  // an empty file is an empty SQLite database
+    TestDatabase db(false);
+    testsupport::WriteFile(db.path(), "");  // an empty file is an empty SQLite database
     db.exec("CREATE TABLE other (x)");
     testsupport::ScriptedMessageBox box{MsgAnswer::Abort};
     const std::string result = SavePerson(0, "Ann", kBirth, "");
@@ -152,7 +152,7 @@ TEST(SavePersonFails, DatabaseWithoutThePersonTableFailsAtTheQuery) {
 }
 
 TEST(SavePersonFails, KeyThatNoLongerExistsFailsEveryFieldStepAndWritesNothing) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Ann", "2000-01-01 00:00:00", ".");
     const auto before = db.rows();
     testsupport::ScriptedMessageBox box;
@@ -165,7 +165,7 @@ TEST(SavePersonFails, KeyThatNoLongerExistsFailsEveryFieldStepAndWritesNothing) 
 }
 
 TEST(SavePersonFails, IgnoredFieldStepWritesTheRowWithoutThatColumn) {
-    PersonDb db;
+    TestDatabase db;
     testsupport::ScriptedMessageBox box{MsgAnswer::Ignore};
     const std::string result = SavePerson(0, "Ann", std::numeric_limits<double>::quiet_NaN(), "c");
     EXPECT_EQ(NumbersAsked(box), std::vector<int>{store::kValueOutOfRange});
@@ -178,8 +178,8 @@ TEST(SavePersonFails, IgnoredFieldStepWritesTheRowWithoutThatColumn) {
 }
 
 TEST(SavePersonFails, IgnoreAfterAFailedAddNeverWritesIntoAnotherRow) {
-    PersonDb db(false);
-    storetest::WriteFile(db.path(), "");
+    TestDatabase db(false);
+    testsupport::WriteFile(db.path(), "");
     // A table without its integer key offers no way to add a row.
     db.exec(
         "CREATE TABLE tblAges (lngID INT, strName TEXT, dtmBirth, strComments TEXT);"
@@ -193,7 +193,7 @@ TEST(SavePersonFails, IgnoreAfterAFailedAddNeverWritesIntoAnotherRow) {
 }
 
 TEST(SavePersonFails, KeysBeyondThe32BitRangeAreRefused) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Ann", "2000-01-01", ".");
     db.exec("UPDATE sqlite_sequence SET seq = 2147483647 WHERE name = 'tblAges'");
     testsupport::ScriptedMessageBox box{MsgAnswer::Abort};
@@ -204,7 +204,7 @@ TEST(SavePersonFails, KeysBeyondThe32BitRangeAreRefused) {
 }
 
 TEST(SavePersonFails, FileLockedLongerThanTheWaitFailsAfterWaiting) {
-    PersonDb db;
+    TestDatabase db;
     ShortBusyWait wait;
     OtherProgram other(db.path());
     other.run("BEGIN EXCLUSIVE");
@@ -219,17 +219,18 @@ TEST(SavePersonFails, FileLockedLongerThanTheWaitFailsAfterWaiting) {
 }
 
 TEST(SavePersonFails, RetryAfterTheOtherWriterFinishesIsASuccess) {
-    PersonDb db;
+    TestDatabase db;
     ShortBusyWait wait;
     OtherProgram other(db.path());
     other.run("BEGIN IMMEDIATE; INSERT INTO tblAges (strName) VALUES ('Other')");
-    storetest::AnsweringMessageBox box([&](const std::string&) {
+    testsupport::ScriptedMessageBox box;
+    box.answerWith([&](const std::string&) {
         other.run("COMMIT");
         return MsgAnswer::Retry;
     });
     EXPECT_EQ(SavePerson(0, "Ann", kBirth, ""), "");
-    ASSERT_EQ(box.texts.size(), 1u);
-    EXPECT_EQ(NumberIn(box.texts[0]), SQLITE_BUSY);
+    ASSERT_EQ(box.count(), 1u);
+    EXPECT_EQ(NumberIn(box.asked()[0].text), SQLITE_BUSY);
     const auto rows = db.rows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].name, Value(std::string("Ann")));
@@ -261,10 +262,10 @@ std::string WherePermissionsHold(const std::function<std::string()>& body) {
 }
 
 TEST(SavePersonFails, ReadOnlyFileFailsAtTheUpdate) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Ann", "2000-01-01", ".");
     ASSERT_EQ(chmod(db.path().c_str(), 0444), 0);
-    const std::string bytes = storetest::FileBytes(db.path());
+    const std::string bytes = testsupport::FileBytes(db.path());
     const std::string outcome = WherePermissionsHold([] {
         testsupport::ScriptedMessageBox box{MsgAnswer::Retry, MsgAnswer::Abort};
         const std::string result = SavePerson(0, "Bob", kBirth, "");
@@ -274,13 +275,13 @@ TEST(SavePersonFails, ReadOnlyFileFailsAtTheUpdate) {
     });
     EXPECT_EQ(outcome.substr(0, outcome.find('|')), "8 8 ") << outcome;  // SQLITE_READONLY
     EXPECT_NE(outcome.find("attempt to write a readonly database"), std::string::npos) << outcome;
-    EXPECT_EQ(storetest::FileBytes(db.path()), bytes);
+    EXPECT_EQ(testsupport::FileBytes(db.path()), bytes);
 }
 
 // A writable file in a folder that is not: SQLite's own text blames the file, so the
 // store says what really has to change.
 TEST(SavePersonFails, ReadOnlyFolderSaysTheFolderMustBeWritable) {
-    PersonDb db;
+    TestDatabase db;
     ASSERT_EQ(chmod(db.path().c_str(), 0666), 0);
     ASSERT_EQ(chmod(db.dir().path().c_str(), 0555), 0);
     const std::string outcome = WherePermissionsHold([] {

@@ -1,8 +1,9 @@
 // Saving people when everything works: what lands in the table.
 #include <gtest/gtest.h>
 
-#include "PersonDb.h"
+#include "ScriptedEventPump.h"
 #include "ScriptedMessageBox.h"
+#include "TestDatabase.h"
 #include "age/DateValue.h"
 #include "platform/EventPump.h"
 #include "store/BirthText.h"
@@ -12,26 +13,15 @@ namespace {
 
 using modAgeCalc::SavePerson;
 using store::Value;
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 Value Text(std::string s) {
     return Value(std::move(s));
 }
 
-class CountingPump final : public platform::EventPump {
-public:
-    CountingPump() : previous_(platform::SetEventPump(this)) {}
-    ~CountingPump() override { platform::SetEventPump(previous_); }
-    void processPendingEvents() override { ++calls; }
-    int calls = 0;
-
-private:
-    platform::EventPump* previous_;
-};
-
 class SavePersonOk : public ::testing::Test {
 protected:
-    PersonDb db;
+    TestDatabase db;
     testsupport::ScriptedMessageBox box;  // any question fails the test below
     const double birth = modAgeCalc::ToDateValue({1980, 2, 29, 13, 14, 15});
 
@@ -39,9 +29,9 @@ protected:
 };
 
 TEST_F(SavePersonOk, AddingAssignsANewKeyAndAddsExactlyOneRow) {
-    CountingPump pump;
+    testsupport::ScriptedEventPump pump;
     EXPECT_EQ(SavePerson(0, "Ann", birth, "first"), "");
-    EXPECT_EQ(pump.calls, 1);
+    EXPECT_EQ(pump.calls(), 1);
     EXPECT_EQ(SavePerson(0, "Bob", birth, "second"), "");
     const auto rows = db.rows();
     ASSERT_EQ(rows.size(), 2u);

@@ -4,14 +4,14 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "store/Connection.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
 
 namespace {
 
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 void ExpectEmptyPersonTable(const std::string& path) {
     store::Connection conn;
@@ -26,25 +26,25 @@ void ExpectEmptyPersonTable(const std::string& path) {
 }
 
 TEST(CreateEmptyDatabase, MakesAFileTheStoreOpensWithTheEmptyTable) {
-    PersonDb db(false);
+    TestDatabase db(false);
     std::string error;
     ASSERT_TRUE(store::CreateEmptyDatabase(db.path(), error)) << error;
     ExpectEmptyPersonTable(db.path());
 }
 
 TEST(CreateEmptyDatabase, RefusesAnExistingFileAndLeavesItByteIdentical) {
-    PersonDb db(false);
+    TestDatabase db(false);
     for (const std::string& bytes : {std::string(), std::string("not a database\0\x01", 16)}) {
-        storetest::WriteFile(db.path(), bytes);
+        testsupport::WriteFile(db.path(), bytes);
         std::string error;
         EXPECT_FALSE(store::CreateEmptyDatabase(db.path(), error));
         EXPECT_NE(error.find("already exists"), std::string::npos) << error;
-        EXPECT_EQ(storetest::FileBytes(db.path()), bytes);
+        EXPECT_EQ(testsupport::FileBytes(db.path()), bytes);
     }
 }
 
 TEST(CreateEmptyDatabase, MissingFolderFailsWithoutLeavingAFile) {
-    PersonDb db(false);
+    TestDatabase db(false);
     const std::string path = (db.dir().path() / "no" / "Marrowtide.mdb").string();
     std::string error;
     EXPECT_FALSE(store::CreateEmptyDatabase(path, error));
@@ -52,7 +52,6 @@ TEST(CreateEmptyDatabase, MissingFolderFailsWithoutLeavingAFile) {
     EXPECT_FALSE(std::filesystem::exists(db.dir().path() / "no"));
 }
 
-#ifdef MARROWTIDE_MKDB
 int RunMkdb(const std::string& args, const std::string& errors) {
     const std::string command =
         std::string("\"") + MARROWTIDE_MKDB + "\" " + args + " 2>\"" + errors + "\"";
@@ -60,22 +59,21 @@ int RunMkdb(const std::string& args, const std::string& errors) {
 }
 
 TEST(MkdbTool, CreatesTheDatabaseThenRefusesToTouchIt) {
-    PersonDb db(false);
+    TestDatabase db(false);
     const std::string errors = (db.dir().path() / "stderr.txt").string();
     const std::string folder = std::string(1, '"').append(db.dir().path().string()).append(1, '"');
     ASSERT_EQ(RunMkdb(folder, errors), 0);
     ExpectEmptyPersonTable(db.path());
 
     db.insert("Ann", "2000-01-01", ".");
-    const std::string bytes = storetest::FileBytes(db.path());
+    const std::string bytes = testsupport::FileBytes(db.path());
     EXPECT_NE(RunMkdb(folder, errors), 0);
-    EXPECT_NE(storetest::FileBytes(errors).find("already exists"), std::string::npos);
-    EXPECT_EQ(storetest::FileBytes(db.path()), bytes);
+    EXPECT_NE(testsupport::FileBytes(errors).find("already exists"), std::string::npos);
+    EXPECT_EQ(testsupport::FileBytes(db.path()), bytes);
 
     EXPECT_EQ(RunMkdb(folder + " --keep-existing", errors), 0);
-    EXPECT_EQ(storetest::FileBytes(db.path()), bytes);
+    EXPECT_EQ(testsupport::FileBytes(db.path()), bytes);
     EXPECT_NE(RunMkdb("", errors), 0);
 }
-#endif
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST(BirthText, ValuesBecomeIsoTextToTheSecondAndBack) {
     for (const auto& row : table) {
         EXPECT_EQ(modAgeCalc::BirthToIso(row.value), row.iso);
         double back = 1e9;
-        ASSERT_TRUE(modAgeCalc::BirthFromStored(std::string(row.iso), back)) << row.iso;
+        ASSERT_TRUE(modAgeCalc::BirthFromStored(Value(std::string(row.iso)), back)) << row.iso;
         EXPECT_EQ(modAgeCalc::BirthToIso(back), row.iso);
         EXPECT_NEAR(back, row.value, 0.5 / 86400) << row.iso;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,13 @@ public:
     // Queues answers, used in order. When the script runs out, `fallback` answers.
     void push(platform::MsgAnswer answer) { script_.push_back(answer); }
     void setFallback(platform::MsgAnswer answer) { fallback_ = answer; }
+    // Answers every later question through `answer`, which may change the world first
+    // (for example release a lock before answering Retry).
+    void answerWith(std::function<platform::MsgAnswer(const std::string& text)> answer) {
+        answerer_ = std::move(answer);
+    }
 
-    platform::MsgAnswer show(const std::string& text, int style,
-                             const std::string& title) override;
+    platform::MsgAnswer show(const std::string& text, int style, const std::string& title) override;
 
     const std::vector<Asked>& asked() const { return asked_; }
     std::size_t count() const { return asked_.size(); }
@@ -39,6 +44,7 @@ private:
     std::deque<platform::MsgAnswer> script_;
     platform::MsgAnswer fallback_ = platform::MsgAnswer::Abort;
     std::vector<Asked> asked_;
+    std::function<platform::MsgAnswer(const std::string&)> answerer_;
     platform::MessageBox* previous_ = nullptr;
 };
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <set>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "transfer/Exporter.h"
 #include "transfer/Importer.h"
 
@@ -11,10 +11,10 @@ namespace transfertest {
 
 namespace {
 
-using storetest::FileBytes;
-using storetest::PersonDb;
+using testsupport::FileBytes;
+using testsupport::TestDatabase;
 
-std::vector<std::string> Stored(const PersonDb& db) {
+std::vector<std::string> Stored(const TestDatabase& db) {
     std::vector<std::string> out;
     for (const auto& row : db.rows())
         out.push_back(std::get<std::string>(row.name) + "|" + std::get<std::string>(row.birth) +
@@ -27,7 +27,7 @@ std::vector<std::string> Stored(const PersonDb& db) {
 // What is exported as CSV or vCard comes back the same to the second when imported
 // into an empty database; the imported file is left exactly as it was.
 TEST(FileTransferTest, ExportThenImportGivesTheSamePeople) {
-    PersonDb source;
+    TestDatabase source;
     source.insert("Zoë Ångström", "1980-03-15 14:30:05", "Café, \"best\" friend\nsecond line");
     source.insert("Ли Лэй", "1992-02-29 00:00:00", ".");
     source.insert("山田 太郎", "1975-12-31 23:59:59", "a;b\\c");
@@ -39,7 +39,7 @@ TEST(FileTransferTest, ExportThenImportGivesTheSamePeople) {
         EXPECT_EQ(exported.exported, 3);
         const std::string bytes = FileBytes(file);
 
-        PersonDb target;
+        TestDatabase target;
         const transfer::ImportResult imported =
             transfer::ImportFile(store::PersonRepository(target.path()), file);
         EXPECT_FALSE(imported.Failed()) << name << ": " << imported.error;
@@ -54,10 +54,10 @@ TEST(FileTransferTest, ExportThenImportGivesTheSamePeople) {
 
 // A file that cannot be imported as a whole changes nothing and is named in the reason.
 TEST(FileTransferTest, RefusesFilesItCannotImport) {
-    PersonDb db;
+    TestDatabase db;
     const auto at = [&](const char* name) { return (db.dir().path() / name).string(); };
-    storetest::WriteFile(at("cal.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n");
-    storetest::WriteFile(at("nonames.csv"), "Phone,Birthday\r\n123,1980-01-01\r\n");
+    testsupport::WriteFile(at("cal.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n");
+    testsupport::WriteFile(at("nonames.csv"), "Phone,Birthday\r\n123,1980-01-01\r\n");
     std::filesystem::create_directory(at("folder.csv"));
     const std::string before = FileBytes(db.path());
     for (const char* name : {"missing.csv", "cal.ics", "nonames.csv", "folder.csv"}) {
@@ -72,9 +72,9 @@ TEST(FileTransferTest, RefusesFilesItCannotImport) {
 
 // Each reason the reader gives for a record reaches the result with the record's line.
 TEST(FileTransferTest, EveryReasonFromTheFileReachesTheResult) {
-    PersonDb db;
+    TestDatabase db;
     const std::string file = (db.dir().path() / "webmail.csv").string();
-    storetest::WriteFile(
+    testsupport::WriteFile(
         file,
         "Name,Birthday,Notes\r\nYearless,--05-06,\r\nPlaceholder,1604-05-06,\r\n"
         "Impossible,2001-02-30,\r\nEmpty,,\r\n,1990-01-01,\r\nKept,1990-01-01,\r\n");
@@ -94,13 +94,13 @@ TEST(FileTransferTest, EveryReasonFromTheFileReachesTheResult) {
 // Export lists people by name whatever their case, leaves out a birth that is no date,
 // and replaces an existing file only when allowed to.
 TEST(FileTransferTest, ExportsInNameOrderAndReplacesOnlyWhenAllowed) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("bob", "1990-01-01 00:00:00", ".");
     db.insert("No Date", "", ".");
     db.insert("Alice", "1985-05-05 00:00:00", ".");
     db.insert("Émile", "1970-07-07 00:00:00", ".");
     const std::string file = (db.dir().path() / "out.csv").string();
-    storetest::WriteFile(file, "keep me");
+    testsupport::WriteFile(file, "keep me");
     const store::PersonRepository repository(db.path());
 
     transfer::ExportResult refused =

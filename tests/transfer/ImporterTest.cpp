@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "PersonDb.h"
+#include "TestDatabase.h"
 #include "age/DateValue.h"
 #include "store/Connection.h"
 #include "transfer/IdentitySet.h"
@@ -15,7 +15,7 @@ namespace transfertest {
 namespace {
 
 using exchange::ImportRecord;
-using storetest::PersonDb;
+using testsupport::TestDatabase;
 
 double Birth(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
     return modAgeCalc::ToDateValue({y, mo, d, h, mi, s});
@@ -26,7 +26,7 @@ ImportRecord Record(std::string name, double birth, std::string where, std::stri
 }
 
 // Name and birth of every stored person, in the table's order.
-std::vector<std::string> People(const PersonDb& db) {
+std::vector<std::string> People(const TestDatabase& db) {
     std::vector<std::string> out;
     for (const auto& row : db.rows())
         out.push_back(std::get<std::string>(row.name) + " " + std::get<std::string>(row.birth) +
@@ -39,7 +39,7 @@ std::vector<std::string> People(const PersonDb& db) {
 // Each reason a record can be left out reaches the result with the record's place, and
 // only the usable records are stored; a second import of the same records adds nobody.
 TEST(ImporterTest, SkipsEveryUnusableRecordWithItsPlaceAndReason) {
-    PersonDb db;
+    TestDatabase db;
     db.insert("Stored", "1970-06-01 08:00:00", ".");
     std::vector<ImportRecord> records = {
         Record("Ann", Birth(1980, 3, 15, 14, 30), "line 2"),
@@ -103,21 +103,21 @@ TEST(ImporterTest, ImportsAllOrNothing) {
         {"no person table", "DROP TABLE tblAges", "The database could not be read: no such table"},
     };
     for (const auto& c : cases) {
-        PersonDb db;
+        TestDatabase db;
         db.insert("Kept", "1970-01-01 00:00:00", ".");
         db.exec(c.sql);
         std::vector<ImportRecord> records;
         for (int i = 1; i <= 5; ++i)
             records.push_back(
                 Record("P" + std::to_string(i), Birth(2000, 1, i), "card " + std::to_string(i)));
-        const std::string before = storetest::FileBytes(db.path());
+        const std::string before = testsupport::FileBytes(db.path());
         const transfer::ImportResult result =
             transfer::ImportRecords(store::PersonRepository(db.path()), records, "phone.vcf");
         EXPECT_TRUE(result.Failed()) << c.label;
         EXPECT_EQ(result.imported, 0) << c.label;
         EXPECT_EQ(result.error.rfind(c.says, 0), 0u) << c.label << ": " << result.error;
         EXPECT_NE(result.error.find("Nothing was imported."), std::string::npos) << c.label;
-        EXPECT_EQ(storetest::FileBytes(db.path()), before) << c.label;
+        EXPECT_EQ(testsupport::FileBytes(db.path()), before) << c.label;
     }
     store::SetBusyTimeout(std::chrono::milliseconds(5000));
 }

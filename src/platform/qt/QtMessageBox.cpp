@@ -17,31 +17,41 @@ struct ButtonChoice {
 QList<ButtonChoice> buttonsFor(int style) {
     using SB = QMessageBox::StandardButton;
     switch (ButtonSet(style)) {
-        case OkCancel: return {{SB::Ok, MsgAnswer::Ok}, {SB::Cancel, MsgAnswer::Cancel}};
-        case AbortRetryIgnore:
+        case Buttons::OkCancel:
+            return {{SB::Ok, MsgAnswer::Ok}, {SB::Cancel, MsgAnswer::Cancel}};
+        case Buttons::AbortRetryIgnore:
             return {{SB::Abort, MsgAnswer::Abort},
                     {SB::Retry, MsgAnswer::Retry},
                     {SB::Ignore, MsgAnswer::Ignore}};
-        case YesNoCancel:
-            return {{SB::Yes, MsgAnswer::Yes}, {SB::No, MsgAnswer::No}, {SB::Cancel, MsgAnswer::Cancel}};
-        case YesNo: return {{SB::Yes, MsgAnswer::Yes}, {SB::No, MsgAnswer::No}};
-        case RetryCancel: return {{SB::Retry, MsgAnswer::Retry}, {SB::Cancel, MsgAnswer::Cancel}};
-        default: return {{SB::Ok, MsgAnswer::Ok}};
+        case Buttons::YesNoCancel:
+            return {{SB::Yes, MsgAnswer::Yes},
+                    {SB::No, MsgAnswer::No},
+                    {SB::Cancel, MsgAnswer::Cancel}};
+        case Buttons::YesNo:
+            return {{SB::Yes, MsgAnswer::Yes}, {SB::No, MsgAnswer::No}};
+        case Buttons::RetryCancel:
+            return {{SB::Retry, MsgAnswer::Retry}, {SB::Cancel, MsgAnswer::Cancel}};
+        default:
+            return {{SB::Ok, MsgAnswer::Ok}};
     }
 }
 
 QMessageBox::Icon iconFor(int style) {
     switch (IconOf(style)) {
-        case Critical: return QMessageBox::Critical;
-        case Question: return QMessageBox::Question;
-        case Exclamation: return QMessageBox::Warning;
-        case Information: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case Icon::Critical:
+            return QMessageBox::Critical;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Information:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
 }  // namespace
-
 
 MsgAnswer QtMessageBox::show(const std::string& text, int style, const std::string& title) {
     QString body = QString::fromStdString(text);

@@ -2,7 +2,6 @@
 
 #include <QDateTimeEdit>
 #include <QEvent>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +14,12 @@
 
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
+#include "platform/RunStep.h"
 #include "platform/qt/Twips.h"
+#include "resources/Artwork.h"
 #include "store/PersonStore.h"
 #include "ui/editor/BirthPicker.h"
+#include "ui/editor/ConfirmDelete.h"
 #include "ui/editor/PickerDateTime.h"
 #include "ui/editor/ReentryGuard.h"
 
@@ -26,28 +28,13 @@ namespace {
 constexpr int kAddSave = 0;
 constexpr int kClose = 1;
 
-constexpr char kPersonPicture[] = ":/app/person.svg";
 constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
-constexpr char kNameEmptyMessage[] = "Name Cannot be empty";
-constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
-constexpr char kDeleteTitle[] = "Delete this Entry?";
-constexpr char kChangedOutsideQuestion[] =
-    "This person was changed outside this window since the list was loaded. Save anyway?";
+constexpr const char* kNameEmptyMessage = QT_TRANSLATE_NOOP("frmAEP", "Name Cannot be empty");
+constexpr const char* kChangedOutsideQuestion = QT_TRANSLATE_NOOP(
+    "frmAEP", "This person was changed outside this window since the list was loaded. Save anyway?");
 
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
-// Runs one step of a handler. A step that throws is skipped so that the handler can
-// go on with the next one; the result tells whether the step completed.
-template <typename Step>
-bool RunStep(Step&& step) {
-    try {
-        step();
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
 
 // The text of a plain-text box. toPlainText() would turn non-breaking spaces into
 // plain ones; the raw text keeps them and only needs its paragraph breaks mapped.
@@ -77,7 +64,7 @@ QLabel* MakeLabel(QWidget* parent, int index, const QString& text) {
 frmAEP::frmAEP(QWidget* owner, std::function<void()> reloadList)
     : QDialog(owner, kDialogFlags), reloadList_(std::move(reloadList)) {
     setObjectName(QStringLiteral("frmAEP"));
-    setWindowTitle(QStringLiteral("Person"));
+    setWindowTitle(tr("Person"));
     setFixedSize(platform::TwipsSize(4785, 2520));
     setSizeGripEnabled(false);
     createControls();
@@ -91,9 +78,9 @@ void frmAEP::createControls() {
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
 
-    Label1_[0] = MakeLabel(this, 0, QStringLiteral("Name:"));
-    Label1_[1] = MakeLabel(this, 1, QStringLiteral("Comments:"));
-    Label1_[2] = MakeLabel(this, 2, QStringLiteral("Date:"));
+    Label1_[0] = MakeLabel(this, 0, tr("Name:"));
+    Label1_[1] = MakeLabel(this, 1, tr("Comments:"));
+    Label1_[2] = MakeLabel(this, 2, tr("Date:"));
 
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
@@ -116,13 +103,13 @@ void frmAEP::createControls() {
         cmdAE_[index] = MakeButton(this, name.toLatin1().constData(), QString());
         cmdAE_[index]->setProperty("index", index);
     }
-    cmdAE_[kAddSave]->setText(QStringLiteral("Add"));
+    cmdAE_[kAddSave]->setText(tr("Add"));
     cmdAE_[kAddSave]->setDefault(true);
-    cmdAE_[kClose]->setText(QStringLiteral("Close"));
+    cmdAE_[kClose]->setText(tr("Close"));
 
-    cmdDup_ = MakeButton(this, "cmdDup", QStringLiteral("Duplicate"));
-    cmdDelete_ = MakeButton(this, "cmdDelete", QStringLiteral("Delete"));
-    cmdDelete_->setToolTip(QStringLiteral("Delete this Person"));
+    cmdDup_ = MakeButton(this, "cmdDup", tr("Duplicate"));
+    cmdDelete_ = MakeButton(this, "cmdDelete", tr("Delete"));
+    cmdDelete_->setToolTip(tr("Delete this Person"));
     cmdDelete_->hide();
 }
 
@@ -162,9 +149,7 @@ void frmAEP::connectHandlers() {
 }
 
 void frmAEP::showPicture() {
-    // Without the artwork built in, the dialog simply shows no picture.
-    if (!QFile::exists(QLatin1String(kPersonPicture))) return;
-    const QIcon picture{QLatin1String(kPersonPicture)};
+    const QIcon picture{QLatin1String(artwork::kPersonPicture)};
     setWindowIcon(picture);
     Image1_->setPixmap(picture.pixmap(QSize(32, 32)));
 }
@@ -183,8 +168,8 @@ void frmAEP::EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth
 
 void frmAEP::showMode() {
     const bool editing = personKey_ != 0;
-    setWindowTitle(editing ? QStringLiteral("Edit Person") : QStringLiteral("Add New Person"));
-    cmdAE_[kAddSave]->setText(editing ? QStringLiteral("&Save") : QStringLiteral("&Add"));
+    setWindowTitle(editing ? tr("Edit Person") : tr("Add New Person"));
+    cmdAE_[kAddSave]->setText(editing ? tr("&Save") : tr("&Add"));
     cmdDelete_->setVisible(editing);
     cmdDup_->setVisible(editing);
 }
@@ -259,15 +244,17 @@ void frmAEP::reject() {
 void frmAEP::cmdAE_Click(int index) {
     if (busy_) return;
     const ReentryGuard guard(busy_);
-    RunStep([this] { takeBirthFromPicker(); });
-    RunStep(platform::DoEvents);
+    platform::RunStep([this] { takeBirthFromPicker(); });
+    platform::RunStep(platform::DoEvents);
     if (index == kClose) {
         QDialog::reject();
         return;
     }
     if (nameIsEmpty()) {
-        RunStep(
-            [] { platform::MsgBox(kNameEmptyMessage, platform::OkOnly, platform::kProgramTitle); });
+        platform::RunStep([] {
+            platform::MsgBox(tr(kNameEmptyMessage).toStdString(), platform::Buttons::OkOnly,
+                             platform::kProgramTitle);
+        });
         return;
     }
     finishSaveAttempt(personKey_ == 0 ? savePerson(0) : saveShownPerson());
@@ -278,17 +265,14 @@ void frmAEP::cmdDup_Click() {
     const ReentryGuard guard(busy_);
     // Where a click does not move the focus (buttons take no focus on some systems),
     // the picker was never validated; take its value here as well.
-    RunStep([this] { takeBirthFromPicker(); });
+    platform::RunStep([this] { takeBirthFromPicker(); });
     finishSaveAttempt(savePerson(0));
 }
 
 void frmAEP::cmdDelete_Click() {
     if (busy_ || personKey_ == 0) return;
     const ReentryGuard guard(busy_);
-    const auto answer =
-        platform::MsgBox(kDeleteQuestion, platform::YesNo | platform::Question, kDeleteTitle);
-    if (answer != platform::MsgAnswer::Yes) return;
-    deletePerson();
+    if (!editor::ConfirmAndDeletePerson(personKey_)) return;
     reloadMainList();
     accept();
 }
@@ -299,7 +283,7 @@ bool frmAEP::nameIsEmpty() const {
 
 bool frmAEP::savePerson(std::int32_t key) {
     std::string failure = "not saved";
-    RunStep([&] {
+    platform::RunStep([&] {
         failure = modAgeCalc::SavePerson(key, name_.toStdString(), birth_, comments_.toStdString());
     });
     return failure.empty();
@@ -316,22 +300,22 @@ bool frmAEP::saveShownPerson() {
                                     comments_.toStdString(), rowAsRead_};
     auto outcome = modAgeCalc::SaveOutcome::Failed;
     std::string failure;
-    RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
+    platform::RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
     if (outcome != modAgeCalc::SaveOutcome::ChangedOutside)
         return outcome == modAgeCalc::SaveOutcome::Saved;
     if (!saveAnyway()) return false;
     request.readAs.reset();
     outcome = modAgeCalc::SaveOutcome::Failed;
-    RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
+    platform::RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
     return outcome == modAgeCalc::SaveOutcome::Saved;
 }
 
 bool frmAEP::saveAnyway() {
     auto answer = platform::MsgAnswer::No;
-    RunStep([&] {
+    platform::RunStep([&] {
         answer = platform::MsgBox(
-            kChangedOutsideQuestion,
-            platform::YesNo | platform::Question | platform::DefaultButton2,
+            tr(kChangedOutsideQuestion).toStdString(),
+            platform::Buttons::YesNo | platform::Icon::Question | platform::DefaultButton::Second,
             platform::kProgramTitle);
     });
     return answer == platform::MsgAnswer::Yes;
@@ -342,10 +326,6 @@ void frmAEP::finishSaveAttempt(bool saved) {
     if (saved) accept();
 }
 
-void frmAEP::deletePerson() {
-    RunStep([this] { modAgeCalc::DeleteRecord("tblAges", "lngID", personKey_); });
-}
-
 void frmAEP::reloadMainList() {
-    if (reloadList_) RunStep(reloadList_);
+    if (reloadList_) platform::RunStep(reloadList_);
 }

@@ -81,7 +81,6 @@ private:
     bool saveShownPerson();
     bool saveAnyway();
     void finishSaveAttempt(bool saved);
-    void deletePerson();
     void reloadMainList();
     void showMode();
 

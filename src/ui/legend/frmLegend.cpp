@@ -11,7 +11,10 @@
 namespace {
 
 constexpr std::array<const char*, frmLegend::kRows> kCaptions = {
-    "Baby - 0 to 16", "Child - 16 to 18", "Young Adult 18-21", "Adult 21 - 60", "Senior 60 +"};
+    QT_TRANSLATE_NOOP("frmLegend", "Baby - 0 to 16"),
+    QT_TRANSLATE_NOOP("frmLegend", "Child - 16 to 18"),
+    QT_TRANSLATE_NOOP("frmLegend", "Young Adult 18-21"),
+    QT_TRANSLATE_NOOP("frmLegend", "Adult 21 - 60"), QT_TRANSLATE_NOOP("frmLegend", "Senior 60 +")};
 
 // Layout in twips: rows 600 apart, each caption 120 below the top of its picture.
 constexpr double kRowPitch = 600;
@@ -49,7 +52,7 @@ frmLegend::frmLegend(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
     setObjectName("frmLegend");
-    setWindowTitle("Legend");
+    setWindowTitle(tr("Legend"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(platform::TwipsSize(kClientWidth, kClientHeight));
@@ -69,7 +72,7 @@ void frmLegend::addRow(int row) {
     picture->setPixmap(BlankPicture());
     pictures_[row] = picture;
 
-    auto* caption = new QLabel(kCaptions[row], this);
+    auto* caption = new QLabel(tr(kCaptions[row]), this);
     caption->setObjectName(QString("Label1_%1").arg(row));
     caption->setGeometry(
         platform::TwipsRect(kCaptionLeft, kCaptionTop + offset, kCaptionWidth, kCaptionHeight));

@@ -16,7 +16,7 @@ void AddAboutEntry(QMainWindow& window) {
     about->setObjectName(QStringLiteral("MnuAbout"));
     QObject::connect(about, &QAction::triggered, &window, [] {
         const QString path = QString::fromStdString(modAgeCalc::DatabasePath());
-        platform::MsgBox(app::AboutText(path).toStdString(), platform::Information,
+        platform::MsgBox(app::AboutText(path).toStdString(), platform::Icon::Information,
                          "About Marrowtide");
     });
 }

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/qt/ListRowStore.h"
+#include "platform/qt/list/ListRowStore.h"
 #include "store/Value.h"
 
 namespace personlist {

@@ -45,9 +45,9 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-int ImportStyle(const transfer::ImportResult& result) {
-    if (result.Failed()) return platform::Critical;
-    return result.SkippedForProblems() ? platform::Exclamation : platform::Information;
+platform::MsgStyle ImportStyle(const transfer::ImportResult& result) {
+    if (result.Failed()) return platform::Icon::Critical;
+    return result.SkippedForProblems() ? platform::Icon::Exclamation : platform::Icon::Information;
 }
 
 // A name typed without a known extension gets the chosen filter's; the dialog only
@@ -64,7 +64,7 @@ bool ExportTarget(const platform::FileChoice& choice, std::string& path, exchang
     std::error_code ec;
     if (!std::filesystem::exists(transfer::PathFromUtf8(path), ec)) return true;
     return platform::MsgBox(path + " already exists.\r\nDo you want to replace it?",
-                            platform::YesNo | platform::Exclamation | platform::DefaultButton2,
+                            platform::Buttons::YesNo | platform::Icon::Exclamation | platform::DefaultButton::Second,
                             kExportTitle) == platform::MsgAnswer::Yes;
 }
 
@@ -111,7 +111,7 @@ void ExportToFile() {
     }
     const bool problem = !result.error.empty() || result.leftOut > 0;
     platform::MsgBox(ExportMessage(result, path),
-                     problem ? platform::Exclamation : platform::Information, kExportTitle);
+                     problem ? platform::Icon::Exclamation : platform::Icon::Information, kExportTitle);
 }
 
 }  // namespace fileexchange

@@ -1,11 +1,12 @@
 #include "ui/main/PersonListLoader.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 #include "age/AgeCalc.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListView.h"
 #include "store/Database.h"
 #include "store/PersonStamp.h"
 #include "store/PersonStore.h"
@@ -63,8 +64,10 @@ platform::MsgAnswer PersonListLoader::Ask(const store::Error& error) const {
     const std::string text = std::to_string(error.number) + " " + error.description +
                              "\r\nIn LoadLvw:    \r\n" + filter_;
     return platform::MsgBox(
-        text, platform::AbortRetryIgnore | platform::Critical | platform::DefaultButton2,
-        kErrorTitle);
+        text,
+        platform::Buttons::AbortRetryIgnore | platform::Icon::Critical |
+            platform::DefaultButton::Second,
+        QCoreApplication::translate("PersonListLoader", kErrorTitle).toStdString());
 }
 
 // True when the load goes on after the step; an empty result adds the placeholder row.
@@ -94,8 +97,8 @@ bool PersonListLoader::Open() {
 
 // The row steps read the result set's current row, which stays the same for all of
 // them, so whether there is one is looked up once per row (`onRow`).
-bool PersonListLoader::CurrentField(int column, const char* name, bool onRow,
-                                    store::ValueView& out, store::Error& error) {
+bool PersonListLoader::CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
+                                    store::Error& error) {
     if (!records_.IsOpen()) {
         error = store::ObjectClosedError();
         return false;
@@ -183,7 +186,8 @@ bool PersonListLoader::ReadRows() {
 void PersonListLoader::AddPlaceholder() {
     const int row =
         rows_.append(QString(), QStringLiteral("0"), kPlaceholderImage, kPlaceholderImage);
-    rows_.setSubItem(row, kAgeColumn, QStringLiteral("There are no records."));
+    rows_.setSubItem(row, kAgeColumn,
+                     QCoreApplication::translate("PersonListLoader", "There are no records."));
 }
 
 // Whichever way the load ends: let go of the database, show what was gathered sorted by

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/MessageBox.h"
-#include "platform/qt/ListRowStore.h"
+#include "platform/qt/list/ListRowStore.h"
 #include "store/Connection.h"
 #include "store/Error.h"
 #include "store/PersonStamp.h"
@@ -29,7 +29,7 @@ namespace personlist {
 class PersonListLoader {
 public:
     static constexpr const char* kSelectAll = "SELECT * FROM tblAges";
-    static constexpr const char* kErrorTitle = "Error!";
+    static constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PersonListLoader", "Error!");
     static constexpr int kYieldEvery = 21;
 
     explicit PersonListLoader(platform::ListView& list);

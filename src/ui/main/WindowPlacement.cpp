@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <charconv>
 #include <cmath>
-#include <exception>
 #include <limits>
 #include <string_view>
 
+#include "platform/RunStep.h"
 #include "platform/Screen.h"
 #include "platform/Settings.h"
 #include "platform/qt/Twips.h"
@@ -129,19 +129,10 @@ void SetOuterHeight(QWidget& w, double twips) {
 using Setter = void (*)(QWidget&, double);
 using Getter = double (*)(const QWidget&);
 
-// Every step stands alone: a store or window that fails skips just that step.
-template <typename Step>
-void RunStep(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
-
 // `orDefault`: a stored text that is no number gives the default instead of being skipped.
 void ApplyStored(QWidget& window, const char* key, const char* defaultText, Setter set,
                  bool orDefault = false) {
-    RunStep([&] {
+    platform::RunStep([&] {
         auto value =
             ParsePlacementValue(platform::GetSetting(kApplication, kSection, key, defaultText));
         if (!value && orDefault) value = ParsePlacementValue(defaultText);
@@ -150,7 +141,7 @@ void ApplyStored(QWidget& window, const char* key, const char* defaultText, Sett
 }
 
 void Store(const QWidget& window, const char* key, Getter get) {
-    RunStep([&] {
+    platform::RunStep([&] {
         platform::SaveSetting(kApplication, kSection, key, FormatPlacementValue(get(window)));
     });
 }
@@ -172,18 +163,18 @@ std::string_view Trimmed(const std::string& text) {
 }  // namespace
 
 void LoadWinSettings(QWidget& window) {
-    RunStep([&] { NormalState(window); });
+    platform::RunStep([&] { NormalState(window); });
     ApplyStored(window, "Top", "1000", SetOuterTop);
     ApplyStored(window, "Left", "616", SetOuterLeft);
     // A size that is no number would leave the window at its design client size, which
     // the frame then shrinks: the default outer size is what the user expects instead.
     ApplyStored(window, "Width", kDefaultWidth, SetOuterWidth, true);
     ApplyStored(window, "Height", kDefaultHeight, SetOuterHeight, true);
-    RunStep([&] { CorrectPlacement(window); });
+    platform::RunStep([&] { CorrectPlacement(window); });
 }
 
 void SaveWinSettings(QWidget& window) {
-    RunStep([&] { CorrectPlacement(window); });
+    platform::RunStep([&] { CorrectPlacement(window); });
     Store(window, "Top", OuterTop);
     Store(window, "Left", OuterLeft);
     Store(window, "Width", OuterWidth);

@@ -12,16 +12,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "age/DateValue.h"
+#include "age/AgeCalc.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
-#include "platform/MessageBox.h"
 #include "platform/qt/ClickableImage.h"
 #include "platform/qt/EnterClicksButton.h"
-#include "platform/qt/ListView.h"
 #include "platform/qt/Twips.h"
+#include "platform/qt/list/ListView.h"
+#include "resources/Artwork.h"
 #include "store/Database.h"
-#include "store/PersonStore.h"
+#include "ui/editor/ConfirmDelete.h"
 #include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
 #include "ui/main/FileExchange.h"
@@ -35,11 +35,7 @@
 
 namespace {
 
-constexpr const char* kCaption = "Orrindale Version 1.0";
-constexpr const char* kWindowIcon = ":/app/marrowtide.svg";
-constexpr const char* kAgeImages[] = {":/ages/baby.svg", ":/ages/child.svg",
-                                      ":/ages/youngadult.svg", ":/ages/adult.svg",
-                                      ":/ages/senior.svg"};
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("frmMain", "Orrindale Version 1.0");
 
 // Design sizes and places, in twips.
 constexpr double kClientWidth = 6870, kClientHeight = 3570;
@@ -53,40 +49,37 @@ struct MenuEntry {
     QKeySequence shortcut;
 };
 
-const MenuEntry kMenuEntries[] = {{"&Add New...", QKeySequence(Qt::Key_F2)},
-                                  {"&Edit...", QKeySequence(Qt::Key_F4)},
-                                  {"-", {}},
-                                  {"&Delete", QKeySequence(Qt::Key_Delete)},
-                                  {"-", {}},
-                                  {"Refresh", QKeySequence(Qt::Key_F5)},
-                                  {"-", {}},
-                                  {"E&xit", {}}};
+const MenuEntry kMenuEntries[] = {
+    {QT_TRANSLATE_NOOP("frmMain", "&Add New..."), QKeySequence(Qt::Key_F2)},
+    {QT_TRANSLATE_NOOP("frmMain", "&Edit..."), QKeySequence(Qt::Key_F4)},
+    {"-", {}},
+    {QT_TRANSLATE_NOOP("frmMain", "&Delete"), QKeySequence(Qt::Key_Delete)},
+    {"-", {}},
+    {QT_TRANSLATE_NOOP("frmMain", "Refresh"), QKeySequence(Qt::Key_F5)},
+    {"-", {}},
+    {QT_TRANSLATE_NOOP("frmMain", "E&xit"), {}}};
 
-const MenuEntry kViewEntries[] = {{"Lar&ge Icons", QKeySequence(Qt::Key_F11)},
-                                  {"&Detail", QKeySequence(Qt::Key_F12)}};
+const MenuEntry kViewEntries[] = {
+    {QT_TRANSLATE_NOOP("frmMain", "Lar&ge Icons"), QKeySequence(Qt::Key_F11)},
+    {QT_TRANSLATE_NOOP("frmMain", "&Detail"), QKeySequence(Qt::Key_F12)}};
 
 constexpr int kExitEntry = 8;
 
 constexpr int kNameColumn = 0;
 constexpr int kCommentsColumn = 3;
 
-constexpr char kDeleteQuestion[] = "Delete this Entry?\r\n\r\nAre you sure";
-constexpr char kDeleteTitle[] = "Delete this Entry?";
-
 // Now, to the whole second; day 0 should the clock ever give no valid date.
 double NowAsDateValue() {
-    const platform::LocalDateTime now = platform::Now();
-    const modAgeCalc::DateParts parts{now.year, now.month,  now.day,
-                                      now.hour, now.minute, now.second};
-    return modAgeCalc::IsValidDateParts(parts) ? modAgeCalc::ToDateValue(parts) : 0.0;
+    const double now = modAgeCalc::NowValue();
+    return std::isnan(now) ? 0.0 : now;
 }
 
 }  // namespace
 
 frmMain::frmMain(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), ImlS_(QSize(16, 16)), ImlB_(QSize(32, 32)) {
-    setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    setWindowTitle(tr(kCaption));
+    setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
     createImageLists();
     createControls();
     createMenus();
@@ -110,9 +103,9 @@ frmMain::~frmMain() {
 // --- building the window ---------------------------------------------------------
 
 void frmMain::createImageLists() {
-    for (const char* path : kAgeImages) {
-        ImlS_.addFile(QString::fromLatin1(path));
-        ImlB_.addFile(QString::fromLatin1(path));
+    for (int group = 1; group <= artwork::kAgeGroupCount; ++group) {
+        ImlS_.addFile(artwork::ageIconPath(group));
+        ImlB_.addFile(artwork::ageIconPath(group));
     }
 }
 
@@ -125,8 +118,8 @@ QToolButton* frmMain::createButton(const char* name, const char* icon, const cha
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
     // The tooltip is the button's only label, so screen readers get it as the name.
-    button->setToolTip(QString::fromLatin1(toolTip));
-    button->setAccessibleName(QString::fromLatin1(toolTip));
+    button->setToolTip(tr(toolTip));
+    button->setAccessibleName(tr(toolTip));
     button->setGeometry(platform::TwipsRect(left, 0, kButtonWidth, kButtonHeight));
     new platform::EnterClicksButton(*button);
     return button;
@@ -148,7 +141,7 @@ void frmMain::createLegendImage() {
     imgLegend_->setObjectName(QStringLiteral("imgLegend"));
     imgLegend_->setGeometry(platform::TwipsRect(105, 45, 480, 480));
     imgLegend_->setPixmap(windowIcon().pixmap(kButtonIcon));
-    imgLegend_->setToolTip(QStringLiteral("Click here for Legend!"));
+    imgLegend_->setToolTip(tr("Click here for Legend!"));
     imgLegend_->setAccessibleName(imgLegend_->toolTip());
     connect(imgLegend_, &platform::ClickableImage::clicked, this, &frmMain::imgLegend_Click);
 }
@@ -156,13 +149,20 @@ void frmMain::createLegendImage() {
 // Clicks on the command buttons are refused while the list loads or the editor is
 // open (onCommand); Exit goes through during a load, as closing waits for it.
 void frmMain::createButtons() {
-    cmdAdd_ = createButton("cmdAdd", ":/buttons/add.svg", "Add Person", 720);
-    cmdEdit_ = createButton("cmdEdit", ":/buttons/edit.svg", "Edit Person", 1320);
-    cmdDelete_ = createButton("cmdDelete", ":/buttons/delete.svg", "Remove Selected Person", 1920);
-    cmdRefresh_ = createButton("cmdRefresh", ":/buttons/refresh.svg", "Refresh", 2760);
-    cmdView_[0] = createButton("cmdView_0", ":/buttons/bigicons.svg", "View Big Icons", 3600);
-    cmdView_[1] = createButton("cmdView_1", ":/buttons/details.svg", "View Details", 4200);
-    cmdExit_ = createButton("cmdExit", ":/buttons/exit.svg", "Exit Program", 5040);
+    cmdAdd_ = createButton("cmdAdd", artwork::kButtonAdd,
+                           QT_TRANSLATE_NOOP("frmMain", "Add Person"), 720);
+    cmdEdit_ = createButton("cmdEdit", artwork::kButtonEdit,
+                            QT_TRANSLATE_NOOP("frmMain", "Edit Person"), 1320);
+    cmdDelete_ = createButton("cmdDelete", artwork::kButtonDelete,
+                              QT_TRANSLATE_NOOP("frmMain", "Remove Selected Person"), 1920);
+    cmdRefresh_ = createButton("cmdRefresh", artwork::kButtonRefresh,
+                               QT_TRANSLATE_NOOP("frmMain", "Refresh"), 2760);
+    cmdView_[0] = createButton("cmdView_0", artwork::kButtonBigIcons,
+                               QT_TRANSLATE_NOOP("frmMain", "View Big Icons"), 3600);
+    cmdView_[1] = createButton("cmdView_1", artwork::kButtonDetails,
+                               QT_TRANSLATE_NOOP("frmMain", "View Details"), 4200);
+    cmdExit_ = createButton("cmdExit", artwork::kButtonExit,
+                            QT_TRANSLATE_NOOP("frmMain", "Exit Program"), 5040);
     cmdDelete_->setEnabled(false);
 
     connect(cmdAdd_, &QToolButton::clicked, this, [this] { onCommand(&frmMain::cmdAdd_Click); });
@@ -197,14 +197,13 @@ void frmMain::createList() {
 }
 
 void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Functions"));
+    QMenu* file = menuBar()->addMenu(tr("&Functions"));
     file->setObjectName(QStringLiteral("MenuFile"));
     for (int index = 1; index <= kMenuEntries; ++index) {
         const MenuEntry& entry = ::kMenuEntries[index - 1];
         // A "-" entry is a separator; given no text, no style draws the dash beside its line.
         const bool separator = QLatin1String(entry.caption) == QLatin1String("-");
-        QAction* action =
-            separator ? file->addSeparator() : file->addAction(QString::fromLatin1(entry.caption));
+        QAction* action = separator ? file->addSeparator() : file->addAction(tr(entry.caption));
         action->setObjectName(QStringLiteral("MnuMenu_%1").arg(index));
         action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -215,11 +214,11 @@ void frmMain::createMenus() {
         MnuMenu_[index] = action;
     }
     createExchangeEntries(file);
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
     for (int index = 1; index <= kViewEntries; ++index) {
         const MenuEntry& entry = ::kViewEntries[index - 1];
-        QAction* action = view->addAction(QString::fromLatin1(entry.caption));
+        QAction* action = view->addAction(tr(entry.caption));
         action->setObjectName(QStringLiteral("MnuView_%1").arg(index));
         action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -231,12 +230,12 @@ void frmMain::createMenus() {
 
 void frmMain::createUpcomingEntries(QMenu* view) {
     view->addSeparator();
-    MnuUpcoming_ = view->addAction(QStringLiteral("&Upcoming Birthdays"));
+    MnuUpcoming_ = view->addAction(tr("&Upcoming Birthdays"));
     MnuUpcoming_->setObjectName(QStringLiteral("MnuUpcoming"));
     MnuUpcoming_->setShortcut(QKeySequence(Qt::Key_F6));
     MnuUpcoming_->setShortcutContext(Qt::WindowShortcut);
     connect(MnuUpcoming_, &QAction::triggered, this, &frmMain::MnuUpcoming_Click);
-    MnuRemind_ = view->addAction(QStringLiteral("Remind at Start-up"));
+    MnuRemind_ = view->addAction(tr("Remind at Start-up"));
     MnuRemind_->setObjectName(QStringLiteral("MnuRemind"));
     MnuRemind_->setCheckable(true);
     MnuRemind_->setChecked(upcoming::RemindAtStartUp());
@@ -266,13 +265,13 @@ void frmMain::createFindBar() {
 // Import and Export follow the classic entries, so those keep their places and numbers.
 void frmMain::createExchangeEntries(QMenu* menu) {
     menu->addSeparator()->setObjectName(QStringLiteral("MnuExchangeSeparator"));
-    MnuImport_ = menu->addAction(QStringLiteral("Import..."));
+    MnuImport_ = menu->addAction(tr("Import..."));
     MnuImport_->setObjectName(QStringLiteral("MnuImport"));
     MnuImport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     MnuImport_->setShortcutContext(Qt::WindowShortcut);
     connect(MnuImport_, &QAction::triggered, this,
             [this] { onCommand(&frmMain::MnuImport_Click); });
-    MnuExport_ = menu->addAction(QStringLiteral("Export..."));
+    MnuExport_ = menu->addAction(tr("Export..."));
     MnuExport_->setObjectName(QStringLiteral("MnuExport"));
     MnuExport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     MnuExport_->setShortcutContext(Qt::WindowShortcut);
@@ -335,10 +334,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::InitLvw() {
     Lvw_->clearColumns();
     Lvw_->clearRows();
-    Lvw_->addColumn(QStringLiteral("Name"), 1515, Qt::AlignLeft);
-    Lvw_->addColumn(QStringLiteral("Year"), 1140, Qt::AlignLeft);
-    Lvw_->addColumn(QStringLiteral("Age"), 3015, Qt::AlignLeft);
-    Lvw_->addColumn(QStringLiteral("Comments"), 3015, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Name"), 1515, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Year"), 1140, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Age"), 3015, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Comments"), 3015, Qt::AlignLeft);
     Lvw_->setViewMode(platform::ListView::ViewMode::Details);
 }
 
@@ -365,7 +364,7 @@ void frmMain::LoadLvw(const QString& SQLFilter) {
 
 // The list's ages were just worked out for today; what depends on them follows.
 void frmMain::afterLoad() {
-    loadedDay_ = upcoming::Today();
+    loadedDay_ = modAgeCalc::TodaySerial();
     if (upcoming_) upcoming_->refresh();
     if (findBar_->isVisible()) showFindCount();
 }
@@ -375,7 +374,7 @@ void frmMain::afterLoad() {
 // Wakes at the next midnight by the clock, but at least once a minute, so that a clock
 // set forward or a machine waking from sleep is noticed soon.
 void frmMain::armDayTimer() {
-    const platform::LocalDateTime now = platform::Now();
+    const modAgeCalc::DateParts now = platform::Now();
     const int secondsLeft = 24 * 3600 - (now.hour * 3600 + now.minute * 60 + now.second);
     dayTimer_->start(std::clamp(secondsLeft * 1000 + 500, 500, 60 * 1000));
 }
@@ -383,7 +382,7 @@ void frmMain::armDayTimer() {
 // A new day reloads the list (ages, age groups) and with it the upcoming birthdays.
 // While the editor is open or a load runs, the next round tries again.
 void frmMain::onDayTimer() {
-    if (upcoming::Today() != loadedDay_ && acceptsCommands()) LoadLvw(QString());
+    if (modAgeCalc::TodaySerial() != loadedDay_ && acceptsCommands()) LoadLvw(QString());
     armDayTimer();
 }
 
@@ -476,9 +475,7 @@ void frmMain::cmdEdit_Click() {
 void frmMain::cmdDelete_Click() {
     const std::optional<std::int32_t> key = selectedPersonKey();
     if (!key) return;
-    const auto answer =
-        platform::MsgBox(kDeleteQuestion, platform::YesNo | platform::Question, kDeleteTitle);
-    if (answer == platform::MsgAnswer::Yes) modAgeCalc::DeleteRecord("tblAges", "lngID", *key);
+    editor::ConfirmAndDeletePerson(*key);
     LoadLvw(QString());
 }
 
@@ -564,7 +561,7 @@ frmUpcoming* frmMain::upcomingWindow() const {
 
 void frmMain::RemindAtStartUp() {
     if (!upcoming::RemindAtStartUp()) return;
-    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), upcoming::Today(), upcoming::kReminderDays)
+    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), modAgeCalc::TodaySerial(), upcoming::kReminderDays)
             .empty())
         return;
     showUpcoming(false);

@@ -14,11 +14,13 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Settings.h"
+#include "platform/Translate.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSettings.h"
+#include "resources/Artwork.h"
 #include "store/Database.h"
 #include "ui/main/AboutEntry.h"
 #include "ui/main/WindowPlacement.h"
@@ -50,6 +52,11 @@ void BackUp(const QString& databasePath) {
         Print(stderr, QStringLiteral("marrowtide: no backup made today: ") + error);
 }
 
+// Texts of the libraries without Qt go through Qt's translation like every other text.
+std::string TranslateWithQt(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,7 +64,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Marrowtide"));
     QApplication::setApplicationVersion(app::Version());
     QApplication::setDesktopFileName(QStringLiteral("io.github.marrowtide.Marrowtide"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/marrowtide.svg")));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
+    platform::SetTranslator(TranslateWithQt);
 
     const app::CommandLine commandLine = app::ParseCommandLine(QApplication::arguments());
     if (commandLine.action != app::CommandLine::Action::Run) return Finish(commandLine);
@@ -72,7 +80,7 @@ int main(int argc, char** argv) {
         // Pointed at a file on the command line, the message there is enough; started
         // from the desktop, nobody would see it.
         if (!commandLine.database.isEmpty()) return app::kUsageExitStatus;
-        platform::MsgBox(error.toStdString(), platform::Critical);
+        platform::MsgBox(error.toStdString(), platform::Icon::Critical);
         return kNoDatabase;
     }
     BackUp(database->path);
@@ -102,5 +110,6 @@ int main(int argc, char** argv) {
     platform::SetSettings(nullptr);
     platform::SetEventPump(nullptr);
     platform::SetMessageBox(nullptr);
+    platform::SetTranslator(nullptr);
     return result;
 }

@@ -4,8 +4,7 @@
 
 #include "age/Birthday.h"
 #include "age/DateValue.h"
-#include "platform/Clock.h"
-#include "platform/qt/ListSorter.h"
+#include "platform/qt/list/ListSorter.h"
 
 namespace upcoming {
 
@@ -32,11 +31,6 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
             birthday;
     }
     return soonest;
-}
-
-std::int32_t Today() {
-    const platform::LocalDateTime now = platform::Now();
-    return modAgeCalc::SerialFromCivil(now.year, now.month, now.day);
 }
 
 QString WhenText(std::int32_t daysUntil) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/qt/ListRowStore.h"
+#include "platform/qt/list/ListRowStore.h"
 
 namespace upcoming {
 
@@ -22,9 +22,6 @@ struct UpcomingBirthday {
 // rows without a birth (the "no records" row) are left out.
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days);
-
-// Today's day number from the installed clock.
-std::int32_t Today();
 
 // "today", "tomorrow" or "in N days".
 QString WhenText(std::int32_t daysUntil);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/qt/ImageList.h"
-#include "platform/qt/ListRowStore.h"
+#include "platform/qt/list/ListRowStore.h"
 #include "ui/upcoming/UpcomingBirthdays.h"
 
 namespace upcoming {

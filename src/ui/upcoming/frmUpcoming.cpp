@@ -1,3 +1,4 @@
+#include "age/AgeCalc.h"
 #include "ui/upcoming/frmUpcoming.h"
 
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "platform/qt/ListView.h"
+#include "platform/qt/list/ListView.h"
 #include "ui/upcoming/UpcomingModel.h"
 #include "ui/upcoming/UpcomingSettings.h"
 
@@ -77,7 +78,7 @@ frmUpcoming::frmUpcoming(QWidget* owner, const platform::ListView& list,
 
 void frmUpcoming::refresh() {
     const int days = days_->value();
-    model_->fill(list_.storedRows(), upcoming::Today(), days);
+    model_->fill(list_.storedRows(), modAgeCalc::TodaySerial(), days);
     const bool empty = model_->rowCount() == 0;
     nobody_->setText(days == 0 ? QStringLiteral("Nobody has a birthday today.")
                                : QStringLiteral("Nobody has a birthday in the next %1 day%2.")

@@ -5,18 +5,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <algorithm>
-#include <filesystem>
 #include <stdexcept>
 
-#include "store/Database.h"
 #include "store/PersonStore.h"
-#include "store/Schema.h"
 
 void EditorTest::SetUp() {
-    modAgeCalc::SetDatabaseFolder(dir_.folder());
-    std::string error;
-    ASSERT_TRUE(store::CreateEmptyDatabase(modAgeCalc::DatabasePath(), error)) << error;
     dialog_ = std::make_unique<frmAEP>(&owner_, [this] {
         ++reloads_;
         if (reloadThrows_) throw std::runtime_error("list not reloaded");
@@ -25,7 +18,6 @@ void EditorTest::SetUp() {
 
 void EditorTest::TearDown() {
     dialog_.reset();
-    modAgeCalc::SetDatabaseFolder(std::string());
 }
 
 std::int32_t EditorTest::storePerson(const std::string& name, double birth,
@@ -36,23 +28,8 @@ std::int32_t EditorTest::storePerson(const std::string& name, double birth,
     return all.empty() ? 0 : all.back().id;
 }
 
-std::vector<store::PersonRow> EditorTest::rows() const {
-    std::vector<store::PersonRow> all;
-    std::string error;
-    EXPECT_TRUE(store::ReadAllPersonsRaw(modAgeCalc::DatabasePath(), all, error)) << error;
-    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
-    return all;
-}
-
-store::PersonRow EditorTest::rowWithKey(std::int32_t key) const {
-    for (const auto& row : rows())
-        if (row.id == key) return row;
-    ADD_FAILURE() << "no row with the key " << key;
-    return {};
-}
-
 void EditorTest::removeDatabase() {
-    std::filesystem::remove(modAgeCalc::DatabasePath());
+    db_.remove();
 }
 
 void EditorTest::showActive() {

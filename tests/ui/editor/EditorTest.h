@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "ScriptedMessageBox.h"
-#include "TempDir.h"
-#include "store/RawRead.h"
+#include "TestDatabase.h"
 #include "ui/editor/frmAEP.h"
 
 class QDateTimeEdit;
@@ -28,8 +27,10 @@ protected:
 
     // Adds a person straight through the store and returns the key it got.
     std::int32_t storePerson(const std::string& name, double birth, const std::string& comments);
-    std::vector<store::PersonRow> rows() const;
-    store::PersonRow rowWithKey(std::int32_t key) const;
+    std::vector<testsupport::TestDatabase::TextRow> rows() const { return db_.textRows(); }
+    testsupport::TestDatabase::TextRow rowWithKey(std::int32_t key) const {
+        return db_.textRowWithKey(key);
+    }
     void removeDatabase();
 
     // Shows the dialog non-modally and waits until it is the active window, so that
@@ -41,7 +42,7 @@ protected:
     QPlainTextEdit* txtComments() const;
     QPushButton* button(const char* objectName) const;
 
-    testsupport::TempDir dir_;
+    testsupport::TestDatabase db_;
     testsupport::ScriptedMessageBox boxes_;
     QWidget owner_;
     std::unique_ptr<frmAEP> dialog_;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "EditorTest.h"
+#include "FixedClock.h"
 #include "age/DateValue.h"
 #include "platform/Clock.h"
 
@@ -128,9 +129,9 @@ TEST_F(BirthTest, ABirthThatIsNoDateIsStoredAsThePickerShowsIt) {
 }
 
 TEST_F(BirthTest, AnAddedPersonKeepsTheTimeTheDialogOpenedWith) {
-    platform::FixedClock clock({2024, 2, 29, 13, 45, 7});
+    testsupport::FixedClock clock({2024, 2, 29, 13, 45, 7});
     const platform::Clock* previous = platform::SetClock(&clock);
-    const platform::LocalDateTime now = platform::Now();
+    const modAgeCalc::DateParts now = platform::Now();
     dialog_->EditOr(0, "", Value(now.year, now.month, now.day, now.hour, now.minute, now.second),
                     "");
     platform::SetClock(previous);

@@ -22,7 +22,7 @@ TEST_F(GuardTest, ASecondAddClickDuringTheSaveIsIgnored) {
     dialog_->EditOr(0, "Ann", Value(1980, 3, 15), "");
     dialog_->show();
     // Clicks again in the click's own pause and in the store's pause after writing.
-    ScriptedEventPump pump([this] { button("cmdAE_0")->click(); }, 2);
+    testsupport::ScriptedEventPump pump([this] { button("cmdAE_0")->click(); }, 2);
     button("cmdAE_0")->click();
     EXPECT_EQ(pump.calls(), 2);
     EXPECT_EQ(rows().size(), 1u);
@@ -33,7 +33,7 @@ TEST_F(GuardTest, ASecondDuplicateClickDuringTheSaveIsIgnored) {
     const auto key = storePerson("Ann", Value(1980, 3, 15), "");
     dialog_->EditOr(key, "Ann", Value(1980, 3, 15), "");
     dialog_->show();
-    ScriptedEventPump pump([this] {
+    testsupport::ScriptedEventPump pump([this] {
         button("cmdDup")->click();
         button("cmdAE_0")->click();
     });
@@ -46,7 +46,7 @@ TEST_F(GuardTest, ASecondDuplicateClickDuringTheSaveIsIgnored) {
 TEST_F(GuardTest, EnterTwiceQuicklySavesOnce) {
     dialog_->EditOr(0, "Ann", Value(1980, 3, 15), "");
     showActive();
-    ScriptedEventPump pump([this] { QTest::keyClick(txtName(), Qt::Key_Return); });
+    testsupport::ScriptedEventPump pump([this] { QTest::keyClick(txtName(), Qt::Key_Return); });
     QTest::keyClick(txtName(), Qt::Key_Return);
     EXPECT_EQ(rows().size(), 1u);
     EXPECT_EQ(reloads_, 1);
@@ -56,7 +56,7 @@ TEST_F(GuardTest, ClosingDuringARefusedSaveIsIgnored) {
     dialog_->EditOr(0, "Ann", Value(1980, 3, 15), "");
     showActive();
     removeDatabase();
-    ScriptedEventPump pump([this] {
+    testsupport::ScriptedEventPump pump([this] {
         QTest::keyClick(txtName(), Qt::Key_Escape);
         dialog_->close();
         button("cmdAE_1")->click();

@@ -69,13 +69,11 @@ TEST_F(LayoutTest, TabOrderRunsDownTheFieldsThenAlongTheButtons) {
     }
 }
 
-#ifdef MARROWTIDE_HAS_ARTWORK
 TEST_F(LayoutTest, ShowsThePersonPicture) {
     const QPixmap picture = dialog_->findChild<QLabel*>("Image1")->pixmap();
     EXPECT_FALSE(picture.isNull());
     EXPECT_FALSE(dialog_->windowIcon().isNull());
 }
-#endif
 
 struct ModeCase {
     std::int32_t key;

@@ -2,6 +2,7 @@
 #include <QToolButton>
 
 #include "EditorDriver.h"
+#include "ListViews.h"
 #include "MainWindowFixture.h"
 
 namespace maintest {
@@ -16,12 +17,12 @@ using Mode = platform::ListView::ViewMode;
 // Each key reaches its command wherever the focus is: in the list or on a button.
 TEST_F(CommandKeysTest, KeysRunTheirCommandsFromAnywhereInTheWindow) {
     for (const char* focus : {"Lvw", "cmdRefresh"}) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         db_.add("Ann", "1980-03-15 00:00:00", ".");
         auto window = open();
         show(*window);
         QWidget* target = window->findChild<QWidget*>(QString::fromLatin1(focus));
-        if (target == window->Lvw()) target = window->Lvw()->detailsView();
+        if (target == window->Lvw()) target = testsupport::DetailsViewOf(window->Lvw());
         target->setFocus();
         const auto press = [&](Qt::Key key) {
             activate(*window);
@@ -80,7 +81,7 @@ TEST_F(CommandKeysTest, MenuIndexesWithoutACommandRunNothing) {
 // Enter, from the main keyboard or the keypad, presses the focused button as Space does.
 TEST_F(CommandKeysTest, EnterPressesTheFocusedButton) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         db_.add("Ann", "1980-03-15 00:00:00", ".");
         auto window = open();
         show(*window);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "ListViews.h"
 #include "MainWindowFixture.h"
 
 namespace maintest {
@@ -29,7 +30,7 @@ TEST_F(DeleteCommandTest, AsksThenDeletesOnYesAndReloadsEitherWay) {
         {MsgAnswer::Yes, Names({"Bob", "Cleo"})},
     };
     for (const auto& c : cases) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         db_.add("Ann", "1980-03-15 00:00:00", ".", 17);
         db_.add("Bob", "1950-02-01 00:00:00", ".", 3);
         auto window = open();
@@ -60,7 +61,7 @@ TEST_F(DeleteCommandTest, DeletesThePersonOfTheSelectedRowOnly) {
     show(*window);
     window->Lvw()->selectRow(rowNamed(*window, QStringLiteral("Seventeen")));
     box_.push(MsgAnswer::Yes);
-    QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_Delete);
+    QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_Delete);
     EXPECT_EQ(column(*window, 0), Names({"One", "Seventy-one"}));
 }
 
@@ -76,14 +77,14 @@ TEST_F(DeleteCommandTest, WithoutAPersonNeitherAsksNorReloads) {
         {true, true, "Del on the placeholder"},
     };
     for (const auto& c : cases) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         if (!c.placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
         auto window = open();
         show(*window);
         window->Lvw()->selectRow(c.placeholder ? 0 : -1);
         const auto before = column(*window, 0);
         db_.add("Bob", "1950-02-01 00:00:00", ".");
-        if (c.byKey) QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_Delete);
+        if (c.byKey) QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_Delete);
         if (!c.byKey) window->findChild<QAction*>(QStringLiteral("MnuMenu_4"))->trigger();
         EXPECT_EQ(box_.count(), 0u) << c.tried;
         EXPECT_EQ(column(*window, 0), before) << c.tried << ": reloaded";

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "EditorDriver.h"
+#include "ListViews.h"
 #include "MainWindowFixture.h"
 #include "age/DateValue.h"
 #include "store/Connection.h"
@@ -58,13 +59,14 @@ std::string Quoted(const TestDatabase& db, const char* column) {
     store::Connection connection;
     store::Recordset records;
     store::Error error;
-    store::Value value;
     const std::string sql =
         std::string("SELECT quote(") + column + ") AS q FROM tblAges WHERE lngID = 5";
     if (!connection.Open(db.path(), error) || !records.Open(connection, sql, {}, error) ||
-        !records.GetField("q", value, error))
+        records.Eof())
         return "(none)";
-    return std::get<std::string>(value);
+    const store::Value value = records.Field(records.FieldIndex("q"));
+    const auto* text = std::get_if<std::string>(&value);
+    return text ? *text : "(none)";
 }
 
 double Value(int y, int mo, int d, int h, int mi, int s) {
@@ -163,7 +165,7 @@ TEST_F(EditorCommandTest, EditHandsOverBirthAndCommentsAsStored) {
         Shown shown;
         EditorDriver driver([&](frmAEP& editor) { shown = Read(editor); });
         activate(*window);
-        QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F4);
+        QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F4);
         EXPECT_EQ(driver.shown(), 1) << c.name;
         EXPECT_EQ(shown.name, QString::fromLatin1(c.name));
         EXPECT_EQ(shown.picker, QString::fromLatin1(c.picker)) << c.name;
@@ -189,7 +191,7 @@ TEST_F(EditorCommandTest, EditWithoutAPersonDoesNothing) {
         {true, DoubleClick, "double click on the placeholder"},
     };
     for (const auto& c : cases) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         if (!c.placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
         auto window = open();
         show(*window);
@@ -197,7 +199,7 @@ TEST_F(EditorCommandTest, EditWithoutAPersonDoesNothing) {
         EditorDriver driver;
         if (c.way == Button) window->findChild<QToolButton*>(QStringLiteral("cmdEdit"))->click();
         if (c.way == Menu) window->findChild<QAction*>(QStringLiteral("MnuMenu_2"))->trigger();
-        if (c.way == F4) QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F4);
+        if (c.way == F4) QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F4);
         if (c.way == DoubleClick) doubleClickRow(*window, 0);
         QApplication::processEvents();
         EXPECT_EQ(driver.shown(), 0) << c.tried;
@@ -239,7 +241,7 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
             nestedShown = nested.shown();
             TypeName(editor, QStringLiteral("first"));
         });
-        QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
+        QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F2);
         EXPECT_EQ(driver.shown(), 1);
     }
     EXPECT_EQ(nestedShown, 0);
@@ -252,7 +254,7 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
     Shown next;
     EditorDriver again([&](frmAEP& editor) { next = Read(editor); });
     activate(*window);
-    QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F2);
+    QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F2);
     EXPECT_EQ(again.shown(), 1);
     EXPECT_TRUE(next.name.isEmpty());
 }
@@ -262,8 +264,8 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
 TEST_F(EditorCommandTest, SaveLeavesAnUntouchedBirthAsStored) {
     for (const char* birth : {"NULL", "'abc'", "'0000-00-00'", "'2001-02-30'", "1e300",
                               "'2020-01-31 23:59:59.7'", "43000.25", "''"}) {
-        db_.execute("DELETE FROM tblAges");
-        db_.execute(std::string("INSERT INTO tblAges VALUES (5, 'Ann', ") + birth + ", 'old')");
+        db_.exec("DELETE FROM tblAges");
+        db_.exec(std::string("INSERT INTO tblAges VALUES (5, 'Ann', ") + birth + ", 'old')");
         const std::string before = Quoted(db_, "dtmBirth");
         auto window = open();
         show(*window);
@@ -307,7 +309,7 @@ TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
          false, "'Ann'", "'coffee'", 2, false},
     };
     for (const auto& c : cases) {
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         db_.add("Ann", "1980-03-15 00:00:00", "tea", 5);
         auto window = open();
         show(*window);
@@ -315,7 +317,7 @@ TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
         box_.clear();
         if (c.asks) box_.push(c.answer);
         EditorDriver driver([&](frmAEP& editor) {
-            if (*c.outside) db_.execute(c.outside);
+            if (*c.outside) db_.exec(c.outside);
             TypeName(editor, QStringLiteral("Ann B"));
             c.duplicate ? ClickDuplicate(editor) : ClickAddSave(editor);
         });

@@ -5,10 +5,14 @@
 
 #include "MainWindowFixture.h"
 #include "platform/FileDialog.h"
+#include "ListViews.h"
 
 namespace maintest {
 
 namespace {
+
+// The message boxes' style values: OK alone with the icon.
+constexpr int kCritical = 16, kExclamation = 48, kInformation = 64;
 
 // Answers file dialogs from a script and keeps what was asked.
 class ScriptedFileDialog final : public platform::FileDialog {
@@ -54,7 +58,7 @@ protected:
     }
     void press(frmMain& window, QKeyCombination keys) {
         activate(window);
-        QTest::keyClick(window.Lvw()->detailsView(), keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(testsupport::DetailsViewOf(window.Lvw()), keys.key(), keys.keyboardModifiers());
     }
 
     ScriptedFileDialog dialog_;
@@ -78,18 +82,18 @@ TEST_F(FileExchangeTest, ImportReportsItsResultAndReloadsTheList) {
     } cases[] = {
         {"imported", "SELECT 1", true,
          "Imported 2 people, skipped 21.\n\nin.csv, line 4: the birthday has no year\n",
-         platform::Exclamation, 3},
+         kExclamation, 3},
         {"cancelled", "SELECT 1", false, "", 0, 1},
         {"write fails",
          "CREATE TRIGGER stop BEFORE INSERT ON tblAges BEGIN SELECT RAISE(ABORT, 'disk full'); END",
          true, "The database could not be written: disk full. Nothing was imported.",
-         platform::Critical, 1},
+         kCritical, 1},
     };
     for (const auto& c : cases) {
-        db_.execute("DROP TRIGGER IF EXISTS stop");
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DROP TRIGGER IF EXISTS stop");
+        db_.exec("DELETE FROM tblAges");
         db_.add("Cleo", "2000-03-01 00:00:00", ".");
-        db_.execute(c.sql);
+        db_.exec(c.sql);
         auto window = open();
         show(*window);
         box_.clear();
@@ -105,7 +109,7 @@ TEST_F(FileExchangeTest, ImportReportsItsResultAndReloadsTheList) {
             EXPECT_EQ(asked.text.rfind(c.message, 0), 0u) << c.label << ": " << asked.text;
             EXPECT_EQ(asked.style, c.style) << c.label;
             EXPECT_EQ(asked.title, "Import") << c.label;
-            if (c.style == platform::Exclamation) {  // 20 of the 21 skipped by name
+            if (c.style == kExclamation) {  // 20 of the 21 skipped by name
                 EXPECT_NE(asked.text.find("line 23: the birthday has no year\n... and 1 more."),
                           std::string::npos);
             }
@@ -139,7 +143,7 @@ TEST_F(FileExchangeTest, ExportWritesTheChosenFormat) {
         EXPECT_EQ(FileText(file(c.written)).rfind(c.starts, 0), 0u) << c.answer;
         ASSERT_EQ(box_.count(), 1u) << c.answer;
         EXPECT_EQ(box_.asked().front().text, "Exported 1 person to " + file(c.written) + ".");
-        EXPECT_EQ(box_.asked().front().style, platform::Information);
+        EXPECT_EQ(box_.asked().front().style, kInformation);
     }
     box_.clear();
     press(*window, Qt::CTRL | Qt::Key_E);  // cancelled

@@ -3,8 +3,9 @@
 
 #include "EditorDriver.h"
 #include "MainWindowFixture.h"
-#include "platform/qt/ListIconView.h"
+#include "platform/qt/list/ListIconView.h"
 #include "ui/main/FindBar.h"
+#include "ListViews.h"
 
 namespace maintest {
 
@@ -21,7 +22,7 @@ protected:
 
     void find(frmMain& window, const QString& text) {
         activate(window);
-        QTest::keyClick(window.Lvw()->detailsView(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClick(testsupport::DetailsViewOf(window.Lvw()), Qt::Key_F, Qt::ControlModifier);
         QLineEdit* edit = window.findBar()->edit();
         edit->clear();
         QTest::keyClicks(edit, text);
@@ -62,7 +63,7 @@ TEST_F(FindBarTest, FiltersByNameAndCommentsIgnoringCaseAndAccents) {
         EXPECT_EQ(Names(*window), c.names) << c.typed;
         EXPECT_EQ(Count(*window), QString::fromLatin1(c.count)) << c.typed;
         window->cmdView_Click(0);
-        EXPECT_EQ(window->Lvw()->iconView()->model()->rowCount(), int(c.names.size())) << c.typed;
+        EXPECT_EQ(testsupport::IconViewOf(window->Lvw())->model()->rowCount(), int(c.names.size())) << c.typed;
     }
 }
 

@@ -7,10 +7,11 @@
 #include <filesystem>
 
 #include "EditorDriver.h"
+#include "ListViews.h"
 #include "MainWindowFixture.h"
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListIconView.h"
 #include "platform/qt/Twips.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListIconView.h"
 #include "store/Database.h"
 
 namespace maintest {
@@ -88,7 +89,7 @@ TEST_F(FrameTest, ShortcutKeysWorkFromTheList) {
         QSignalSpy triggered(window->findChild<QAction*>(QString::fromLatin1(k.action)),
                              &QAction::triggered);
         activate(*window);
-        QTest::keyClick(window->Lvw()->detailsView(), k.key);
+        QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), k.key);
         EXPECT_EQ(triggered.count(), 1) << k.action;
     }
 }
@@ -100,9 +101,9 @@ TEST_F(FrameTest, ViewSwitchesChangeOnlyTheView) {
     show(*window);
     window->Lvw()->selectRow(0);
     using Mode = platform::ListView::ViewMode;
-    QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_F11);
+    QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F11);
     EXPECT_EQ(window->Lvw()->viewMode(), Mode::LargeIcons);
-    QTest::keyClick(window->Lvw()->iconView(), Qt::Key_F12);
+    QTest::keyClick(testsupport::IconViewOf(window->Lvw()), Qt::Key_F12);
     EXPECT_EQ(window->Lvw()->viewMode(), Mode::Details);
     window->findChild<QToolButton*>(QStringLiteral("cmdView_0"))->click();
     EXPECT_EQ(window->Lvw()->viewMode(), Mode::LargeIcons);
@@ -119,7 +120,7 @@ TEST_F(FrameTest, EveryWayOutClosesTheWindow) {
     for (int way = 0; way < 3; ++way) {
         auto window = open();
         show(*window);
-        if (way == 0) QTest::keyClick(window->Lvw()->detailsView(), Qt::Key_Escape);
+        if (way == 0) QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_Escape);
         if (way == 1) window->findChild<QToolButton*>(QStringLiteral("cmdExit"))->click();
         if (way == 2) window->findChild<QAction*>(QStringLiteral("MnuMenu_8"))->trigger();
         EXPECT_FALSE(window->isVisible()) << way;
@@ -171,7 +172,7 @@ TEST_F(FrameTest, TabOrderStartsAtTheList) {
 }
 
 TEST_F(FrameTest, DatabaseFolderGetsOneTrailingSeparator) {
-    const QString folder = db_.folder();
+    const QString folder = QString::fromStdString(db_.folder());
     const std::string separated =
         folder.toStdString() + static_cast<char>(std::filesystem::path::preferred_separator);
     for (const QString& given : {folder, QString::fromStdString(separated)}) {

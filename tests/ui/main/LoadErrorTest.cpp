@@ -108,9 +108,9 @@ TEST_F(LoadErrorTest, AbortKeepsRowsAlreadyRead) {
 // A key beyond 32 bits, ignored, leaves its row without a key instead of the key of
 // the row before it: deleting or editing that row must not reach the other person.
 TEST_F(LoadErrorTest, ARowWhoseKeyIsIgnoredGetsNoKey) {
-    db_.execute("DROP TABLE tblAges");  // a foreign table, without the program's key check
-    db_.execute("CREATE TABLE tblAges (lngID INTEGER PRIMARY KEY, strName, dtmBirth, strComments)");
-    db_.execute("INSERT INTO tblAges VALUES (2147483647, 'First', '1990-01-15', 'one'), "
+    db_.exec("DROP TABLE tblAges");  // a foreign table, without the program's key check
+    db_.exec("CREATE TABLE tblAges (lngID INTEGER PRIMARY KEY, strName, dtmBirth, strComments)");
+    db_.exec("INSERT INTO tblAges VALUES (2147483647, 'First', '1990-01-15', 'one'), "
                 "(2147483648, 'Second', '1950-02-01', 'two')");
     box_.push(MsgAnswer::Ignore);
     auto window = open();

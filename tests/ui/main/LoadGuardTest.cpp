@@ -22,7 +22,7 @@ std::vector<QString> Names(std::initializer_list<const char*> names) {
 TEST_F(LoadGuardTest, ReloadDuringLoadRunsAfterIt) {
     db_.add("Ann", "1990-01-15 00:00:00", ".");
     auto window = open();
-    ScriptedPump pump;
+    testsupport::ScriptedEventPump pump;
     int rowsDuringLoad = -1;
     pump.actOnCall(1, [&] {
         rowsDuringLoad = window->Lvw()->rowCount();
@@ -41,7 +41,7 @@ TEST_F(LoadGuardTest, ReloadDuringLoadRunsAfterIt) {
 TEST_F(LoadGuardTest, CommandsDuringLoadAreRefused) {
     db_.add("Ann", "1990-01-15 00:00:00", ".");
     auto window = open();
-    ScriptedPump pump;
+    testsupport::ScriptedEventPump pump;
     pump.actOnCall(1, [&] {
         db_.add("Bob", "1950-02-01 00:00:00", ".");
         window->findChild<QToolButton*>(QStringLiteral("cmdRefresh"))->click();
@@ -56,7 +56,7 @@ TEST_F(LoadGuardTest, CloseDuringLoadWaitsForTheLoad) {
     db_.add("Ann", "1990-01-15 00:00:00", ".");
     auto window = open();
     show(*window);
-    ScriptedPump pump;
+    testsupport::ScriptedEventPump pump;
     bool closedAtOnce = true;
     pump.actOnCall(1, [&] {
         window->findChild<QAction*>(QStringLiteral("MnuMenu_8"))->trigger();
@@ -70,12 +70,12 @@ TEST_F(LoadGuardTest, CloseDuringLoadWaitsForTheLoad) {
 
 // Many rows: the load yields after opening the query and on rows 21, 42, 63 ...
 TEST_F(LoadGuardTest, YieldsAfterTheQueryAndEvery21Rows) {
-    db_.execute(
+    db_.exec(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 64) "
         "INSERT INTO tblAges (strName, dtmBirth, strComments) "
         "SELECT 'P' || i, '2000-01-01 00:00:00', '.' FROM n");
     auto window = open();
-    ScriptedPump pump;
+    testsupport::ScriptedEventPump pump;
     window->LoadLvw(QString());
     EXPECT_EQ(pump.calls(), 1 + 3);
     EXPECT_EQ(window->Lvw()->rowCount(), 64);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FixedScreen.h"
 #include "MainWindowFixture.h"
 #include "TempDir.h"
 #include "platform/Screen.h"
@@ -42,7 +43,7 @@ protected:
     testsupport::TempDir settingsDir_;
     std::filesystem::path ini_ = settingsDir_.path() / "placement.ini";
     platform::QtSettings settings_{QString::fromStdString(ini_.string())};
-    platform::FixedScreen screen_{{1024 * 15.0, 768 * 15.0}};
+    testsupport::FixedScreen screen_{{1024 * 15.0, 768 * 15.0}};
     platform::Settings* previousSettings_ = nullptr;
     const platform::ScreenInfo* previousScreen_ = nullptr;
 };

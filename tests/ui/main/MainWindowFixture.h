@@ -8,39 +8,20 @@
 #include <memory>
 #include <vector>
 
+#include "FixedClock.h"
+#include "ListViews.h"
+#include "ScriptedEventPump.h"
 #include "ScriptedMessageBox.h"
 #include "TestDatabase.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
-#include "platform/qt/ListDetailsView.h"
-#include "platform/qt/ListView.h"
-#include "store/RawRead.h"
+#include "platform/qt/list/ListDetailsView.h"
+#include "platform/qt/list/ListView.h"
 #include "ui/main/frmMain.h"
 
 namespace maintest {
 
-// An event pump that runs a test's action on one chosen call (the first by default),
-// to act from inside a load's yield the way a user's click would.
-class ScriptedPump final : public platform::EventPump {
-public:
-    ScriptedPump() : previous_(platform::SetEventPump(this)) {}
-    ~ScriptedPump() override { platform::SetEventPump(previous_); }
-
-    void actOnCall(int call, std::function<void()> action) {
-        actOn_ = call;
-        action_ = std::move(action);
-    }
-    void processPendingEvents() override {
-        if (++calls_ == actOn_ && action_) action_();
-    }
-    int calls() const { return calls_; }
-
-private:
-    platform::EventPump* previous_;
-    int calls_ = 0;
-    int actOn_ = 1;
-    std::function<void()> action_;
-};
+using testsupport::TestDatabase;
 
 // A temporary database, "today" fixed at 05/20/2024 09:30 and message boxes answered
 // from a script (Abort when the script is empty).
@@ -49,7 +30,9 @@ protected:
     MainWindowFixture() : previousClock_(platform::SetClock(&clock_)) {}
     ~MainWindowFixture() override { platform::SetClock(previousClock_); }
 
-    std::unique_ptr<frmMain> open() { return std::make_unique<frmMain>(db_.folder()); }
+    std::unique_ptr<frmMain> open() {
+        return std::make_unique<frmMain>(QString::fromStdString(db_.folder()));
+    }
 
     static void show(frmMain& window) {
         window.show();
@@ -79,20 +62,15 @@ protected:
 
     // A user's double click on the shown row of the details view.
     static void doubleClickRow(const frmMain& window, int row) {
-        platform::ListDetailsView* view = window.Lvw()->detailsView();
+        platform::ListDetailsView* view = testsupport::DetailsViewOf(window.Lvw());
         const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
     }
 
     // What the person table holds, read without the program's own code.
-    std::vector<store::PersonRow> stored() const {
-        std::vector<store::PersonRow> rows;
-        std::string error;
-        EXPECT_TRUE(store::ReadAllPersonsRaw(db_.path(), rows, error)) << error;
-        return rows;
-    }
+    std::vector<TestDatabase::TextRow> stored() const { return db_.textRows(); }
 
-    platform::FixedClock clock_{{2024, 5, 20, 9, 30, 0}};
+    testsupport::FixedClock clock_{{2024, 5, 20, 9, 30, 0}};
     const platform::Clock* previousClock_;
     testsupport::ScriptedMessageBox box_;
     TestDatabase db_;

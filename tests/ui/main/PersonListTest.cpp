@@ -1,9 +1,10 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "ListViews.h"
 #include "MainWindowFixture.h"
 #include "age/DateValue.h"
-#include "platform/qt/ListDetailsView.h"
+#include "platform/qt/list/ListDetailsView.h"
 
 namespace maintest {
 
@@ -18,7 +19,7 @@ QString Q(const char* text) {
 TEST_F(PersonListTest, EmptyTableGivesThePlaceholderRowOnly) {
     auto window = open();
     ASSERT_EQ(window->Lvw()->rowCount(), 1);
-    const platform::ListRow row = window->Lvw()->row(0);
+    const platform::ListRow row = testsupport::RowOf(window->Lvw(), 0);
     EXPECT_EQ(row.text, Q("0"));
     EXPECT_TRUE(row.key.isEmpty());
     EXPECT_TRUE(row.subItems[0].isEmpty());
@@ -57,7 +58,8 @@ TEST_F(PersonListTest, AgeGroupsFollowTheWholeYears) {
     auto window = open();
     ASSERT_EQ(window->Lvw()->rowCount(), static_cast<int>(std::size(people)));
     for (const auto& p : people) {
-        const platform::ListRow row = window->Lvw()->row(rowNamed(*window, Q(p.name)));
+        const platform::ListRow row =
+            testsupport::RowOf(window->Lvw(), rowNamed(*window, Q(p.name)));
         EXPECT_EQ(row.subItems[1], Q(p.age)) << p.name;
         EXPECT_EQ(row.smallIcon, p.image) << p.name;
         EXPECT_EQ(row.largeIcon, p.image) << p.name;
@@ -82,7 +84,8 @@ TEST_F(PersonListTest, RowsCarryKeyNameDateAgeAndComments) {
         {"Nobody", "K7", "", "0 Days", ""},
     };
     for (const auto& r : rows) {
-        const platform::ListRow row = window->Lvw()->row(rowNamed(*window, Q(r.name)));
+        const platform::ListRow row =
+            testsupport::RowOf(window->Lvw(), rowNamed(*window, Q(r.name)));
         EXPECT_EQ(row.key, Q(r.key)) << r.name;
         EXPECT_EQ(row.subItems[0], Q(r.year)) << r.name;
         EXPECT_EQ(row.subItems[1], Q(r.age)) << r.name;
@@ -102,7 +105,7 @@ TEST_F(PersonListTest, LoadEndsInDetailsSortedByNameWithTheFocus) {
     window->cmdRefresh_Click();
     EXPECT_EQ(column(*window, 0), (std::vector<QString>{Q("ann"), Q("Bob"), Q("Cy")}));
     EXPECT_EQ(window->Lvw()->viewMode(), platform::ListView::ViewMode::Details);
-    EXPECT_EQ(QApplication::focusWidget(), window->Lvw()->detailsView());
+    EXPECT_EQ(QApplication::focusWidget(), testsupport::DetailsViewOf(window->Lvw()));
 }
 
 // Delete and Edit follow the selection, but only when the list is clicked.
@@ -111,7 +114,7 @@ TEST_F(PersonListTest, ListButtonsFollowTheSelectionOnClick) {
     show(*window);
     auto* edit = window->findChild<QToolButton*>(QStringLiteral("cmdEdit"));
     auto* remove = window->findChild<QToolButton*>(QStringLiteral("cmdDelete"));
-    auto* view = window->Lvw()->detailsView();
+    auto* view = testsupport::DetailsViewOf(window->Lvw());
     const QPoint onFirstRow = view->visualRect(view->model()->index(0, 0)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onFirstRow);
     EXPECT_TRUE(remove->isEnabled());

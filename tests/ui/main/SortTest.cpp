@@ -1,7 +1,8 @@
 #include <QHeaderView>
 
+#include "ListViews.h"
 #include "MainWindowFixture.h"
-#include "platform/qt/ListDetailsView.h"
+#include "platform/qt/list/ListDetailsView.h"
 
 namespace maintest {
 
@@ -26,7 +27,7 @@ protected:
     }
 
     void clickHeader(int position) {
-        QHeaderView* header = window->Lvw()->detailsView()->header();
+        QHeaderView* header = testsupport::DetailsViewOf(window->Lvw())->header();
         const QPoint at(header->sectionViewportPosition(position - 1) + 8, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     }

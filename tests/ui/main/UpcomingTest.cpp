@@ -12,6 +12,7 @@
 #include "ui/main/FindBar.h"
 #include "ui/upcoming/UpcomingModel.h"
 #include "ui/upcoming/frmUpcoming.h"
+#include "ListViews.h"
 
 namespace maintest {
 
@@ -25,7 +26,7 @@ class UpcomingTest : public MainWindowFixture {
 protected:
     frmUpcoming* openWithF6(frmMain& window) {
         activate(window);
-        QTest::keyClick(window.Lvw()->detailsView(), Qt::Key_F6);
+        QTest::keyClick(testsupport::DetailsViewOf(window.Lvw()), Qt::Key_F6);
         return window.upcomingWindow();
     }
 
@@ -57,7 +58,7 @@ protected:
 TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
     const struct {
         const char* what;
-        platform::LocalDateTime today;
+        modAgeCalc::DateParts today;
         int days;
         std::vector<std::pair<const char*, const char*>> people;  // name, stored birth
         QStringList expected;
@@ -101,7 +102,7 @@ TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
     };
     for (const auto& c : cases) {
         clock_.set(c.today);
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         for (const auto& [name, birth] : c.people) db_.add(name, birth, ".");
         auto window = open();
         show(*window);
@@ -129,7 +130,7 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     // The editor opened from here checks the row as read before saving, as from the list.
     EditorDriver driver([&](frmAEP& editor) {
         edited = editor.PersonName();
-        db_.execute("UPDATE tblAges SET strComments = 'changed' WHERE strName = 'Ann'");
+        db_.exec("UPDATE tblAges SET strComments = 'changed' WHERE strName = 'Ann'");
         box_.push(platform::MsgAnswer::Yes);
         editor.findChild<QPushButton*>(QStringLiteral("cmdAE_0"))->click();
     });
@@ -184,7 +185,7 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
     for (const auto& c : cases) {
         RecordingSettings settings;
         if (c.remind) settings.save("Marrowtide", "Upcoming", "RemindAtStartUp", c.remind);
-        db_.execute("DELETE FROM tblAges");
+        db_.exec("DELETE FROM tblAges");
         if (*c.birth) db_.add("Ann", c.birth, ".");
         auto window = open();
         show(*window);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <ostream>
 
+#include "FixedScreen.h"
 #include "RecordingSettings.h"
 #include "platform/Screen.h"
 #include "ui/main/WindowPlacement.h"
@@ -45,7 +46,7 @@ protected:
         settings_.put("Height", height);
     }
 
-    platform::FixedScreen screen_{{kScreenWidth * 15.0, kScreenHeight * 15.0}};
+    testsupport::FixedScreen screen_{{kScreenWidth * 15.0, kScreenHeight * 15.0}};
     const platform::ScreenInfo* previousScreen_;
     RecordingSettings settings_;
 };

@@ -7,7 +7,7 @@
 #include "ListDetailsView.h"
 #include "ListIconView.h"
 #include "ListModel.h"
-#include "Twips.h"
+#include "platform/qt/Twips.h"
 
 namespace platform {
 
@@ -80,17 +80,8 @@ void ListView::publish(ListRowStore&& rows) {
     model_->publish(std::move(rows));
 }
 
-int ListView::addRow(const ListRow& row) {
-    return model_->addRow(row);
-}
-
 int ListView::rowCount() const {
     return model_->rows();
-}
-
-ListRow ListView::row(int position) const {
-    if (position < 0 || position >= rowCount()) return {};
-    return model_->row(position);
 }
 
 QString ListView::rowKey(int position) const {

@@ -4,10 +4,10 @@
 #include <QVector>
 #include <vector>
 
-#include "ImageList.h"
 #include "ListColumn.h"
 #include "ListRowStore.h"
 #include "ListSearchIndex.h"
+#include "platform/qt/ImageList.h"
 
 namespace platform {
 
@@ -36,7 +36,6 @@ public:
     // Rows, by their shown position
     void clearRows();
     void publish(ListRowStore&& rows);
-    int addRow(const ListRow& row);
     int rows() const { return static_cast<int>(shown().size()); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
     QStringView key(int position) const { return rows_.key(storeIndex(position)); }

@@ -2,10 +2,10 @@
 
 #include <QWidget>
 
-#include "ImageList.h"
 #include "ListColumn.h"
 #include "ListRow.h"
 #include "ListRowStore.h"
+#include "platform/qt/ImageList.h"
 
 class QAbstractItemView;
 class QItemSelectionModel;
@@ -45,10 +45,7 @@ public:
     void clearRows();
     // Replaces every row with `rows` in one step (sorted when the sorted flag is set).
     void publish(ListRowStore&& rows);
-    // Adds one row; returns the position it is shown at.
-    int addRow(const ListRow& row);
     int rowCount() const;
-    ListRow row(int position) const;
     QString rowKey(int position) const;
     QString cellText(int position, int column) const;
     double rowBirth(int position) const;  // NaN when the row has none
@@ -81,10 +78,6 @@ public:
     // The selected row's position, or -1 when no row is selected.
     int selectedRow() const;
     void selectRow(int position);  // -1 clears the selection
-
-    // The two views, for tests and measurements.
-    ListDetailsView* detailsView() const { return details_; }
-    ListIconView* iconView() const { return icons_; }
 
 signals:
     void clicked();

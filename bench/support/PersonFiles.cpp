@@ -1,6 +1,5 @@
 #include "PersonFiles.h"
 
-#include <chrono>
 #include <stdexcept>
 
 #include "store/Connection.h"
@@ -28,19 +27,8 @@ constexpr const char* kFillSql =
 
 }  // namespace
 
-PersonFiles::PersonFiles() {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    root_ = std::filesystem::temp_directory_path() / ("marrowtide-bench-" + std::to_string(stamp));
-    std::filesystem::create_directories(root_);
-}
-
-PersonFiles::~PersonFiles() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-}
-
 std::string PersonFiles::folderWith(int count) {
-    const std::filesystem::path folder = root_ / std::to_string(count);
+    const std::filesystem::path folder = root_.path() / std::to_string(count);
     const std::filesystem::path file = folder / modAgeCalc::kDatabaseFileName;
     if (std::filesystem::exists(file)) return folder.string();
     std::filesystem::create_directories(folder);

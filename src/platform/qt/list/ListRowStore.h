@@ -31,7 +31,6 @@ public:
     int append(const ListRow& row);
 
     // Keeps a text once so that many rows can show it (dates and ages repeat a lot).
-    TextId storeText(QStringView text) { return texts_.add(text); }
     TextId storeUtf8(std::string_view text) { return texts_.addUtf8(text); }
 
     // Sub-items are numbered 1 to 3, as the columns after the first.

@@ -48,26 +48,6 @@ void ListModel::publish(ListRowStore&& rows) {
     if (sorted_) emit sortChanged();
 }
 
-int ListModel::addRow(const ListRow& row) {
-    if (filtering()) {
-        beginResetModel();
-        order_.push_back(rows_.append(row));
-        search_.clear();
-        if (sorted_) order_ = sortedOrder();
-        refilter();
-        endResetModel();
-        return positionOf(rows_.count() - 1);
-    }
-    const int position = rows();
-    beginInsertRows({}, position, position);
-    order_.push_back(rows_.append(row));
-    endInsertRows();
-    if (!sorted_) return position;
-    sortNow();
-    return static_cast<int>(std::find(order_.begin(), order_.end(), rows_.count() - 1) -
-                            order_.begin());
-}
-
 int ListModel::positionOf(int storeRow) const {
     const std::vector<int>& order = shown();
     const auto found = std::find(order.begin(), order.end(), storeRow);

@@ -1,12 +1,12 @@
+// The test programs that show windows: they need an application object, and without a
+// display they run offscreen, also when CTest lists their tests.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // The dialogs need a window system; without a display the offscreen one serves,
-    // also when CTest lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,9 @@
-#include "PersonDb.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -10,7 +11,7 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
-namespace storetest {
+namespace testsupport {
 
 namespace {
 
@@ -41,7 +42,7 @@ store::Value ColumnValue(sqlite3_stmt* stmt, int column) {
 
 }  // namespace
 
-PersonDb::PersonDb(bool createDatabase) {
+TestDatabase::TestDatabase(bool createDatabase) {
     if (createDatabase) {
         std::string error;
         EXPECT_TRUE(store::CreateEmptyDatabase(path(), error)) << error;
@@ -49,16 +50,16 @@ PersonDb::PersonDb(bool createDatabase) {
     modAgeCalc::SetDatabaseFolder(dir_.folder());
 }
 
-PersonDb::~PersonDb() {
+TestDatabase::~TestDatabase() {
     modAgeCalc::SetDatabaseFolder("");
 }
 
-std::string PersonDb::path() const {
+std::string TestDatabase::path() const {
     return dir_.folder() + modAgeCalc::kDatabaseFileName;
 }
 
-std::int64_t PersonDb::insert(const std::string& name, const std::string& birth,
-                              const std::string& comments) {
+std::int64_t TestDatabase::insert(const std::string& name, const std::string& birth,
+                                  const std::string& comments) {
     Db db(path());
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db.handle,
@@ -72,7 +73,47 @@ std::int64_t PersonDb::insert(const std::string& name, const std::string& birth,
     return sqlite3_last_insert_rowid(db.handle);
 }
 
-std::vector<PersonDb::Row> PersonDb::rows() const {
+void TestDatabase::add(const std::string& name, const std::string& birth,
+                       const std::string& comments, std::optional<std::int32_t> id) {
+    Db db(path());
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db.handle,
+                       "INSERT INTO tblAges (lngID, strName, dtmBirth, strComments) "
+                       "VALUES (?, ?, ?, ?)",
+                       -1, &stmt, nullptr);
+    // A Null key lets the database choose one.
+    if (id) sqlite3_bind_int(stmt, 1, *id);
+    sqlite3_bind_text(stmt, 2, name.c_str(), -1, SQLITE_TRANSIENT);
+    if (!birth.empty()) sqlite3_bind_text(stmt, 3, birth.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 4, comments.c_str(), -1, SQLITE_TRANSIENT);
+    EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE) << sqlite3_errmsg(db.handle);
+    sqlite3_finalize(stmt);
+}
+
+void TestDatabase::remove() const {
+    std::filesystem::remove(path());
+}
+
+std::vector<TestDatabase::TextRow> TestDatabase::textRows() const {
+    std::vector<TextRow> texts;
+    const auto text = [](const store::Value& v) {
+        const auto* s = std::get_if<std::string>(&v);
+        return s ? *s : std::string();
+    };
+    for (const Row& row : rows())
+        texts.push_back({static_cast<std::int32_t>(row.id), text(row.name), text(row.birth),
+                         text(row.comments)});
+    return texts;
+}
+
+TestDatabase::TextRow TestDatabase::textRowWithKey(std::int32_t key) const {
+    for (const TextRow& row : textRows())
+        if (row.id == key) return row;
+    ADD_FAILURE() << "no row with the key " << key;
+    return {};
+}
+
+std::vector<TestDatabase::Row> TestDatabase::rows() const {
     Db db(path());
     sqlite3_stmt* stmt = nullptr;
     std::vector<Row> rows;
@@ -89,7 +130,7 @@ std::vector<PersonDb::Row> PersonDb::rows() const {
     return rows;
 }
 
-void PersonDb::exec(const std::string& sql) const {
+void TestDatabase::exec(const std::string& sql) const {
     Db db(path());
     char* message = nullptr;
     EXPECT_EQ(sqlite3_exec(db.handle, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
@@ -106,4 +147,4 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-}  // namespace storetest
+}  // namespace testsupport

@@ -1,4 +1,4 @@
-#include "store/RawRead.h"
+#include "RawRead.h"
 
 #include <sqlite3.h>
 
