@@ -23,6 +23,7 @@
 #include "ui/main/frmMain.h"
 #include "ui/upcoming/UpcomingBirthdays.h"
 #include "ui/upcoming/frmUpcoming.h"
+#include "Collector.h"
 
 namespace {
 
@@ -130,25 +131,6 @@ BENCHMARK(BM_FirstKeystrokeAfterLoad)->Iterations(5)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_Upcoming)->Arg(30)->Arg(366)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpcomingWindowRefresh)->Unit(benchmark::kMillisecond);
 
-class Collector final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double ms(const std::string& name) const {
-        const auto found = times.find(name);
-        return found == times.end() ? 0.0 : found->second;
-    }
-    std::map<std::string, double> times;
-};
-
-void Verdict(const char* what, double value, const char* unit, double goal) {
-    std::printf("  %-44s %9.2f %-3s goal < %-6.1f %s\n", what, value, unit, goal,
-                value > 0 && value < goal ? "met" : "NOT MET");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -160,20 +142,20 @@ int main(int argc, char** argv) {
     files.folderWith(kPeople);
 
     benchmark::Initialize(&argc, argv);
-    Collector collector;
+    bench::Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
 
     const double scan = collector.ms("BM_PlainScan");
     const double keystroke = collector.ms("BM_FilterKeystroke");
     const double painted = collector.ms("BM_FilterKeystrokePainted");
     std::printf("\nAt 100,000 people:\n");
-    Verdict("keystroke / plain scan", scan > 0 ? keystroke / scan : 0.0, "x", 3);
-    Verdict("keystroke", keystroke, "ms", 30);
+    bench::Verdict("keystroke / plain scan", scan > 0 ? keystroke / scan : 0.0, "x", 3);
+    bench::Verdict("keystroke", keystroke, "ms", 30);
     std::printf("  keystroke with repaint / plain scan %.2f x (%.2f ms)\n",
                 scan > 0 ? painted / scan : 0.0, painted);
     std::printf("  first keystroke after a load (folds the texts) %.2f ms\n",
                 collector.ms("BM_FirstKeystrokeAfterLoad/iterations:5"));
-    Verdict("upcoming birthdays, 30 days", collector.ms("BM_Upcoming/30"), "ms", 20);
+    bench::Verdict("upcoming birthdays, 30 days", collector.ms("BM_Upcoming/30"), "ms", 20);
     std::printf("  upcoming birthdays, 366 days %.2f ms; window refresh (30 days) %.2f ms\n",
                 collector.ms("BM_Upcoming/366"), collector.ms("BM_UpcomingWindowRefresh"));
     benchmark::Shutdown();

@@ -20,6 +20,7 @@
 #include "platform/qt/list/ListView.h"
 #include "store/Database.h"
 #include "ui/main/frmMain.h"
+#include "Collector.h"
 
 #if defined(__linux__)
 #include <unistd.h>
@@ -117,21 +118,6 @@ BENCHMARK(BM_LoadLvwNoYield)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMil
 BENCHMARK(BM_HeaderSort)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchToLargeIcons)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
 
-// Keeps every run's mean real time (in milliseconds) for the summary.
-class Collector final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double ms(const std::string& name) const {
-        const auto found = times.find(name);
-        return found == times.end() ? 0.0 : found->second;
-    }
-    std::map<std::string, double> times;
-};
-
 #if defined(__linux__)
 double ResidentBytes() {
     std::ifstream statm("/proc/self/statm");
@@ -157,11 +143,6 @@ double BytesPerPerson(int count) {
 }
 #endif
 
-void Verdict(const char* what, double value, const char* unit, double goal) {
-    std::printf("  %-44s %9.1f %-6s goal < %-7.1f %s\n", what, value, unit, goal,
-                value > 0 && value < goal ? "met" : "NOT MET");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -180,7 +161,7 @@ int main(int argc, char** argv) {
 #endif
 
     benchmark::Initialize(&argc, argv);
-    Collector collector;
+    bench::Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
 
     const double raw = collector.ms("BM_RawRead/100000");
@@ -191,18 +172,18 @@ int main(int argc, char** argv) {
                 raw > 0 ? load / raw : 0.0);
     std::printf("  the 4,762 yields take %.1f ms of the load (%.0f%%)\n", load - quiet,
                 load > 0 ? 100.0 * (load - quiet) / load : 0.0);
-    Verdict("LoadLvw / raw read", raw > 0 ? load / raw : 0.0, "x", 3);
-    Verdict("header-click sort", collector.ms("BM_HeaderSort/100000"), "ms", 50);
-    Verdict("switch to large icons", collector.ms("BM_SwitchToLargeIcons/100000"), "ms", 20);
+    bench::Verdict("LoadLvw / raw read", raw > 0 ? load / raw : 0.0, "x", 3);
+    bench::Verdict("header-click sort", collector.ms("BM_HeaderSort/100000"), "ms", 50);
+    bench::Verdict("switch to large icons", collector.ms("BM_SwitchToLargeIcons/100000"), "ms", 20);
 #if defined(__linux__)
-    Verdict("resident memory per person", perPerson, "bytes", 300);
+    bench::Verdict("resident memory per person", perPerson, "bytes", 300);
 #endif
     std::printf("At 1,000,000 people:\n");
     const double loadMillion = collector.ms("BM_LoadLvw/1000000/iterations:3");
     const double quietMillion = collector.ms("BM_LoadLvwNoYield/1000000/iterations:3");
     std::printf("  raw read %.1f ms; the 47,619 yields take %.1f ms of the load\n",
                 collector.ms("BM_RawRead/1000000"), loadMillion - quietMillion);
-    Verdict("LoadLvw", loadMillion, "ms", 1500);
+    bench::Verdict("LoadLvw", loadMillion, "ms", 1500);
     benchmark::Shutdown();
     g_windows.clear();
     return 0;

@@ -11,27 +11,8 @@ app_pid=
 trap 'kill $twm_pid 2>/dev/null || true; [ -n "$app_pid" ] && kill $app_pid 2>/dev/null || true' EXIT
 sleep 1
 
-fail() { echo "PACKAGE TRIAL FAILED: $*" >&2; shot failure; exit 1; }
-shot() { import -window root "$out/$1.png"; }
-window() {
-    local id
-    for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.2
-    done
-    fail "no window \"$1\""
-}
-click() { xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1 sleep 0.3; }
-point() { xdotool mousemove --window "$1" "$2" "$3" sleep 0.3; }
-key() { xdotool key "$@"; sleep 0.3; }
-typed() { xdotool type --delay 60 "$1"; }
-start() {
-    marrowtide >>"$out/app.log" 2>&1 &
-    app_pid=$!
-    main=$(window "Orrindale Version 1.0")
-    sleep 0.5
-}
+app=marrowtide fail_prefix="PACKAGE TRIAL" shot_prefix=
+. "$(dirname "$0")/xdo.sh"
 quit() {
     point "$main" 300 200
     xdotool windowfocus --sync "$main"

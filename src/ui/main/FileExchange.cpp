@@ -1,6 +1,7 @@
 #include "ui/main/FileExchange.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
@@ -21,9 +22,23 @@ namespace fileexchange {
 
 namespace {
 
-const std::vector<std::string> kImportFilters = {"Contacts (*.csv *.vcf *.vcard)",
-                                                 "CSV files (*.csv)", "vCard files (*.vcf *.vcard)",
-                                                 "All files (*)"};
+std::string Tr(const char* text) {
+    return QCoreApplication::translate("fileexchange", text).toStdString();
+}
+
+// Marked here, translated where they are shown.
+const char* const kImportFilters[] = {
+    QT_TRANSLATE_NOOP("fileexchange", "Contacts (*.csv *.vcf *.vcard)"),
+    QT_TRANSLATE_NOOP("fileexchange", "CSV files (*.csv)"),
+    QT_TRANSLATE_NOOP("fileexchange", "vCard files (*.vcf *.vcard)"),
+    QT_TRANSLATE_NOOP("fileexchange", "All files (*)")};
+
+template <std::size_t N>
+std::vector<std::string> Translated(const char* const (&texts)[N]) {
+    std::vector<std::string> out;
+    for (const char* text : texts) out.push_back(Tr(text));
+    return out;
+}
 
 struct ExportFilter {
     const char* filter;
@@ -31,9 +46,10 @@ struct ExportFilter {
     exchange::Format format;
 };
 const ExportFilter kExportFilters[] = {
-    {"CSV files (*.csv)", ".csv", exchange::Format::Csv},
-    {"vCard files (*.vcf)", ".vcf", exchange::Format::VCard},
-    {"iCalendar files (*.ics)", ".ics", exchange::Format::ICalendar},
+    {QT_TRANSLATE_NOOP("fileexchange", "CSV files (*.csv)"), ".csv", exchange::Format::Csv},
+    {QT_TRANSLATE_NOOP("fileexchange", "vCard files (*.vcf)"), ".vcf", exchange::Format::VCard},
+    {QT_TRANSLATE_NOOP("fileexchange", "iCalendar files (*.ics)"), ".ics",
+     exchange::Format::ICalendar},
 };
 
 // Importing and exporting many people takes a moment; the window shows it is busy.
@@ -63,26 +79,37 @@ bool ExportTarget(const platform::FileChoice& choice, std::string& path, exchang
     format = kExportFilters[index].format;
     std::error_code ec;
     if (!std::filesystem::exists(transfer::PathFromUtf8(path), ec)) return true;
-    return platform::MsgBox(path + " already exists.\r\nDo you want to replace it?",
-                            platform::Buttons::YesNo | platform::Icon::Exclamation | platform::DefaultButton::Second,
-                            kExportTitle) == platform::MsgAnswer::Yes;
+    return platform::MsgBox(QCoreApplication::translate(
+                                "fileexchange", "%1 already exists.\r\nDo you want to replace it?")
+                                .arg(QString::fromStdString(path))
+                                .toStdString(),
+                            platform::Buttons::YesNo | platform::Icon::Exclamation |
+                                platform::DefaultButton::Second,
+                            Tr(kExportTitle)) == platform::MsgAnswer::Yes;
 }
 
 std::string ExportMessage(const transfer::ExportResult& result, const std::string& path) {
-    if (!result.error.empty()) return result.error + " Nothing was written.";
-    std::string text = "Exported " + std::to_string(result.exported) +
-                       (result.exported == 1 ? " person" : " people") + " to " + path + ".";
+    if (!result.error.empty()) return result.error + " " + Tr("Nothing was written.");
+    const QString file = QString::fromStdString(path);
+    QString text =
+        result.exported == 1
+            ? QCoreApplication::translate("fileexchange", "Exported 1 person to %1.").arg(file)
+            : QCoreApplication::translate("fileexchange", "Exported %1 people to %2.")
+                  .arg(result.exported)
+                  .arg(file);
     if (result.leftOut > 0)
-        text += "\r\n\r\n" + std::to_string(result.leftOut) +
-                " without a valid birth date were left out.";
-    return text;
+        text += QStringLiteral("\r\n\r\n") +
+                QCoreApplication::translate("fileexchange",
+                                            "%1 without a valid birth date were left out.")
+                    .arg(result.leftOut);
+    return text.toStdString();
 }
 
 }  // namespace
 
 bool ImportFromFile() {
-    const platform::FileChoice choice =
-        platform::ChooseFile(platform::FileDialog::Mode::Open, kImportTitle, kImportFilters);
+    const platform::FileChoice choice = platform::ChooseFile(
+        platform::FileDialog::Mode::Open, Tr(kImportTitle), Translated(kImportFilters));
     if (choice.path.empty()) return false;
     transfer::ImportResult result;
     {
@@ -91,15 +118,15 @@ bool ImportFromFile() {
             transfer::ImportFile(store::PersonRepository(modAgeCalc::DatabasePath()), choice.path);
     }
     platform::MsgBox(transfer::ImportReport(result, kSkippedShown), ImportStyle(result),
-                     kImportTitle);
+                     Tr(kImportTitle));
     return true;
 }
 
 void ExportToFile() {
     std::vector<std::string> filters;
-    for (const ExportFilter& f : kExportFilters) filters.emplace_back(f.filter);
+    for (const ExportFilter& f : kExportFilters) filters.push_back(Tr(f.filter));
     const platform::FileChoice choice =
-        platform::ChooseFile(platform::FileDialog::Mode::Save, kExportTitle, filters);
+        platform::ChooseFile(platform::FileDialog::Mode::Save, Tr(kExportTitle), filters);
     std::string path;
     exchange::Format format = exchange::Format::Csv;
     if (choice.path.empty() || !ExportTarget(choice, path, format)) return;
@@ -111,7 +138,8 @@ void ExportToFile() {
     }
     const bool problem = !result.error.empty() || result.leftOut > 0;
     platform::MsgBox(ExportMessage(result, path),
-                     problem ? platform::Icon::Exclamation : platform::Icon::Information, kExportTitle);
+                     problem ? platform::Icon::Exclamation : platform::Icon::Information,
+                     Tr(kExportTitle));
 }
 
 }  // namespace fileexchange

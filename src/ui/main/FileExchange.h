@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The window's Import and Export commands: a file dialog, the shared import and export
 // rules on the program's database, and the outcome in a message box.
 namespace fileexchange {
 
-inline constexpr const char* kImportTitle = "Import";
-inline constexpr const char* kExportTitle = "Export";
+inline constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("fileexchange", "Import");
+inline constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("fileexchange", "Export");
 // How many skipped records the import's message lists by name.
 inline constexpr int kSkippedShown = 20;
 

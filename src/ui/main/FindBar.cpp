@@ -10,18 +10,18 @@ FindBar::FindBar(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), count_(new QLabel(this)) {
     setObjectName(QStringLiteral("findBar"));
     edit_->setObjectName(QStringLiteral("txtFind"));
-    edit_->setPlaceholderText(QStringLiteral("Find in names and comments"));
+    edit_->setPlaceholderText(tr("Find in names and comments"));
     edit_->installEventFilter(this);
     count_->setObjectName(QStringLiteral("lblFindCount"));
     auto* hide = new QToolButton(this);
     hide->setObjectName(QStringLiteral("cmdFindClose"));
     hide->setText(QStringLiteral("\u00d7"));
-    hide->setToolTip(QStringLiteral("Close the find bar"));
+    hide->setToolTip(tr("Close the find bar"));
     hide->setAutoRaise(true);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Find:"), this));
+    layout->addWidget(new QLabel(tr("Find:"), this));
     layout->addWidget(edit_, 1);
     layout->addWidget(count_);
     layout->addWidget(hide);
@@ -31,7 +31,7 @@ FindBar::FindBar(QWidget* parent)
 }
 
 void FindBar::showCount(int shown, int total) {
-    count_->setText(QStringLiteral("%1 of %2").arg(shown).arg(total));
+    count_->setText(tr("%1 of %2").arg(shown).arg(total));
 }
 
 void FindBar::open() {

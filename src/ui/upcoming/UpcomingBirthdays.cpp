@@ -1,5 +1,6 @@
 #include "ui/upcoming/UpcomingBirthdays.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "age/Birthday.h"
@@ -34,9 +35,9 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
 }
 
 QString WhenText(std::int32_t daysUntil) {
-    if (daysUntil == 0) return QStringLiteral("today");
-    if (daysUntil == 1) return QStringLiteral("tomorrow");
-    return QStringLiteral("in %1 days").arg(daysUntil);
+    if (daysUntil == 0) return QCoreApplication::translate("upcoming", "today");
+    if (daysUntil == 1) return QCoreApplication::translate("upcoming", "tomorrow");
+    return QCoreApplication::translate("upcoming", "in %1 days").arg(daysUntil);
 }
 
 // Day 0, 12/30/1899, was a Saturday.

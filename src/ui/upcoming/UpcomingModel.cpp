@@ -38,7 +38,7 @@ QString UpcomingModel::text(const Person& person, int column) const {
         case Weekday:
             return WeekdayName(person.birthday.date);
         case Turns:
-            return QStringLiteral("turns %1").arg(person.birthday.turns);
+            return tr("turns %1").arg(person.birthday.turns);
         case When:
             return WhenText(person.birthday.daysUntil);
         default:

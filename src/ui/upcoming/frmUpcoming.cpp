@@ -1,4 +1,3 @@
-#include "age/AgeCalc.h"
 #include "ui/upcoming/frmUpcoming.h"
 
 #include <QHBoxLayout>
@@ -12,6 +11,8 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "age/AgeCalc.h"
+#include "platform/qt/ToolWindowKeys.h"
 #include "platform/qt/list/ListView.h"
 #include "ui/upcoming/UpcomingModel.h"
 #include "ui/upcoming/UpcomingSettings.h"
@@ -32,15 +33,16 @@ frmUpcoming::frmUpcoming(QWidget* owner, const platform::ListView& list,
       people_(new QTreeView(stack_)),
       nobody_(new QLabel(stack_)) {
     setObjectName(QStringLiteral("frmUpcoming"));
-    setWindowTitle(QStringLiteral("Upcoming Birthdays"));
+    setWindowTitle(tr("Upcoming Birthdays"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
+    new platform::ToolWindowKeys(*this);  // keys stay here; Esc closes only this window
     resize(kSize);
 
     days_->setObjectName(QStringLiteral("spnDays"));
     days_->setRange(0, upcoming::kMaxDays);
     days_->setValue(upcoming::DaysAhead());
-    auto* caption = new QLabel(QStringLiteral("Days ahead:"), this);
+    auto* caption = new QLabel(tr("Days ahead:"), this);
     caption->setBuddy(days_);
 
     people_->setObjectName(QStringLiteral("lvwUpcoming"));
@@ -80,10 +82,10 @@ void frmUpcoming::refresh() {
     const int days = days_->value();
     model_->fill(list_.storedRows(), modAgeCalc::TodaySerial(), days);
     const bool empty = model_->rowCount() == 0;
-    nobody_->setText(days == 0 ? QStringLiteral("Nobody has a birthday today.")
-                               : QStringLiteral("Nobody has a birthday in the next %1 day%2.")
-                                     .arg(days)
-                                     .arg(days == 1 ? "" : "s"));
+    const QString nobody = days == 0   ? tr("Nobody has a birthday today.")
+                           : days == 1 ? tr("Nobody has a birthday in the next %1 day.")
+                                       : tr("Nobody has a birthday in the next %1 days.");
+    nobody_->setText(days == 0 ? nobody : nobody.arg(days));
     stack_->setCurrentWidget(empty ? static_cast<QWidget*>(nobody_) : people_);
 }
 
@@ -101,19 +103,8 @@ void frmUpcoming::requestEdit(int row) {
 // A tool window's shortcuts are its owner's: without this, Esc, Del or F2 pressed here
 // would close, delete or add in the main window. Claiming every key before the
 // shortcuts see it sends it here as a plain key press instead.
-bool frmUpcoming::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
 void frmUpcoming::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Escape:
-            close();
-            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (people_->currentIndex().isValid()) requestEdit(people_->currentIndex().row());

@@ -42,7 +42,6 @@ signals:
                        const QString& comments, quint64 rowAsRead);
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Prints the runs as usual and keeps each run's mean real time (in milliseconds) for a
+// summary of ratios measured in the same run.
+class Collector final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double ms(const std::string& name) const {
+        const auto found = times.find(name);
+        return found == times.end() ? 0.0 : found->second;
+    }
+    std::map<std::string, double> times;
+};
+
+// One line of the summary: a figure against its goal.
+inline void Verdict(const char* what, double value, const char* unit, double goal) {
+    std::printf("  %-44s %9.2f %-6s goal < %-7.1f %s\n", what, value, unit, goal,
+                value > 0 && value < goal ? "met" : "NOT MET");
+}
+
+}  // namespace bench
