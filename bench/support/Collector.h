@@ -18,6 +18,11 @@ public:
             if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
+    // Runs the benchmarks the command line asks for, reporting through this collector.
+    void run(int& argc, char** argv) {
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks(this);
+    }
     double ms(const std::string& name) const {
         const auto found = times.find(name);
         return found == times.end() ? 0.0 : found->second;

@@ -141,9 +141,8 @@ int main(int argc, char** argv) {
     std::printf("Making the person file (100,000 people)...\n");
     files.folderWith(kPeople);
 
-    benchmark::Initialize(&argc, argv);
     bench::Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    collector.run(argc, argv);
 
     const double scan = collector.ms("BM_PlainScan");
     const double keystroke = collector.ms("BM_FilterKeystroke");

@@ -160,9 +160,8 @@ int main(int argc, char** argv) {
     const double perPerson = BytesPerPerson(kHundredThousand);
 #endif
 
-    benchmark::Initialize(&argc, argv);
     bench::Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    collector.run(argc, argv);
 
     const double raw = collector.ms("BM_RawRead/100000");
     const double load = collector.ms("BM_LoadLvw/100000");

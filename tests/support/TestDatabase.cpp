@@ -106,6 +106,13 @@ std::vector<TestDatabase::TextRow> TestDatabase::textRows() const {
     return texts;
 }
 
+std::vector<std::string> TestDatabase::rowTexts(const std::string& separator) const {
+    std::vector<std::string> texts;
+    for (const TextRow& row : textRows())
+        texts.push_back(row.name + separator + row.birth + separator + row.comments);
+    return texts;
+}
+
 TestDatabase::TextRow TestDatabase::textRowWithKey(std::int32_t key) const {
     for (const TextRow& row : textRows())
         if (row.id == key) return row;

@@ -53,6 +53,8 @@ public:
     std::vector<Row> rows() const;  // by key
     std::vector<TextRow> textRows() const;
     TextRow textRowWithKey(std::int32_t key) const;
+    // Each row as "name<separator>birth<separator>comments", by key.
+    std::vector<std::string> rowTexts(const std::string& separator) const;
 
 private:
     TempDir dir_;

@@ -15,11 +15,7 @@ using testsupport::FileBytes;
 using testsupport::TestDatabase;
 
 std::vector<std::string> Stored(const TestDatabase& db) {
-    std::vector<std::string> out;
-    for (const auto& row : db.rows())
-        out.push_back(std::get<std::string>(row.name) + "|" + std::get<std::string>(row.birth) +
-                      "|" + std::get<std::string>(row.comments));
-    return out;
+    return db.rowTexts("|");
 }
 
 }  // namespace

@@ -25,13 +25,9 @@ ImportRecord Record(std::string name, double birth, std::string where, std::stri
     return {std::move(name), birth, "", std::move(where), std::move(problem)};
 }
 
-// Name and birth of every stored person, in the table's order.
+// Name, birth and comments of every stored person, in the table's order.
 std::vector<std::string> People(const TestDatabase& db) {
-    std::vector<std::string> out;
-    for (const auto& row : db.rows())
-        out.push_back(std::get<std::string>(row.name) + " " + std::get<std::string>(row.birth) +
-                      " " + std::get<std::string>(row.comments));
-    return out;
+    return db.rowTexts(" ");
 }
 
 }  // namespace

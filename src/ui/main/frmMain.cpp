@@ -265,18 +265,20 @@ void frmMain::createFindBar() {
 // Import and Export follow the classic entries, so those keep their places and numbers.
 void frmMain::createExchangeEntries(QMenu* menu) {
     menu->addSeparator()->setObjectName(QStringLiteral("MnuExchangeSeparator"));
-    MnuImport_ = menu->addAction(tr("Import..."));
-    MnuImport_->setObjectName(QStringLiteral("MnuImport"));
-    MnuImport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    MnuImport_->setShortcutContext(Qt::WindowShortcut);
-    connect(MnuImport_, &QAction::triggered, this,
-            [this] { onCommand(&frmMain::MnuImport_Click); });
-    MnuExport_ = menu->addAction(tr("Export..."));
-    MnuExport_->setObjectName(QStringLiteral("MnuExport"));
-    MnuExport_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    MnuExport_->setShortcutContext(Qt::WindowShortcut);
-    connect(MnuExport_, &QAction::triggered, this,
-            [this] { onCommand(&frmMain::MnuExport_Click); });
+    MnuImport_ = addCommandEntry(menu, tr("Import..."), "MnuImport",
+                                 QKeySequence(Qt::CTRL | Qt::Key_I), &frmMain::MnuImport_Click);
+    MnuExport_ = addCommandEntry(menu, tr("Export..."), "MnuExport",
+                                 QKeySequence(Qt::CTRL | Qt::Key_E), &frmMain::MnuExport_Click);
+}
+
+QAction* frmMain::addCommandEntry(QMenu* menu, const QString& caption, const char* name,
+                                  const QKeySequence& shortcut, void (frmMain::*command)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
+    return action;
 }
 
 // Tab order: the list first, then Delete, Add, the two view buttons, Exit, Refresh, Edit.

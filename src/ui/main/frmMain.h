@@ -10,6 +10,7 @@
 #include "platform/qt/ImageList.h"
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QTimer;
 class QToolButton;
@@ -107,6 +108,8 @@ private:
     QToolButton* createButton(const char* name, const char* icon, const char* toolTip, double left);
     void createMenus();
     void createExchangeEntries(QMenu* menu);
+    QAction* addCommandEntry(QMenu* menu, const QString& caption, const char* name,
+                             const QKeySequence& shortcut, void (frmMain::*command)());
     void setTabOrder();
     void onCommand(void (frmMain::*command)());
     bool acceptsCommands() const;

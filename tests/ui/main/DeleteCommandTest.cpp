@@ -77,11 +77,7 @@ TEST_F(DeleteCommandTest, WithoutAPersonNeitherAsksNorReloads) {
         {true, true, "Del on the placeholder"},
     };
     for (const auto& c : cases) {
-        db_.exec("DELETE FROM tblAges");
-        if (!c.placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
-        auto window = open();
-        show(*window);
-        window->Lvw()->selectRow(c.placeholder ? 0 : -1);
+        auto window = openWithoutAPersonSelected(c.placeholder);
         const auto before = column(*window, 0);
         db_.add("Bob", "1950-02-01 00:00:00", ".");
         if (c.byKey) QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_Delete);

@@ -191,11 +191,7 @@ TEST_F(EditorCommandTest, EditWithoutAPersonDoesNothing) {
         {true, DoubleClick, "double click on the placeholder"},
     };
     for (const auto& c : cases) {
-        db_.exec("DELETE FROM tblAges");
-        if (!c.placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
-        auto window = open();
-        show(*window);
-        window->Lvw()->selectRow(c.placeholder ? 0 : -1);
+        auto window = openWithoutAPersonSelected(c.placeholder);
         EditorDriver driver;
         if (c.way == Button) window->findChild<QToolButton*>(QStringLiteral("cmdEdit"))->click();
         if (c.way == Menu) window->findChild<QAction*>(QStringLiteral("MnuMenu_2"))->trigger();

@@ -34,6 +34,17 @@ protected:
         return std::make_unique<frmMain>(QString::fromStdString(db_.folder()));
     }
 
+    // A shown window whose selection holds no person: nothing selected among one
+    // person, or the placeholder row of an empty table selected.
+    std::unique_ptr<frmMain> openWithoutAPersonSelected(bool placeholder) {
+        db_.exec("DELETE FROM tblAges");
+        if (!placeholder) db_.add("Ann", "1980-03-15 00:00:00", ".");
+        auto window = open();
+        show(*window);
+        window->Lvw()->selectRow(placeholder ? 0 : -1);
+        return window;
+    }
+
     static void show(frmMain& window) {
         window.show();
         activate(window);
