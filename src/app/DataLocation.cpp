@@ -9,6 +9,7 @@
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "platform/ExecutableFolder.h"
 
 namespace app {
 
@@ -73,7 +74,7 @@ std::optional<DatabaseLocation> InDataFolder(const QString& folder, QString& err
 }  // namespace
 
 DataFolders StandardDataFolders() {
-    return {QCoreApplication::applicationDirPath(),
+    return {QString::fromStdString(platform::ExecutableFolder()),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
 }
 

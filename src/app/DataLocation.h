@@ -12,7 +12,8 @@ struct DataFolders {
 };
 
 // The executable's folder and QStandardPaths::AppDataLocation (on Linux
-// ~/.local/share/Marrowtide). Needs a QCoreApplication named "Marrowtide".
+// ~/.local/share/Marrowtide). Needs the application named "Marrowtide" (which can be
+// set without an application object).
 DataFolders StandardDataFolders();
 
 enum class DatabaseSource { CommandLine, ProgramFolder, DataFolder };

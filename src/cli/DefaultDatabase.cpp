@@ -1,10 +1,8 @@
 #include "cli/DefaultDatabase.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 
 #include "app/DataLocation.h"
-#include "platform/ExecutableFolder.h"
 
 namespace cli {
 
@@ -12,11 +10,8 @@ std::optional<std::string> DefaultDatabasePath(std::string& error) {
     // The data folder is named after the application, as for the windowed program; the
     // name can be set without an application object.
     QCoreApplication::setApplicationName(QStringLiteral("Marrowtide"));
-    const app::DataFolders folders{
-        QString::fromStdString(platform::ExecutableFolder()),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
     QString problem;
-    const auto location = app::LocateDatabase(QString(), folders, problem);
+    const auto location = app::LocateDatabase(QString(), app::StandardDataFolders(), problem);
     if (!location) {
         error = problem.toStdString();
         return std::nullopt;
