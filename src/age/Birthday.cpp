@@ -9,6 +9,13 @@ std::int32_t BirthdayInYear(int month, int day, int year) {
     return SerialFromCivil(year, month, std::min(day, DaysInMonthOf(year, month)));
 }
 
+// Day 0, 12/30/1899, was a Saturday.
+const char* WeekdayName(std::int32_t day) {
+    static const char* const kNames[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
+                                         "Wednesday", "Thursday", "Friday"};
+    return kNames[((day % 7) + 7) % 7];
+}
+
 bool NextBirthday(double birth, std::int32_t fromDay, NextBirthdayInfo& out) {
     if (!std::isfinite(birth) || birth < kMinSerial || birth >= kMaxSerial + 1.0) return false;
     int birthYear = 0, month = 0, day = 0;

@@ -17,6 +17,9 @@ struct NextBirthdayInfo {
 // The day number of the birthday in `year` of someone born on month/day.
 std::int32_t BirthdayInYear(int month, int day, int year);
 
+// The English name of the weekday of a day number ("Monday").
+const char* WeekdayName(std::int32_t day);
+
 // The first birthday on or after `fromDay` (a day number) of someone born at `birth` (a
 // date-time value; its whole-day part is the birth date). A person turns at least 1 on a
 // birthday, so for a birth on or after `fromDay` it is the first birthday after the birth.

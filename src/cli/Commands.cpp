@@ -16,14 +16,6 @@ namespace cli {
 
 namespace {
 
-constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
-
-// Day 0 (12/30/1899) was a Saturday.
-const char* WeekdayOf(std::int32_t serial) {
-    return kWeekdays[((serial + 6) % 7 + 7) % 7];
-}
-
 std::string WhenText(std::int32_t days) {
     if (days == 0) return "today";
     if (days == 1) return "tomorrow";
@@ -141,7 +133,7 @@ int RunUpcoming(const store::PersonRepository& repository, const Invocation& inv
     if (!ReadSorted(repository, people, streams, status)) return status;
     for (const Upcoming& u : BirthdaysBetween(people, first, last)) {
         streams.out << modAgeCalc::FormatDateText(u.birthday.date) << '\t'
-                    << WeekdayOf(u.birthday.date) << '\t' << TabField(u.person->name) << "\tturns "
+                    << modAgeCalc::WeekdayName(u.birthday.date) << '\t' << TabField(u.person->name) << "\tturns "
                     << u.birthday.turns << '\t' << WhenText(u.birthday.date - today) << '\n';
     }
     return kSuccess;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "age/Birthday.h"
+#include "age/DateText.h"
 #include "age/DateValue.h"
 #include "platform/qt/list/ListSorter.h"
 
@@ -40,20 +41,12 @@ QString WhenText(std::int32_t daysUntil) {
     return QCoreApplication::translate("upcoming", "in %1 days").arg(daysUntil);
 }
 
-// Day 0, 12/30/1899, was a Saturday.
 QString WeekdayName(std::int32_t day) {
-    static const char* const kNames[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
-                                         "Wednesday", "Thursday", "Friday"};
-    return QString::fromLatin1(kNames[((day % 7) + 7) % 7]);
+    return QString::fromLatin1(modAgeCalc::WeekdayName(day));
 }
 
 QString DayText(std::int32_t day) {
-    int year = 0, month = 0, date = 0;
-    modAgeCalc::CivilFromSerial(day, year, month, date);
-    return QStringLiteral("%1/%2/%3")
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(date, 2, 10, QLatin1Char('0'))
-        .arg(year, 4, 10, QLatin1Char('0'));
+    return QString::fromStdString(modAgeCalc::FormatDateText(day));
 }
 
 }  // namespace upcoming
