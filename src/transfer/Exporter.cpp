@@ -109,14 +109,15 @@ std::string Write(exchange::Format format, const std::vector<exchange::ExportPer
 // the next opening delete the export. Links are followed, so no other name for them
 // gets through either.
 bool IsDatabaseOrItsCompanion(const std::string& path, const std::string& database) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(PathFromUtf8(path), ec);
-    const std::filesystem::path stored =
-        std::filesystem::weakly_canonical(PathFromUtf8(database), ec);
+    // Made absolute first: a relative name none of whose parts exists stays as it is.
+    const fs::path target = fs::weakly_canonical(fs::absolute(PathFromUtf8(path), ec), ec);
+    const fs::path stored = fs::weakly_canonical(fs::absolute(PathFromUtf8(database), ec), ec);
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
-        std::filesystem::path companion = stored;
+        fs::path companion = stored;
         companion += suffix;
-        if (target == companion || std::filesystem::equivalent(target, companion, ec)) return true;
+        if (target == companion || fs::equivalent(target, companion, ec)) return true;
     }
     return false;
 }
