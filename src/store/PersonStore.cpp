@@ -125,18 +125,20 @@ void DeleteRecord(const std::string& table, const std::string& field, std::int32
 
 namespace {
 
-// True when the person's row is no longer the one the caller read, or is gone.
-// Nothing to compare (the query failed and was passed over) counts as changed, so
-// that an unchecked row is never deleted.
-bool RowChangedSinceRead(StepGuard& guard, store::Connection& conn, std::int32_t key,
-                         store::PersonStamp readAs) {
+enum class RowCheck { Unchanged, Changed, Unread };
+
+// Whether the person's row is still the one the caller read. A row that could not be
+// read (the failure was shown) is never deleted unchecked.
+RowCheck CheckStoredRow(StepGuard& guard, store::Connection& conn, std::int32_t key,
+                        store::PersonStamp readAs) {
     store::Recordset rs;
-    guard.Run([&](Error& e) {
-        return rs.Open(conn, "SELECT * FROM tblAges WHERE lngID = ?;", {std::int64_t{key}}, e);
-    });
-    const bool changed = !rs.IsOpen() || rs.Eof() || store::StampOfCurrentRow(rs) != readAs;
+    if (guard.Run([&](Error& e) {
+            return rs.Open(conn, "SELECT * FROM tblAges WHERE lngID = ?;", {std::int64_t{key}}, e);
+        }) != Outcome::Done)
+        return RowCheck::Unread;
+    const bool changed = rs.Eof() || store::StampOfCurrentRow(rs) != readAs;
     rs.Close();
-    return changed;
+    return changed ? RowCheck::Changed : RowCheck::Unchanged;
 }
 
 // The check and the delete in one write transaction, taken before the check, so that
@@ -146,10 +148,11 @@ DeleteOutcome DeleteCheckedRow(StepGuard& guard, store::Connection& conn, std::i
     if (guard.Run([&](Error& e) { return conn.Execute("BEGIN IMMEDIATE;", {}, e); }) !=
         Outcome::Done)
         return DeleteOutcome::Failed;
-    if (RowChangedSinceRead(guard, conn, key, readAs)) {
+    if (const RowCheck check = CheckStoredRow(guard, conn, key, readAs);
+        check != RowCheck::Unchanged) {
         Error ignored;
         conn.Execute("ROLLBACK;", {}, ignored);
-        return DeleteOutcome::ChangedOutside;
+        return check == RowCheck::Changed ? DeleteOutcome::ChangedOutside : DeleteOutcome::Failed;
     }
     const auto run = [&](const char* sql, const std::vector<store::Value>& params) {
         return guard.Run([&](Error& e) { return conn.Execute(sql, params, e); });
