@@ -215,8 +215,9 @@ ReadOutcome ReadRegularFile(const std::string& path, std::uint64_t limit, std::s
     // Without O_NONBLOCK, opening a pipe would wait for a writer that never comes.
     const FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) {
-        reason = SystemText(errno);
-        return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+        const int error = errno;
+        reason = SystemText(error);
+        return error == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
     }
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) {
