@@ -5,8 +5,8 @@
 
 namespace app {
 
-// The exit status for a command line the program cannot follow, a missing or
-// unreadable --database file included.
+// The exit status for a command line the program cannot follow. A --database file that
+// cannot be used has its own (DataLocation.h).
 inline constexpr int kUsageExitStatus = 2;
 
 struct CommandLine {

@@ -10,6 +10,7 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "platform/ExecutableFolder.h"
+#include "platform/FileAccess.h"
 
 namespace app {
 
@@ -57,12 +58,14 @@ std::optional<DatabaseLocation> InDataFolder(const QString& folder, QString& err
         error = QStringLiteral("This system names no folder for the program's data.");
         return std::nullopt;
     }
-    if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("Cannot make the folder %1.").arg(Native(folder));
+    // Folders made here are the user's alone, like the database in them.
+    std::string reason;
+    if (!platform::MakePrivateFolders(folder.toStdString(), reason)) {
+        error = QStringLiteral("Cannot make the folder %1: %2.")
+                    .arg(Native(folder), QString::fromStdString(reason));
         return std::nullopt;
     }
     const QString path = FileIn(folder);
-    std::string reason;
     // Another copy of the program starting at the same moment may have made it first.
     if (QFileInfo::exists(path) || store::CreateEmptyDatabase(path.toStdString(), reason) ||
         QFileInfo::exists(path))

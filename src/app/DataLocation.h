@@ -16,6 +16,11 @@ struct DataFolders {
 // set without an application object).
 DataFolders StandardDataFolders();
 
+// The exit status of both programs when the file named with --database cannot be used
+// (missing, not a file, unreadable, not a person database): a file problem, not wrong
+// usage.
+inline constexpr int kUnusableDatabaseExitStatus = 3;
+
 enum class DatabaseSource { CommandLine, ProgramFolder, DataFolder };
 
 struct DatabaseLocation {

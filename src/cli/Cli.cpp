@@ -1,13 +1,12 @@
 #include "cli/Cli.h"
 
-#include <filesystem>
-#include <system_error>
+#include <QString>
 
+#include "app/DataLocation.h"
 #include "cli/Commands.h"
 #include "cli/DefaultDatabase.h"
 #include "cli/ExitStatus.h"
 #include "cli/HelpText.h"
-#include "transfer/FileBytes.h"
 
 namespace cli {
 
@@ -15,15 +14,17 @@ namespace {
 
 using Command = Invocation::Command;
 
-// The store opens only existing files; saying so up front gives the user the one thing
-// to do instead of a database engine's message.
-bool DatabaseExists(const std::string& path, Streams streams) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(transfer::PathFromUtf8(path), ec)) return true;
-    streams.err << kProgram << ": there is no database " << path
-                << ". Name the Marrowtide database with --database FILE.\n";
+// The file named with --database, checked by the rule the windowed program follows: it
+// must exist and be a person database; it is never created.
+bool UsableDatabase(const std::string& path, Streams streams) {
+    QString problem;
+    if (app::LocateDatabase(QString::fromStdString(path), {}, problem)) return true;
+    streams.err << kProgram << ": " << problem.toStdString()
+                << " Name the Marrowtide database with --database FILE.\n";
     return false;
 }
+
+static_assert(app::kUnusableDatabaseExitStatus == kFileProblem);
 
 }  // namespace
 
@@ -43,7 +44,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string path;
     if (invocation.database) {
         path = *invocation.database;
-        if (!DatabaseExists(path, streams)) return kFileProblem;
+        if (!UsableDatabase(path, streams)) return app::kUnusableDatabaseExitStatus;
     } else {
         std::string problem;
         const std::optional<std::string> found = DefaultDatabasePath(problem);

@@ -16,6 +16,9 @@ namespace cli {
 
 namespace {
 
+// As FILE of export: standard output.
+constexpr const char* kStandardOutput = "-";
+
 std::string WhenText(std::int32_t days) {
     if (days == 0) return "today";
     if (days == 1) return "tomorrow";
@@ -94,6 +97,32 @@ bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Pe
     }
     transfer::SortByName(people);
     return true;
+}
+
+int LeftOutStatus(const transfer::ExportResult& result, Streams streams) {
+    if (result.leftOut == 0) return kSuccess;
+    streams.err << kProgram << ": " << result.leftOut
+                << " stored without a valid birth date were left out; correct their birth in "
+                   "Marrowtide.\n";
+    return kSkipped;
+}
+
+// The file goes to standard output alone, so that it can be piped; only problems are
+// said, on standard error.
+int ExportToOutput(const store::PersonRepository& repository, exchange::Format format,
+                   Streams streams) {
+    std::string bytes;
+    const transfer::ExportResult result = transfer::ExportBytes(repository, format, bytes);
+    if (!result.error.empty()) {
+        streams.err << kProgram << ": " << result.error << " Nothing was written.\n";
+        return kFileProblem;
+    }
+    streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!streams.out.flush()) {
+        streams.err << kProgram << ": cannot write to standard output.\n";
+        return kFileProblem;
+    }
+    return LeftOutStatus(result, streams);
 }
 
 }  // namespace
@@ -176,6 +205,7 @@ int RunExport(const store::PersonRepository& repository, const Invocation& invoc
                                   " cannot be told from its name; give --format csv, vcf or ics.",
                               streams);
     }
+    if (invocation.file == kStandardOutput) return ExportToOutput(repository, *format, streams);
     const transfer::ExportResult result =
         transfer::ExportFile(repository, invocation.file, *format, invocation.force);
     if (!result.error.empty()) {
@@ -187,11 +217,7 @@ int RunExport(const store::PersonRepository& repository, const Invocation& invoc
     }
     streams.out << "Exported " << result.exported << (result.exported == 1 ? " person" : " people")
                 << " to " << invocation.file << ".\n";
-    if (result.leftOut == 0) return kSuccess;
-    streams.err << kProgram << ": " << result.leftOut
-                << " stored without a valid birth date were left out; correct their birth in "
-                   "Marrowtide.\n";
-    return kSkipped;
+    return LeftOutStatus(result, streams);
 }
 
 }  // namespace cli

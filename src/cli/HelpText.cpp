@@ -14,7 +14,8 @@ Shows, imports and exports the people kept by Marrowtide.
 Commands:
   list                       every person, sorted by name, one a line, tab-separated:
                              key, name, birth (YYYY-MM-DD HH:MM:SS), age, comments;
-                             tab, line break and backslash in texts as \t, \n, \\
+                             tab, line break and backslash in texts as \t, \n, \\,
+                             other control characters as \xHH
   upcoming [--days N] [--from YYYY-MM-DD]
                              the birthdays from that day (default: today) through
                              N more days (default 14; 0 = that day alone), soonest
@@ -24,7 +25,8 @@ Commands:
   export FILE [--format csv|vcf|ics] [--force]
                              writes every person to FILE; the format defaults to
                              the file's extension; an existing FILE is replaced
-                             only with --force
+                             only with --force (keeping its permissions; a link
+                             is written through); FILE - writes to standard output
 
 Options:
   --database FILE            the database to use; without it, the one the windowed

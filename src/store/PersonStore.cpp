@@ -49,14 +49,16 @@ bool WriteRow(StepGuard& guard, store::Recordset& rs, const SaveRequest& request
     return true;
 }
 
-// True when the row the save is about to change is no longer the one the caller read:
-// changed, or gone. Without a result set to look at, the field steps report the failure.
-bool ChangedSinceRead(store::Recordset& rs, const SaveRequest& request) {
-    if (request.key == 0 || !request.readAs || !rs.IsOpen()) return false;
-    return rs.Eof() || store::StampOfCurrentRow(rs) != *request.readAs;
-}
+enum class Steps { Done, Aborted, ChangedOutside, DeletedOutside };
 
-enum class Steps { Done, Aborted, ChangedOutside };
+// Whether the row the save is about to change is still the one the caller read:
+// changed, or gone. Without a result set to look at, the field steps report the failure.
+Steps CheckRowAsRead(store::Recordset& rs, const SaveRequest& request) {
+    if (request.key == 0 || !request.readAs || !rs.IsOpen()) return Steps::Done;
+    if (rs.Eof()) return Steps::DeletedOutside;
+    if (store::StampOfCurrentRow(rs) != *request.readAs) return Steps::ChangedOutside;
+    return Steps::Done;
+}
 
 // Opens the file and the query, adds the new row when adding, and writes the row.
 Steps SaveSteps(StepGuard& guard, store::Connection& conn, store::Recordset& rs,
@@ -76,7 +78,7 @@ Steps SaveSteps(StepGuard& guard, store::Connection& conn, store::Recordset& rs,
     if (guard.Run([&](Error& e) { return rs.Open(conn, sql, params, e, fetch); }) ==
         Outcome::Aborted)
         return Steps::Aborted;
-    if (ChangedSinceRead(rs, request)) return Steps::ChangedOutside;
+    if (const Steps check = CheckRowAsRead(rs, request); check != Steps::Done) return check;
     if (adding) {
         const Outcome added = guard.Run([&](Error& e) { return rs.AddNew(e); });
         if (added == Outcome::Aborted) return Steps::Aborted;
@@ -99,7 +101,8 @@ SaveOutcome SavePerson(const SaveRequest& request, std::string& errorText) {
     rs.Close();
     conn.Close();
     errorText = guard.Result();
-    if (steps == Steps::ChangedOutside && errorText.empty()) return SaveOutcome::ChangedOutside;
+    if (errorText.empty() && steps == Steps::ChangedOutside) return SaveOutcome::ChangedOutside;
+    if (errorText.empty() && steps == Steps::DeletedOutside) return SaveOutcome::DeletedOutside;
     return errorText.empty() ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
@@ -118,6 +121,64 @@ void DeleteRecord(const std::string& table, const std::string& field, std::int32
     if (guard.Run([&](Error& e) { return conn.Open(DatabasePath(), e); }) != Outcome::Aborted)
         guard.Run([&](Error& e) { return conn.Execute(sql, {std::int64_t{value}}, e); });
     conn.Close();
+}
+
+namespace {
+
+enum class RowCheck { Unchanged, Changed, Unread };
+
+// Whether the person's row is still the one the caller read. A row that could not be
+// read (the failure was shown) is never deleted unchecked.
+RowCheck CheckStoredRow(StepGuard& guard, store::Connection& conn, std::int32_t key,
+                        store::PersonStamp readAs) {
+    store::Recordset rs;
+    if (guard.Run([&](Error& e) {
+            return rs.Open(conn, "SELECT * FROM tblAges WHERE lngID = ?;", {std::int64_t{key}}, e);
+        }) != Outcome::Done)
+        return RowCheck::Unread;
+    const bool changed = rs.Eof() || store::StampOfCurrentRow(rs) != readAs;
+    rs.Close();
+    return changed ? RowCheck::Changed : RowCheck::Unchanged;
+}
+
+// The check and the delete in one write transaction, taken before the check, so that
+// no other program can change the row in between.
+DeleteOutcome DeleteCheckedRow(StepGuard& guard, store::Connection& conn, std::int32_t key,
+                               store::PersonStamp readAs) {
+    if (guard.Run([&](Error& e) { return conn.Execute("BEGIN IMMEDIATE;", {}, e); }) !=
+        Outcome::Done)
+        return DeleteOutcome::Failed;
+    if (const RowCheck check = CheckStoredRow(guard, conn, key, readAs);
+        check != RowCheck::Unchanged) {
+        Error ignored;
+        conn.Execute("ROLLBACK;", {}, ignored);
+        return check == RowCheck::Changed ? DeleteOutcome::ChangedOutside : DeleteOutcome::Failed;
+    }
+    const auto run = [&](const char* sql, const std::vector<store::Value>& params) {
+        return guard.Run([&](Error& e) { return conn.Execute(sql, params, e); });
+    };
+    if (run("DELETE FROM tblAges WHERE lngID = ?;", {std::int64_t{key}}) == Outcome::Done &&
+        run("COMMIT;", {}) == Outcome::Done)
+        return DeleteOutcome::Deleted;
+    Error ignored;
+    conn.Execute("ROLLBACK;", {}, ignored);
+    return DeleteOutcome::Failed;
+}
+
+}  // namespace
+
+DeleteOutcome DeletePerson(std::int32_t key, std::optional<store::PersonStamp> readAs) {
+    if (!readAs) {
+        DeleteRecord("tblAges", "lngID", key);
+        return DeleteOutcome::Deleted;
+    }
+    StepGuard guard;
+    store::Connection conn;
+    DeleteOutcome outcome = DeleteOutcome::Failed;
+    if (guard.Run([&](Error& e) { return conn.Open(DatabasePath(), e); }) == Outcome::Done)
+        outcome = DeleteCheckedRow(guard, conn, key, *readAs);
+    conn.Close();
+    return outcome;
 }
 
 store::Value NullToEmpty(const store::Value& value) {

@@ -30,12 +30,20 @@ struct SaveRequest {
     std::optional<store::PersonStamp> readAs;
 };
 
-enum class SaveOutcome { Saved, Failed, ChangedOutside };
+enum class SaveOutcome { Saved, Failed, ChangedOutside, DeletedOutside };
 
-// SavePerson for a request. ChangedOutside, with nothing written and no dialog shown,
-// when the row differs from `readAs` or is gone; otherwise Saved or Failed with
-// `errorText` as SavePerson would return it.
+// SavePerson for a request. ChangedOutside or DeletedOutside, with nothing written and
+// no dialog shown, when the row differs from `readAs` or is gone. Otherwise Saved or
+// Failed with `errorText` as SavePerson would return it.
 SaveOutcome SavePerson(const SaveRequest& request, std::string& errorText);
+
+enum class DeleteOutcome { Deleted, Failed, ChangedOutside };
+
+// Deletes the person with `key`. With `readAs`, the stamp of the row as the list read
+// it, the row is checked and deleted inside one write transaction: when it changed or
+// is gone, nothing is deleted (ChangedOutside, no dialog shown). Failed steps are shown
+// in the Abort/Retry/Ignore dialog, as for a save.
+DeleteOutcome DeletePerson(std::int32_t key, std::optional<store::PersonStamp> readAs);
 
 // Deletes the rows of `table` whose `field` equals `value`. The names are quoted as
 // identifiers and the value is bound, so neither can carry SQL. No match is no error.

@@ -3,9 +3,10 @@
 #include <sqlite3.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+#include "platform/FileAccess.h"
 
 namespace store {
 
@@ -19,14 +20,13 @@ bool CreateExclusively(const std::string& path, std::string& error) {
         error = path + " already exists; it was left untouched.";
         return false;
     }
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (!file) {
-        const int reason = errno;
-        error = "Cannot create " + path + ": " + std::strerror(reason) +
-                (reason == EEXIST ? " (it was left untouched)." : ".");
+    // The birth dates are nobody else's business: the file is the user's alone.
+    std::string reason;
+    if (!platform::CreatePrivateFile(path, reason)) {
+        error = "Cannot create " + path + ": " + reason +
+                (reason == std::strerror(EEXIST) ? " (it was left untouched)." : ".");
         return false;
     }
-    std::fclose(file);
     return true;
 }
 

@@ -104,17 +104,29 @@ std::string Write(exchange::Format format, const std::vector<exchange::ExportPer
     return {};
 }
 
+// The database and the files SQLite keeps beside it while it works on it (its journal,
+// and the write-ahead log and its index): replacing any of them loses people, or has
+// the next opening delete the export. Links are followed, so no other name for them
+// gets through either.
+bool IsDatabaseOrItsCompanion(const std::string& path, const std::string& database) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // Made absolute first: a relative name none of whose parts exists stays as it is.
+    const fs::path target = fs::weakly_canonical(fs::absolute(PathFromUtf8(path), ec), ec);
+    const fs::path stored = fs::weakly_canonical(fs::absolute(PathFromUtf8(database), ec), ec);
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        fs::path companion = stored;
+        companion += suffix;
+        if (target == companion || fs::equivalent(target, companion, ec)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-ExportResult ExportFile(const store::PersonRepository& repository, const std::string& path,
-                        exchange::Format format, bool overwrite) {
+ExportResult ExportBytes(const store::PersonRepository& repository, exchange::Format format,
+                         std::string& bytes) {
     ExportResult result;
-    // Replacing the database with its own export would lose every person.
-    std::error_code ec;
-    if (std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(repository.path()), ec)) {
-        result.error = path + " is the database itself; choose another file.";
-        return result;
-    }
     std::vector<store::Person> people;
     store::RepositoryError error;
     if (!repository.ReadAll(people, error)) {
@@ -132,9 +144,26 @@ ExportResult ExportFile(const store::PersonRepository& repository, const std::st
         out.push_back(
             {person.key, std::move(person.name), person.birth, std::move(person.comments)});
     }
-    if (!WriteFileBytes(path, Write(format, out), overwrite, result.fileExists, result.error))
-        return result;
+    bytes = Write(format, out);
     result.exported = static_cast<int>(out.size());
+    return result;
+}
+
+ExportResult ExportFile(const store::PersonRepository& repository, const std::string& path,
+                        exchange::Format format, bool overwrite) {
+    if (IsDatabaseOrItsCompanion(path, repository.path())) {
+        ExportResult refused;
+        refused.error = path + " is the database itself or a file SQLite keeps beside it; "
+                               "choose another file.";
+        return refused;
+    }
+    std::string bytes;
+    ExportResult result = ExportBytes(repository, format, bytes);
+    if (!result.error.empty() ||
+        WriteFileBytes(path, bytes, overwrite, result.fileExists, result.error))
+        return result;
+    result.exported = 0;
+    result.leftOut = 0;
     return result;
 }
 

@@ -1,10 +1,6 @@
 #include "transfer/FileBytes.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include "platform/FileAccess.h"
 
 namespace transfer {
 
@@ -20,69 +16,44 @@ std::string FileLabel(const std::string& path) {
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error) {
-    const fs::path file = PathFromUtf8(path);
-    std::error_code ec;
-    if (fs::is_directory(file, ec)) {
-        error = path + " is a folder, not a file.";
-        return false;
+    std::string reason;
+    switch (platform::ReadRegularFile(path, kMaxReadBytes, bytes, reason)) {
+        case platform::ReadOutcome::Read:
+            return true;
+        case platform::ReadOutcome::Missing:
+        case platform::ReadOutcome::Failed:
+            error = "Cannot read " + path + ": " + reason + ".";
+            return false;
+        case platform::ReadOutcome::NotRegular:
+            error = path + " is not a regular file (a folder, a device or a pipe).";
+            return false;
+        case platform::ReadOutcome::TooLarge:
+            error = path + " is larger than " + kMaxReadText +
+                    ", far more than any address book; choose the right file.";
+            return false;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        error = "Cannot open " + path + ": " + std::strerror(errno) + ".";
-        return false;
-    }
-    const auto size = fs::file_size(file, ec);
-    bytes.resize(ec ? 0 : static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    // A file that grew meanwhile (or whose size was unknown) is read to its end.
-    bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = "Cannot read " + path + ".";
-        return false;
-    }
-    return true;
+    return false;
 }
-
-namespace {
-
-bool WriteWhole(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
-}  // namespace
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes, bool overwrite, bool& exists,
                     std::string& error) {
-    const fs::path file = PathFromUtf8(path);
-    std::error_code ec;
-    const bool present = fs::exists(file, ec);
-    exists = present && !overwrite;
-    if (exists) {
-        error = path + " already exists.";
-        return false;
+    std::string reason;
+    const platform::WriteOutcome outcome = platform::ReplaceFile(path, bytes, overwrite, reason);
+    exists = outcome == platform::WriteOutcome::Exists;
+    switch (outcome) {
+        case platform::WriteOutcome::Written:
+            return true;
+        case platform::WriteOutcome::Exists:
+            error = path + " already exists.";
+            return false;
+        case platform::WriteOutcome::NotRegular:
+            error = path + " is not a regular file (a folder, a device or a pipe); choose a file.";
+            return false;
+        case platform::WriteOutcome::Failed:
+            error = "Cannot write " + path + ": " + reason + ".";
+            return false;
     }
-    if (present && fs::is_directory(file, ec)) {
-        error = path + " is a folder, not a file.";
-        return false;
-    }
-    fs::path temporary = file;
-    temporary += u8".marrowtide-partial";
-    if (!WriteWhole(temporary, bytes)) {
-        fs::remove(temporary, ec);
-        error = "Cannot write " + path + ": " + std::strerror(errno) + ".";
-        return false;
-    }
-    fs::rename(temporary, file, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        error = "Cannot write " + path + ": " + ec.message() + ".";
-        return false;
-    }
-    return true;
+    return false;
 }
 
 }  // namespace transfer

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
 #include <functional>
 
 #include "TempDir.h"
@@ -74,6 +75,23 @@ TEST(LocateDatabase, CommandLineThenProgramFolderThenDataFolder) {
         // Only a first start with nothing in the data folder makes a file.
         EXPECT_EQ(QFileInfo::exists(Folders::In(f.data)), row.inData || !row.inProgram) << row.what;
     }
+}
+
+// Other users of the machine may not read the birth dates: the folders made for the
+// data (parents included) and the database made in them are the user's alone.
+TEST(LocateDatabase, AFirstStartMakesPrivateFoldersAndAPrivateDatabase) {
+    namespace fs = std::filesystem;
+    Folders f;
+    QString error;
+    ASSERT_TRUE(app::LocateDatabase(QString(), f.folders(), error)) << error.toStdString();
+    const auto modeOf = [](const QString& path) {
+        return fs::status(path.toStdString()).permissions() & fs::perms::all;
+    };
+    const fs::perms folder = fs::perms::owner_all;
+    const fs::perms file = fs::perms::owner_read | fs::perms::owner_write;
+    EXPECT_EQ(modeOf(f.data), folder);
+    EXPECT_EQ(modeOf(QFileInfo(f.data).absolutePath()), folder);  // "share", made as well
+    EXPECT_EQ(modeOf(Folders::In(f.data)), file);
 }
 
 TEST(LocateDatabase, ANamedFileThatIsNoPersonDatabaseIsRefusedAndNeverCreated) {

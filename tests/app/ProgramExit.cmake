@@ -2,7 +2,7 @@
 # The program's exit status and message for command lines it does not run a window for.
 cmake_minimum_required(VERSION 3.25)
 set(cases
-  "--database|/nonexistent/people.mdb|2|does not exist"
+  "--database|/nonexistent/people.mdb|3|does not exist"
   "--frobnicate||2|Unknown option"
   "--version||0|Marrowtide 1.0"
   "--help||0|--database <FILE>")

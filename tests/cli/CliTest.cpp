@@ -38,6 +38,7 @@ const Case kCases[] = {
      3,
      "",
      "Name the Marrowtide database with --database"},
+    {{"--database", "{dir}/old.csv", "list"}, 3, "", "is not a Marrowtide database"},
     {{"--database", "{db}", "list"},
      0,
      "1\tAnn\\tTab\t1980-02-27 06:00:00\t45 Years\tline1\\nline2 \\\\ end\n"
@@ -125,6 +126,35 @@ TEST(CliTest, CommandsGiveTheirOutputAndExitStatus) {
             EXPECT_EQ(db.rows().size(), 3u) << label;
         }
     }
+    platform::SetClock(previous);
+}
+
+// A stored text cannot steer the terminal: list and upcoming escape every control
+// character and every byte that is no UTF-8. Export to "-" writes the file alone to
+// standard output, for a pipe.
+TEST(CliTest, TerminalOutputIsEscapedAndExportCanGoToAPipe) {
+    testsupport::FixedClock clock({2025, 2, 27, 9, 0, 0});
+    const platform::Clock* previous = platform::SetClock(&clock);
+    TestDatabase db;
+    db.insert("Eve\x1b[31mRed\x7f\xc2\x9b\x01\xff Zoë", "1980-02-27 06:00:00", "\x1b]0;title\x07");
+    const auto run = [&](std::vector<std::string> args, std::string& err) {
+        args.insert(args.begin(), {"--database", db.path()});
+        std::ostringstream out, errors;
+        EXPECT_EQ(cli::RunCli(args, out, errors), 0) << errors.str();
+        err = errors.str();
+        return out.str();
+    };
+    std::string err;
+    const std::string name = "Eve\\x1B[31mRed\\x7F\\x9B\\x01\\xFF Zoë";
+    EXPECT_EQ(run({"list"}, err),
+              "1\t" + name + "\t1980-02-27 06:00:00\t45 Years\t\\x1B]0;title\\x07\n");
+    EXPECT_EQ(run({"upcoming"}, err), "02/27/2025\tThursday\t" + name + "\tturns 45\ttoday\n");
+
+    const std::string csv = run({"export", "-", "--format", "csv"}, err);
+    EXPECT_EQ(err, "");
+    EXPECT_NE(csv.find("\x1b[31mRed"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find("Exported"), std::string::npos) << csv;
+    EXPECT_FALSE(std::filesystem::exists("-"));
     platform::SetClock(previous);
 }
 

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
 #include "TestDatabase.h"
 #include "transfer/Exporter.h"
+#include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
 
 namespace transfertest {
@@ -49,20 +54,35 @@ TEST(FileTransferTest, ExportThenImportGivesTheSamePeople) {
 }
 
 // A file that cannot be imported as a whole changes nothing and is named in the reason.
+// What is no regular file (a pipe, a device) is refused without being waited on or read
+// without end; a read that fails half-way is reported, not thrown; a file far larger
+// than any address book is refused with the limit.
 TEST(FileTransferTest, RefusesFilesItCannotImport) {
     TestDatabase db;
     const auto at = [&](const char* name) { return (db.dir().path() / name).string(); };
     testsupport::WriteFile(at("cal.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n");
     testsupport::WriteFile(at("nonames.csv"), "Phone,Birthday\r\n123,1980-01-01\r\n");
     std::filesystem::create_directory(at("folder.csv"));
+    ASSERT_EQ(::mkfifo(at("pipe.csv").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", at("zero.csv"));
+    std::filesystem::create_symlink("/proc/self/mem", at("failing.csv"));
+    testsupport::WriteFile(at("image.csv"), "Name,Birth\r\n");
+    std::filesystem::resize_file(at("image.csv"), transfer::kMaxReadBytes + 1);  // sparse
     const std::string before = FileBytes(db.path());
-    for (const char* name : {"missing.csv", "cal.ics", "nonames.csv", "folder.csv"}) {
+    for (const char* name : {"missing.csv", "cal.ics", "nonames.csv", "folder.csv", "pipe.csv",
+                             "zero.csv", "failing.csv", "image.csv"}) {
         const transfer::ImportResult result =
             transfer::ImportFile(store::PersonRepository(db.path()), at(name));
         EXPECT_TRUE(result.Failed()) << name;
         EXPECT_NE(result.error.find(name), std::string::npos) << result.error;
         EXPECT_NE(result.error.find("Nothing was imported."), std::string::npos) << result.error;
     }
+    EXPECT_NE(transfer::ImportFile(store::PersonRepository(db.path()), at("failing.csv"))
+                  .error.find(std::strerror(EIO)),
+              std::string::npos);
+    EXPECT_NE(transfer::ImportFile(store::PersonRepository(db.path()), at("image.csv"))
+                  .error.find("larger than 256 MB"),
+              std::string::npos);
     EXPECT_EQ(FileBytes(db.path()), before);
 }
 
@@ -114,6 +134,59 @@ TEST(FileTransferTest, ExportsInNameOrderAndReplacesOnlyWhenAllowed) {
     EXPECT_LT(bytes.find("bob"), bytes.find("Émile"));
     EXPECT_EQ(bytes.find("No Date"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(file + ".marrowtide-partial"));
+}
+
+// Replacing a file through its name: a link is written through and stays, the file
+// keeps its permissions, a new file is private, and a link planted where a temporary
+// file could go leads nowhere. What is not a regular file, and the files SQLite keeps
+// beside the database, are refused and left as they are.
+TEST(FileTransferTest, ExportWritesOnlyRegularFilesAndKeepsTheirPermissions) {
+    namespace fs = std::filesystem;
+    TestDatabase db;
+    db.insert("Ann", "1990-01-01 00:00:00", ".");
+    const store::PersonRepository repository(db.path());
+    const auto at = [&](const char* name) { return (db.dir().path() / name).string(); };
+    const auto exportTo = [&](const std::string& path) {
+        return transfer::ExportFile(repository, path, exchange::Format::Csv, true);
+    };
+    const auto modeOf = [](const std::string& path) {
+        return fs::status(path).permissions() & fs::perms::all;
+    };
+
+    testsupport::WriteFile(at("private.csv"), "old");
+    fs::permissions(at("private.csv"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(at("private.csv"), at("link.csv"));
+    testsupport::WriteFile(at("victim"), "precious");
+    fs::create_symlink(at("victim"), at("new.csv.marrowtide-partial"));
+    ASSERT_TRUE(exportTo(at("link.csv")).error.empty());
+    ASSERT_TRUE(exportTo(at("new.csv")).error.empty());
+    EXPECT_TRUE(fs::is_symlink(at("link.csv")));
+    EXPECT_NE(FileBytes(at("private.csv")).find("Ann"), std::string::npos);
+    EXPECT_EQ(modeOf(at("private.csv")), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(modeOf(at("new.csv")), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(FileBytes(at("victim")), "precious");
+
+    ASSERT_EQ(::mkfifo(at("pipe.csv").c_str(), 0600), 0);
+    const std::string relative = fs::relative(db.path() + "-journal").string();
+    for (const std::string& refused :
+         {at("pipe.csv"), relative, db.path() + "-wal", db.path() + "-shm"}) {
+        const transfer::ExportResult result = exportTo(refused);
+        EXPECT_FALSE(result.error.empty()) << refused;
+        EXPECT_NE(result.error.find(refused), std::string::npos) << result.error;
+    }
+    EXPECT_TRUE(fs::is_fifo(at("pipe.csv")));
+    EXPECT_FALSE(fs::exists(db.path() + "-journal"));
+    const std::vector<fs::path> left(fs::directory_iterator(db.dir().path()), {});
+    EXPECT_EQ(left.size(), 7u) << "a temporary file was left behind";
+}
+
+// The message names the error of the call that failed, not of the clean-up after it:
+// sysfs refuses new files even to root with "Permission denied".
+TEST(FileTransferTest, ExportNamesTheErrorThatStoppedIt) {
+    TestDatabase db;
+    const transfer::ExportResult result = transfer::ExportFile(
+        store::PersonRepository(db.path()), "/sys/marrowtide-export.csv", exchange::Format::Csv, true);
+    EXPECT_NE(result.error.find(std::strerror(EACCES)), std::string::npos) << result.error;
 }
 
 }  // namespace transfertest

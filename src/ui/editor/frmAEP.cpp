@@ -32,6 +32,10 @@ constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
 constexpr const char* kNameEmptyMessage = QT_TRANSLATE_NOOP("frmAEP", "Name Cannot be empty");
 constexpr const char* kChangedOutsideQuestion = QT_TRANSLATE_NOOP(
     "frmAEP", "This person was changed outside this window since the list was loaded. Save anyway?");
+constexpr const char* kDeletedOutsideQuestion =
+    QT_TRANSLATE_NOOP("frmAEP",
+                      "This person was deleted outside this window since the list was loaded. "
+                      "Add them again?");
 
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -272,9 +276,11 @@ void frmAEP::cmdDup_Click() {
 void frmAEP::cmdDelete_Click() {
     if (busy_ || personKey_ == 0) return;
     const ReentryGuard guard(busy_);
-    if (!editor::ConfirmAndDeletePerson(personKey_)) return;
+    const editor::DeleteAnswer answer = editor::ConfirmAndDeletePerson(personKey_, rowAsRead_);
+    if (answer == editor::DeleteAnswer::Declined) return;
     reloadMainList();
-    accept();
+    // A row changed outside was left alone: the user's view of it stays open.
+    if (answer == editor::DeleteAnswer::Deleted) accept();
 }
 
 bool frmAEP::nameIsEmpty() const {
@@ -301,20 +307,28 @@ bool frmAEP::saveShownPerson() {
     auto outcome = modAgeCalc::SaveOutcome::Failed;
     std::string failure;
     platform::RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
-    if (outcome != modAgeCalc::SaveOutcome::ChangedOutside)
-        return outcome == modAgeCalc::SaveOutcome::Saved;
-    if (!saveAnyway()) return false;
-    request.readAs.reset();
-    outcome = modAgeCalc::SaveOutcome::Failed;
-    platform::RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
-    return outcome == modAgeCalc::SaveOutcome::Saved;
+    switch (outcome) {
+        case modAgeCalc::SaveOutcome::ChangedOutside:
+            if (!askYesNo(kChangedOutsideQuestion)) return false;
+            request.readAs.reset();
+            outcome = modAgeCalc::SaveOutcome::Failed;
+            platform::RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });
+            return outcome == modAgeCalc::SaveOutcome::Saved;
+        case modAgeCalc::SaveOutcome::DeletedOutside:
+            // The row is gone, so there is nothing to save over: the person goes in anew.
+            return askYesNo(kDeletedOutsideQuestion) && savePerson(0);
+        default:
+            return outcome == modAgeCalc::SaveOutcome::Saved;
+    }
 }
 
-bool frmAEP::saveAnyway() {
+// Yes/No with No as the default button: the answers here can overwrite or bring back
+// someone else's change.
+bool frmAEP::askYesNo(const char* question) {
     auto answer = platform::MsgAnswer::No;
     platform::RunStep([&] {
         answer = platform::MsgBox(
-            tr(kChangedOutsideQuestion).toStdString(),
+            tr(question).toStdString(),
             platform::Buttons::YesNo | platform::Icon::Question | platform::DefaultButton::Second,
             platform::kProgramTitle);
     });

@@ -79,7 +79,7 @@ private:
     bool nameIsEmpty() const;
     bool savePerson(std::int32_t key);
     bool saveShownPerson();
-    bool saveAnyway();
+    bool askYesNo(const char* question);
     void finishSaveAttempt(bool saved);
     void reloadMainList();
     void showMode();

@@ -473,11 +473,12 @@ void frmMain::cmdEdit_Click() {
               Lvw_->cellText(row, kCommentsColumn), Lvw_->rowStamp(row));
 }
 
-// The list is reloaded whatever the answer, so a No also drops the selection.
+// The list is reloaded whatever the answer, so a No also drops the selection. The row
+// as the list read it goes along: a row changed or removed since is not deleted.
 void frmMain::cmdDelete_Click() {
     const std::optional<std::int32_t> key = selectedPersonKey();
     if (!key) return;
-    editor::ConfirmAndDeletePerson(*key);
+    editor::ConfirmAndDeletePerson(*key, Lvw_->rowStamp(Lvw_->selectedRow()));
     LoadLvw(QString());
 }
 

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         Print(stderr, QStringLiteral("marrowtide: ") + error);
         // Pointed at a file on the command line, the message there is enough; started
         // from the desktop, nobody would see it.
-        if (!commandLine.database.isEmpty()) return app::kUsageExitStatus;
+        if (!commandLine.database.isEmpty()) return app::kUnusableDatabaseExitStatus;
         platform::MsgBox(error.toStdString(), platform::Icon::Critical);
         return kNoDatabase;
     }

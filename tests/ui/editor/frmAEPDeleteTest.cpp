@@ -54,6 +54,20 @@ TEST_F(DeleteConfirmTest, AFailedDeleteStillReloadsAndCloses) {
     EXPECT_FALSE(dialog_->isVisible());
 }
 
+// The stamp the list read no longer matches the stored row: nothing goes, the user is
+// told, the list reloads and the editor stays open with what the user typed.
+TEST_F(DeleteConfirmTest, ARowChangedSinceTheListReadItStays) {
+    dialog_->setRowAsRead(store::PersonStamp{12345});
+    boxes_.push(MsgAnswer::Yes);
+    boxes_.push(MsgAnswer::Ok);
+    button("cmdDelete")->click();
+    ASSERT_EQ(boxes_.count(), 2u);
+    EXPECT_EQ(boxes_.asked()[1].text.rfind("This person was changed or deleted outside", 0), 0u);
+    EXPECT_EQ(rows().size(), 2u);
+    EXPECT_EQ(reloads_, 1);
+    EXPECT_TRUE(dialog_->isVisible());
+}
+
 TEST_F(DeleteTest, DoesNothingInAddMode) {
     dialog_->EditOr(0, "Ann", 0.0, "");
     button("cmdDelete")->click();  // hidden, but a click from code still arrives

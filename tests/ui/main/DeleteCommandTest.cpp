@@ -65,6 +65,40 @@ TEST_F(DeleteCommandTest, DeletesThePersonOfTheSelectedRowOnly) {
     EXPECT_EQ(column(*window, 0), Names({"One", "Seventy-one"}));
 }
 
+// The file was changed behind the window's back (another copy of the program, or another
+// database put in its place): the selected row's key now names someone else, or no one.
+TEST_F(DeleteCommandTest, ARowChangedSinceTheListReadItIsNotDeleted) {
+    const struct {
+        const char* outside;
+        std::vector<QString> listed;
+    } cases[] = {
+        {"UPDATE tblAges SET strName = 'Alice Alpha' WHERE lngID = 1", Names({"Alice Alpha"})},
+        {"UPDATE tblAges SET dtmBirth = '1980-03-15 00:00:01' WHERE lngID = 1", Names({"Zed Other"})},
+        {"DELETE FROM tblAges WHERE lngID = 1", Names({"0"})},  // the "no records" row
+    };
+    for (const auto& c : cases) {
+        db_.exec("DELETE FROM tblAges");
+        db_.add("Zed Other", "1980-03-15 00:00:00", ".", 1);
+        auto window = open();
+        show(*window);
+        window->Lvw()->selectRow(0);
+        db_.exec(c.outside);
+        const auto before = db_.rows();
+        box_.clear();
+        box_.push(MsgAnswer::Yes);
+        box_.push(MsgAnswer::Ok);
+        window->findChild<QAction*>(QStringLiteral("MnuMenu_4"))->trigger();
+
+        ASSERT_EQ(box_.count(), 2u) << c.outside;
+        EXPECT_EQ(box_.asked()[1].text,
+                  "This person was changed or deleted outside this window since the list was "
+                  "loaded, so nothing was deleted. The list is loaded again.");
+        EXPECT_EQ(box_.asked()[1].style, 48);
+        EXPECT_EQ(db_.rows(), before) << c.outside;
+        EXPECT_EQ(column(*window, 0), c.listed) << c.outside;
+    }
+}
+
 TEST_F(DeleteCommandTest, WithoutAPersonNeitherAsksNorReloads) {
     const struct {
         bool placeholder;

@@ -278,8 +278,8 @@ TEST_F(EditorCommandTest, SaveLeavesAnUntouchedBirthAsStored) {
 }
 
 // Another copy of the program changes or removes the person while the editor shows it.
-// Save then asks before it overwrites; No keeps the editor open and reloads the list.
-// Duplicate adds a person and so asks nothing.
+// Save then asks before it overwrites, or before it adds a removed person again; No
+// keeps the editor open and reloads the list. Duplicate adds a person and so asks nothing.
 TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
     using platform::MsgAnswer;
     const struct {
@@ -301,6 +301,8 @@ TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
          MsgAnswer::No, true, "'Ann'", "'tea'", 1, true},
         {"removed, No", "DELETE FROM tblAges", false, MsgAnswer::No, true, "(none)", "(none)",
          0, true},
+        {"removed, Yes", "DELETE FROM tblAges", false, MsgAnswer::Yes, true, "(none)", "(none)",
+         1, false},
         {"changed, Duplicate", "UPDATE tblAges SET strComments = 'coffee'", true, MsgAnswer::No,
          false, "'Ann'", "'coffee'", 2, false},
     };
@@ -320,9 +322,13 @@ TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
         window->cmdEdit_Click();
         ASSERT_EQ(box_.count(), c.asks ? 1u : 0u) << c.what;
         if (c.asks) {
+            const bool removed = std::string(c.what).starts_with("removed");
             EXPECT_EQ(box_.asked()[0].text,
-                      "This person was changed outside this window since the list was loaded. "
-                      "Save anyway?");
+                      removed ? "This person was deleted outside this window since the list was "
+                                "loaded. Add them again?"
+                              : "This person was changed outside this window since the list was "
+                                "loaded. Save anyway?")
+                << c.what;
             EXPECT_EQ(box_.asked()[0].style, 4 + 32 + 256) << c.what;
             EXPECT_EQ(box_.asked()[0].title, "Marrowtide");
         }
@@ -330,6 +336,11 @@ TEST_F(EditorCommandTest, SaveAsksBeforeOverwritingARowChangedOutside) {
         EXPECT_EQ(Quoted(db_, "strComments"), c.comments) << c.what;
         EXPECT_EQ(stored().size(), c.rows) << c.what;
         EXPECT_EQ(driver.closedByDriver(), c.staysOpen ? 1 : 0) << c.what;
+        if (std::string(c.what) == "removed, Yes") {  // added again, under a new key
+            ASSERT_EQ(stored().size(), 1u);
+            EXPECT_EQ(stored()[0].name, "Ann B");
+            EXPECT_EQ(stored()[0].comments, "tea");
+        }
         // Whatever happened, the list shows the table as it is now.
         EXPECT_EQ(window->Lvw()->rowCount(), c.rows == 0 ? 1 : static_cast<int>(c.rows)) << c.what;
     }
