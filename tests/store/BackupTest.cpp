@@ -1,10 +1,14 @@
 // Daily copies of the database in the backups folder beside it.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <set>
 
 #include "TestDatabase.h"
@@ -35,9 +39,10 @@ std::set<std::string> Beside(const TestDatabase& db) {
     return names;
 }
 
-BackupResult BackUp(const TestDatabase& db, const std::string& day, int keep = store::kBackupsKept) {
+BackupResult BackUp(const TestDatabase& db, const std::string& day, int keep = store::kBackupsKept,
+                    const store::BackupControl& control = {}) {
     std::string error;
-    const BackupResult result = store::BackUpDatabase(db.path(), day, error, keep);
+    const BackupResult result = store::BackUpDatabase(db.path(), day, error, keep, control);
     EXPECT_EQ(result == BackupResult::Failed, !error.empty()) << error;
     return result;
 }
@@ -125,6 +130,186 @@ TEST(Backup, FailureLeavesTheDatabaseAndTheFolderWithoutACopy) {
             EXPECT_TRUE(Names(Backups(db)).empty()) << row.what;
         }
     }
+}
+
+// What a copy holds, read with SQLite directly; "" when it is not a sound database.
+std::string Contents(const fs::path& copy) {
+    sqlite3* handle = nullptr;
+    std::string text;
+    if (sqlite3_open_v2(copy.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(handle, "SELECT strName FROM tblAges ORDER BY lngId", -1, &stmt, nullptr);
+        while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+            text += reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)) + std::string(";");
+        sqlite3_finalize(stmt);
+        sqlite3_prepare_v2(handle, "PRAGMA integrity_check", -1, &stmt, nullptr);
+        if (!stmt || sqlite3_step(stmt) != SQLITE_ROW ||
+            std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))) != "ok")
+            text.clear();
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close_v2(handle);
+    return text;
+}
+
+// Enough rows for a copy of several pages, so that it takes several chunks.
+void FillPages(TestDatabase& db) {
+    db.exec("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 59) "
+            "INSERT INTO tblAges (strName, dtmBirth, strComments) "
+            "SELECT 'P' || i, '2000-01-01 00:00:00', printf('%.500c', 'c') FROM n");
+}
+
+enum class Kind { Copy, Text, Folder, LinkToCopy, Scratch, OldScratch };
+
+// Rotation counts only what it could have made itself; everything else stays.
+TEST(Backup, RotationCountsAndRemovesOnlyItsOwnPastCopies) {
+    const struct {
+        const char* name;
+        Kind kind;
+        bool kept;
+    } table[] = {
+        {"Marrowtide-2026-12-06.mdb", Kind::Copy, true},
+        {"Marrowtide-2026-12-05.mdb", Kind::Copy, true},
+        {"Marrowtide-2026-12-04.mdb", Kind::Copy, false},
+        {"Marrowtide-2025-01-01.mdb", Kind::Copy, false},
+        {"Marrowtide-2027-03-01.mdb", Kind::Copy, true},   // a day still to come
+        {"Marrowtide-2099-01-01.mdb", Kind::Text, true},
+        {"Marrowtide-2026-13-45.mdb", Kind::Copy, true},   // no such day
+        {"Marrowtide-2026-02-29.mdb", Kind::Copy, true},   // not a leap year
+        {"Marrowtide-2026-12-03.mdb", Kind::Text, true},   // not a database
+        {"Marrowtide-2026-12-02.mdb", Kind::Folder, true},
+        {"Marrowtide-2026-12-01.mdb", Kind::LinkToCopy, true},
+        {"Other-2026-01-01.mdb", Kind::Copy, true},
+        {"notes.txt", Kind::Text, true},
+        {".Marrowtide.mdb.backup-a1B2c3", Kind::Scratch, true},      // another program's
+        {".Marrowtide.mdb.backup-d4E5f6", Kind::OldScratch, false},  // left by a kill
+        {".Marrowtide.mdb.backup-notes", Kind::OldScratch, true},
+    };
+    TestDatabase db;
+    TestDatabase elsewhere;
+    fs::create_directories(Backups(db));
+    for (const auto& row : table) {
+        const fs::path path = Backups(db) / row.name;
+        switch (row.kind) {
+            case Kind::Copy: fs::copy_file(elsewhere.path(), path); break;
+            case Kind::Text: testsupport::WriteFile(path.string(), "13 bytes here"); break;
+            case Kind::Folder: fs::create_directory(path); break;
+            case Kind::LinkToCopy: fs::create_symlink(elsewhere.path(), path); break;
+            case Kind::Scratch: testsupport::WriteFile(path.string(), ""); break;
+            case Kind::OldScratch:
+                testsupport::WriteFile(path.string(), "");
+                fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(2));
+                break;
+        }
+    }
+
+    EXPECT_EQ(BackUp(db, "2026-12-07", 3), BackupResult::Made);
+    const std::set<std::string> names = Names(Backups(db));
+    EXPECT_TRUE(names.count("Marrowtide-2026-12-07.mdb"));
+    for (const auto& row : table) EXPECT_EQ(names.count(row.name), row.kept ? 1u : 0u) << row.name;
+    EXPECT_EQ(names.size(), 1 + std::count_if(std::begin(table), std::end(table),
+                                              [](const auto& row) { return row.kept; }));
+    EXPECT_TRUE(fs::is_regular_file(elsewhere.path()));
+}
+
+// The day's copy is never rotated away, even when every other copy is newer by name.
+TEST(Backup, TheDaysCopySurvivesRotationWhateverElseIsThere) {
+    TestDatabase db;
+    fs::create_directories(Backups(db));
+    for (int day = 1; day <= 3; ++day)
+        fs::copy_file(db.path(), Backups(db) / ("Marrowtide-2027-01-0" + std::to_string(day) + ".mdb"));
+    EXPECT_EQ(BackUp(db, "2026-12-07", 1), BackupResult::Made);
+    EXPECT_EQ(BackUp(db, "2026-12-07", 1), BackupResult::AlreadyMade);
+    EXPECT_EQ(Names(Backups(db)).size(), 4u);
+    EXPECT_TRUE(Names(Backups(db)).count("Marrowtide-2026-12-07.mdb"));
+}
+
+// Something that is not a file under the day's name is reported, never skipped quietly
+// and never replaced.
+TEST(Backup, AnythingButAFileUnderTheDaysNameIsReported) {
+    const struct {
+        const char* what;
+        std::function<void(const fs::path& name, const TestDatabase& db)> place;
+    } table[] = {
+        {"folder", [](const fs::path& name, const TestDatabase&) { fs::create_directory(name); }},
+        {"link to a copy",
+         [](const fs::path& name, const TestDatabase& db) { fs::create_symlink(db.path(), name); }},
+        {"dangling link",
+         [](const fs::path& name, const TestDatabase&) { fs::create_symlink("/nonexistent", name); }},
+        {"pipe", [](const fs::path& name, const TestDatabase&) { ::mkfifo(name.c_str(), 0600); }},
+    };
+    for (const auto& row : table) {
+        TestDatabase db;
+        fs::create_directories(Backups(db));
+        const fs::path name = Backups(db) / "Marrowtide-2026-12-07.mdb";
+        row.place(name, db);
+        const fs::file_type before = fs::symlink_status(name).type();
+        std::string error;
+        EXPECT_EQ(store::BackUpDatabase(db.path(), "2026-12-07", error), BackupResult::Failed) << row.what;
+        EXPECT_NE(error.find(name.string()), std::string::npos) << row.what << ": " << error;
+        EXPECT_EQ(fs::symlink_status(name).type(), before) << row.what;
+        EXPECT_EQ(Names(Backups(db)).size(), 1u) << row.what;
+    }
+}
+
+// Other users on the machine see neither the folder's names nor the copies.
+TEST(Backup, FolderAndCopiesAreTheUsersOnly) {
+    const mode_t previous = ::umask(022);
+    TestDatabase db;
+    EXPECT_EQ(BackUp(db, "2026-12-07"), BackupResult::Made);
+    ::umask(previous);
+    EXPECT_EQ(fs::status(Backups(db)).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(Backups(db) / "Marrowtide-2026-12-07.mdb").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A save between two chunks makes the copy start again: it ends whole, with the save.
+TEST(Backup, ASaveDuringTheCopyEndsInAGoodCopyHoldingIt) {
+    TestDatabase db;
+    FillPages(db);
+    int steps = 0;
+    store::BackupControl control;
+    control.pagesPerStep = 1;
+    control.afterStep = [&] {
+        if (++steps == 2) db.insert("Saved meanwhile", "2001-01-01 00:00:00", ".");
+    };
+    EXPECT_EQ(BackUp(db, "2026-12-07", store::kBackupsKept, control), BackupResult::Made);
+    EXPECT_GT(steps, 2);
+    const std::string copy = Contents(Backups(db) / "Marrowtide-2026-12-07.mdb");
+    EXPECT_NE(copy.find("P59;Saved meanwhile;"), std::string::npos) << copy;
+}
+
+// Stopped half-way (the program quits), the copy leaves nothing behind.
+TEST(Backup, AStoppedCopyLeavesNoFile) {
+    TestDatabase db;
+    FillPages(db);
+    std::atomic<bool> stop{false};
+    store::BackupControl control;
+    control.stop = &stop;
+    control.pagesPerStep = 1;
+    control.afterStep = [&] { stop = true; };
+    const std::string before = testsupport::FileBytes(db.path());
+    EXPECT_EQ(BackUp(db, "2026-12-07", store::kBackupsKept, control), BackupResult::Stopped);
+    EXPECT_TRUE(Names(Backups(db)).empty());
+    EXPECT_EQ(testsupport::FileBytes(db.path()), before);
+}
+
+// Two programs started together: the second to finish finds the day's copy made, keeps
+// it, and takes its own copy away again.
+TEST(Backup, TwoCopiesAtOnceLeaveOneGoodCopy) {
+    TestDatabase db;
+    FillPages(db);
+    BackupResult inner = BackupResult::Failed;
+    store::BackupControl control;
+    control.pagesPerStep = 1;
+    control.afterStep = [&, first = true]() mutable {
+        if (first) inner = BackUp(db, "2026-12-07");
+        first = false;
+    };
+    EXPECT_EQ(BackUp(db, "2026-12-07", store::kBackupsKept, control), BackupResult::AlreadyMade);
+    EXPECT_EQ(inner, BackupResult::Made);
+    EXPECT_EQ(Names(Backups(db)), std::set<std::string>{"Marrowtide-2026-12-07.mdb"});
+    EXPECT_FALSE(Contents(Backups(db) / "Marrowtide-2026-12-07.mdb").empty());
 }
 
 }  // namespace
