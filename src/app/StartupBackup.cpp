@@ -23,16 +23,14 @@ std::string Today() {
     return store::BackupDay(now.year, now.month, now.day);
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("StartupBackup", text);
-}
-
 void TellOnceADay(const QString& error, const QString& folder, const std::string& day) {
     if (platform::GetSetting(kApplication, kSection, kFailureShownKey, "") == day) return;
     platform::SaveSetting(kApplication, kSection, kFailureShownKey, day);
-    const QString text = Tr("No backup of the database could be made today: %1\n\n"
-                            "The backups are kept in the folder %2.")
-                             .arg(error, QDir::toNativeSeparators(folder));
+    const QString text =
+        QCoreApplication::translate("StartupBackup",
+                                    "No backup of the database could be made today: %1\n\n"
+                                    "The backups are kept in the folder %2.")
+            .arg(error, QDir::toNativeSeparators(folder));
     platform::MsgBox(text.toStdString(), platform::Icon::Exclamation);
 }
 
@@ -69,8 +67,8 @@ void StartupBackup::start() {
 void StartupBackup::run(const std::string& day) {
     const store::BackupControl control{&stop_, pagesPerStep_, afterStep_};
     std::string error;
-    const store::BackupResult result =
-        store::BackUpDatabase(databasePath_.toStdString(), day, error, store::kBackupsKept, control);
+    const store::BackupResult result = store::BackUpDatabase(databasePath_.toStdString(), day,
+                                                             error, store::kBackupsKept, control);
     QMetaObject::invokeMethod(
         &context_,
         [this, result, error = QString::fromStdString(error), day = QString::fromStdString(day)] {

@@ -114,7 +114,8 @@ void ScratchFile::RemoveAbandoned(const fs::path& folder, const std::string& pre
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0)
+        if (name.size() != prefix.size() + kRandomLength ||
+            name.compare(0, prefix.size(), prefix) != 0)
             continue;
         if (IsAbandoned(entry.path())) ::unlink(entry.path().c_str());
     }

@@ -138,7 +138,8 @@ std::string Contents(const fs::path& copy) {
     std::string text;
     if (sqlite3_open_v2(copy.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(handle, "SELECT strName FROM tblAges ORDER BY lngId", -1, &stmt, nullptr);
+        sqlite3_prepare_v2(handle, "SELECT strName FROM tblAges ORDER BY lngId", -1, &stmt,
+                           nullptr);
         while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
             text += reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)) + std::string(";");
         sqlite3_finalize(stmt);
@@ -154,9 +155,10 @@ std::string Contents(const fs::path& copy) {
 
 // Enough rows for a copy of several pages, so that it takes several chunks.
 void FillPages(TestDatabase& db) {
-    db.exec("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 59) "
-            "INSERT INTO tblAges (strName, dtmBirth, strComments) "
-            "SELECT 'P' || i, '2000-01-01 00:00:00', printf('%.500c', 'c') FROM n");
+    db.exec(
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 59) "
+        "INSERT INTO tblAges (strName, dtmBirth, strComments) "
+        "SELECT 'P' || i, '2000-01-01 00:00:00', printf('%.500c', 'c') FROM n");
 }
 
 enum class Kind { Copy, Text, Folder, LinkToCopy, Scratch, OldScratch };
@@ -172,11 +174,11 @@ TEST(Backup, RotationCountsAndRemovesOnlyItsOwnPastCopies) {
         {"Marrowtide-2026-12-05.mdb", Kind::Copy, true},
         {"Marrowtide-2026-12-04.mdb", Kind::Copy, false},
         {"Marrowtide-2025-01-01.mdb", Kind::Copy, false},
-        {"Marrowtide-2027-03-01.mdb", Kind::Copy, true},   // a day still to come
+        {"Marrowtide-2027-03-01.mdb", Kind::Copy, true},  // a day still to come
         {"Marrowtide-2099-01-01.mdb", Kind::Text, true},
-        {"Marrowtide-2026-13-45.mdb", Kind::Copy, true},   // no such day
-        {"Marrowtide-2026-02-29.mdb", Kind::Copy, true},   // not a leap year
-        {"Marrowtide-2026-12-03.mdb", Kind::Text, true},   // not a database
+        {"Marrowtide-2026-13-45.mdb", Kind::Copy, true},  // no such day
+        {"Marrowtide-2026-02-29.mdb", Kind::Copy, true},  // not a leap year
+        {"Marrowtide-2026-12-03.mdb", Kind::Text, true},  // not a database
         {"Marrowtide-2026-12-02.mdb", Kind::Folder, true},
         {"Marrowtide-2026-12-01.mdb", Kind::LinkToCopy, true},
         {"Other-2026-01-01.mdb", Kind::Copy, true},
@@ -191,11 +193,21 @@ TEST(Backup, RotationCountsAndRemovesOnlyItsOwnPastCopies) {
     for (const auto& row : table) {
         const fs::path path = Backups(db) / row.name;
         switch (row.kind) {
-            case Kind::Copy: fs::copy_file(elsewhere.path(), path); break;
-            case Kind::Text: testsupport::WriteFile(path.string(), "13 bytes here"); break;
-            case Kind::Folder: fs::create_directory(path); break;
-            case Kind::LinkToCopy: fs::create_symlink(elsewhere.path(), path); break;
-            case Kind::Scratch: testsupport::WriteFile(path.string(), ""); break;
+            case Kind::Copy:
+                fs::copy_file(elsewhere.path(), path);
+                break;
+            case Kind::Text:
+                testsupport::WriteFile(path.string(), "13 bytes here");
+                break;
+            case Kind::Folder:
+                fs::create_directory(path);
+                break;
+            case Kind::LinkToCopy:
+                fs::create_symlink(elsewhere.path(), path);
+                break;
+            case Kind::Scratch:
+                testsupport::WriteFile(path.string(), "");
+                break;
             case Kind::OldScratch:
                 testsupport::WriteFile(path.string(), "");
                 fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(2));
@@ -217,7 +229,8 @@ TEST(Backup, TheDaysCopySurvivesRotationWhateverElseIsThere) {
     TestDatabase db;
     fs::create_directories(Backups(db));
     for (int day = 1; day <= 3; ++day)
-        fs::copy_file(db.path(), Backups(db) / ("Marrowtide-2027-01-0" + std::to_string(day) + ".mdb"));
+        fs::copy_file(db.path(),
+                      Backups(db) / ("Marrowtide-2027-01-0" + std::to_string(day) + ".mdb"));
     EXPECT_EQ(BackUp(db, "2026-12-07", 1), BackupResult::Made);
     EXPECT_EQ(BackUp(db, "2026-12-07", 1), BackupResult::AlreadyMade);
     EXPECT_EQ(Names(Backups(db)).size(), 4u);
@@ -234,8 +247,8 @@ TEST(Backup, AnythingButAFileUnderTheDaysNameIsReported) {
         {"folder", [](const fs::path& name, const TestDatabase&) { fs::create_directory(name); }},
         {"link to a copy",
          [](const fs::path& name, const TestDatabase& db) { fs::create_symlink(db.path(), name); }},
-        {"dangling link",
-         [](const fs::path& name, const TestDatabase&) { fs::create_symlink("/nonexistent", name); }},
+        {"dangling link", [](const fs::path& name,
+                             const TestDatabase&) { fs::create_symlink("/nonexistent", name); }},
         {"pipe", [](const fs::path& name, const TestDatabase&) { ::mkfifo(name.c_str(), 0600); }},
     };
     for (const auto& row : table) {
@@ -245,7 +258,8 @@ TEST(Backup, AnythingButAFileUnderTheDaysNameIsReported) {
         row.place(name, db);
         const fs::file_type before = fs::symlink_status(name).type();
         std::string error;
-        EXPECT_EQ(store::BackUpDatabase(db.path(), "2026-12-07", error), BackupResult::Failed) << row.what;
+        EXPECT_EQ(store::BackUpDatabase(db.path(), "2026-12-07", error), BackupResult::Failed)
+            << row.what;
         EXPECT_NE(error.find(name.string()), std::string::npos) << row.what << ": " << error;
         EXPECT_EQ(fs::symlink_status(name).type(), before) << row.what;
         EXPECT_EQ(Names(Backups(db)).size(), 1u) << row.what;

@@ -45,7 +45,8 @@ protected:
         return SpinUntil([&] { return backup.result().has_value(); });
     }
 
-    platform::QtSettings settings_{QString::fromStdString((db_.dir().path() / "settings.ini").string())};
+    platform::QtSettings settings_{
+        QString::fromStdString((db_.dir().path() / "settings.ini").string())};
     platform::Settings* previousSettings_;
 };
 
@@ -83,9 +84,10 @@ TEST_F(StartupBackupTest, TheWindowIsShownAndTakesEventsWhileTheCopyIsMade) {
 }
 
 TEST_F(StartupBackupTest, QuittingDuringTheCopyLeavesNoPartialFile) {
-    db_.exec("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 39) "
-             "INSERT INTO tblAges (strName, dtmBirth, strComments) "
-             "SELECT 'Person ' || i, '1980-03-15 00:00:00', printf('%.400c', 'x') FROM n");
+    db_.exec(
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 39) "
+        "INSERT INTO tblAges (strName, dtmBirth, strComments) "
+        "SELECT 'Person ' || i, '1980-03-15 00:00:00', printf('%.400c', 'x') FROM n");
     const std::string before = testsupport::FileBytes(db_.path());
     auto backup = std::make_unique<app::StartupBackup>(path());
     app::StartupBackup* running = backup.get();
@@ -127,7 +129,9 @@ TEST_F(StartupBackupTest, AMissingCopyIsToldOnceADay) {
         const std::string err = testing::internal::GetCapturedStderr();
         ASSERT_TRUE(finished);
         EXPECT_EQ(*backup.result(), BackupResult::Failed);
-        EXPECT_NE(err.find("marrowtide: no backup made today: cannot make the folder"), std::string::npos) << err;
+        EXPECT_NE(err.find("marrowtide: no backup made today: cannot make the folder"),
+                  std::string::npos)
+            << err;
         EXPECT_EQ(box_.count(), row.boxes) << row.now.day << " " << row.now.hour;
     }
     const std::string& text = box_.asked().front().text;
