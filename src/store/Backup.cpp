@@ -235,10 +235,11 @@ BackupResult BackUpDatabase(const std::string& databasePath, const std::string& 
         error = "there is " + other + " where the day's copy goes: " + target.string();
         return BackupResult::Failed;
     }
+    // What a killed copy left goes at the next start, whether or not that one copies.
+    platform::ScratchFile::RemoveAbandoned(folder, names.ScratchPrefix());
     BackupResult result = BackupResult::AlreadyMade;
     if (standing.type() != fs::file_type::regular) {
         if (!platform::MakePrivateFolder(folder, error)) return BackupResult::Failed;
-        platform::ScratchFile::RemoveAbandoned(folder, names.ScratchPrefix());
         result = MakeCopy(database, target, names, control, error);
     }
     if (result == BackupResult::Made || result == BackupResult::AlreadyMade)

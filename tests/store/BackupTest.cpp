@@ -12,6 +12,7 @@
 #include <set>
 
 #include "TestDatabase.h"
+#include "platform/ScratchFile.h"
 #include "store/Backup.h"
 
 namespace {
@@ -222,6 +223,23 @@ TEST(Backup, RotationCountsAndRemovesOnlyItsOwnPastCopies) {
     EXPECT_EQ(names.size(), 1 + std::count_if(std::begin(table), std::end(table),
                                               [](const auto& row) { return row.kept; }));
     EXPECT_TRUE(fs::is_regular_file(elsewhere.path()));
+}
+
+// A copy another program is still writing is never taken for one a kill left behind,
+// however old it looks; a left one goes also when the day's copy is already there.
+TEST(Backup, OnlyScratchFilesNobodyHoldsAreRemoved) {
+    TestDatabase db;
+    ASSERT_EQ(BackUp(db, "2026-12-07"), BackupResult::Made);
+    platform::ScratchFile held;
+    std::string error;
+    ASSERT_TRUE(held.Create(Backups(db), ".Marrowtide.mdb.backup-", error)) << error;
+    const fs::path left = Backups(db) / ".Marrowtide.mdb.backup-x1Y2z3";
+    testsupport::WriteFile(left.string(), "");
+    for (const fs::path& path : {held.path(), left})
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    EXPECT_EQ(BackUp(db, "2026-12-07"), BackupResult::AlreadyMade);
+    EXPECT_TRUE(fs::exists(held.path()));
+    EXPECT_FALSE(fs::exists(left));
 }
 
 // The day's copy is never rotated away, even when every other copy is newer by name.
