@@ -182,11 +182,8 @@ TEST(CliTest, ImportMakesTheDaysCopyFirst) {
         std::ostringstream out, err;
         EXPECT_EQ(cli::RunCli({"--database", db.path(), "import", csv}, out, err), 0) << err.str();
         EXPECT_EQ(db.rows().size(), 2u);
-        if (*row.err) {
-            EXPECT_NE(err.str().find(row.err), std::string::npos) << err.str();
-        } else {
-            EXPECT_EQ(err.str(), "");
-        }
+        EXPECT_EQ(err.str().empty(), *row.err == '\0') << err.str();
+        EXPECT_NE(err.str().find(row.err), std::string::npos) << err.str();
         const std::filesystem::path copy = backups / "Marrowtide-2025-02-27.mdb";
         ASSERT_EQ(std::filesystem::is_regular_file(copy), row.copied);
         if (!row.copied) continue;

