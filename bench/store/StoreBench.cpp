@@ -139,7 +139,7 @@ void BM_RecordsetReadAll(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordsetReadAll)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The first start of a day: the checked copy made before the list is read, to set
+// The first start of a day: the checked copy, made beside the shown window, to set
 // against the read above.
 void BM_DailyBackup(benchmark::State& state) {
     PersonFile::Get();

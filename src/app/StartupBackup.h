@@ -1,12 +1,56 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <thread>
+
+#include "store/Backup.h"
 
 namespace app {
 
 // Today's backup of the database (see store::BackUpDatabase), dated by the installed
-// clock. False, with `error` saying why, when no copy could be made; the database is
-// left as it was either way.
+// clock, made here and now. False, with `error` saying why, when no copy could be made;
+// the database is left as it was either way. The companion makes it before an import.
 bool BackUpToday(const QString& databasePath, QString& error);
+
+// Today's backup as the window makes it: on a thread of its own, on its own read-only
+// connection, so the window never waits for it. A copy that cannot be made is reported
+// on standard error and, once a day, in a message box naming the reason and the folder.
+// Going away stops a copy under way within one chunk; its partial file is removed.
+class StartupBackup final {
+public:
+    explicit StartupBackup(QString databasePath);
+    ~StartupBackup();
+    StartupBackup(const StartupBackup&) = delete;
+    StartupBackup& operator=(const StartupBackup&) = delete;
+
+    // Starts the copy the first time the event loop has nothing left to do: by then the
+    // window is shown and its list painted.
+    void startWhenIdle();
+    // Starts the copy now.
+    void start();
+
+    // Set once the result has been reported, on the thread that started the copy.
+    const std::optional<store::BackupResult>& result() const { return result_; }
+    bool stopRequested() const { return stop_.load(); }
+    // Called on the copying thread after each chunk (tests).
+    void setAfterStep(std::function<void()> afterStep) { afterStep_ = std::move(afterStep); }
+    void setPagesPerStep(int pages) { pagesPerStep_ = pages; }
+
+private:
+    void run(const std::string& day);
+    void report(store::BackupResult result, const QString& error, const QString& day);
+
+    QString databasePath_;
+    QObject context_;  // lives on the starting thread; the result is posted to it
+    std::atomic<bool> stop_{false};
+    std::function<void()> afterStep_;
+    int pagesPerStep_ = store::BackupControl{}.pagesPerStep;
+    std::optional<store::BackupResult> result_;
+    std::thread worker_;
+};
 
 }  // namespace app

@@ -5,6 +5,7 @@
 
 #include "age/AgeCalc.h"
 #include "age/Birthday.h"
+#include "app/StartupBackup.h"
 #include "cli/ExitStatus.h"
 #include "cli/TabText.h"
 #include "store/BirthText.h"
@@ -170,6 +171,11 @@ int RunUpcoming(const store::PersonRepository& repository, const Invocation& inv
 
 int RunImport(const store::PersonRepository& repository, const Invocation& invocation,
               Streams streams) {
+    // An import is the largest change made at once: the day's copy comes first, as the
+    // window makes it, and a missing one is a warning, not a reason to refuse.
+    QString backupError;
+    if (!app::BackUpToday(QString::fromStdString(repository.path()), backupError))
+        streams.err << kProgram << ": no backup made today: " << backupError.toStdString() << "\n";
     const transfer::ImportResult result = transfer::ImportFile(repository, invocation.file);
     if (result.Failed()) {
         streams.err << kProgram << ": " << result.error << "\n";

@@ -192,4 +192,35 @@ TEST(CliTest, WithoutDatabaseItFollowsTheProgramsRule) {
     EXPECT_NE(testsupport::FileBytes(output).find("Portable Pat"), std::string::npos);
 }
 
+// An import makes the day's copy first when there is none yet, as the window does; a
+// copy that cannot be made is a warning, and the import goes on.
+TEST(CliTest, ImportMakesTheDaysCopyFirst) {
+    testsupport::FixedClock clock({2025, 2, 27, 9, 0, 0});
+    const platform::Clock* previous = platform::SetClock(&clock);
+    const struct {
+        bool blocked;
+        const char* err;
+        bool copied;
+    } table[] = {{false, "", true}, {true, "no backup made today", false}};
+    for (const auto& row : table) {
+        TestDatabase db;
+        db.insert("Ann", "1980-02-27 06:00:00", ".");
+        const std::filesystem::path backups = db.dir().path() / "backups";
+        if (row.blocked) testsupport::WriteFile(backups.string(), "in the way");
+        const std::string csv = (db.dir().path() / "new.csv").string();
+        testsupport::WriteFile(csv, "Name,Birth,Comments\r\nDora,1999-09-09 09:09:09,\r\n");
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::RunCli({"--database", db.path(), "import", csv}, out, err), 0) << err.str();
+        EXPECT_EQ(db.rows().size(), 2u);
+        EXPECT_EQ(err.str().empty(), *row.err == '\0') << err.str();
+        EXPECT_NE(err.str().find(row.err), std::string::npos) << err.str();
+        const std::filesystem::path copy = backups / "Marrowtide-2025-02-27.mdb";
+        ASSERT_EQ(std::filesystem::is_regular_file(copy), row.copied);
+        if (!row.copied) continue;
+        testsupport::WriteFile(db.path(), testsupport::FileBytes(copy.string()));
+        EXPECT_EQ(db.rows().size(), 1u);  // the copy holds the database before the import
+    }
+    platform::SetClock(previous);
+}
+
 }  // namespace clitest

@@ -45,13 +45,6 @@ int Finish(const app::CommandLine& commandLine) {
     return 0;
 }
 
-// A missing backup is worth a warning, never a reason not to start.
-void BackUp(const QString& databasePath) {
-    QString error;
-    if (!app::BackUpToday(databasePath, error))
-        Print(stderr, QStringLiteral("marrowtide: no backup made today: ") + error);
-}
-
 // Texts of the libraries without Qt go through Qt's translation like every other text.
 std::string TranslateWithQt(const char* context, const char* text) {
     return QCoreApplication::translate(context, text).toStdString();
@@ -83,7 +76,6 @@ int main(int argc, char** argv) {
         platform::MsgBox(error.toStdString(), platform::Icon::Critical);
         return kNoDatabase;
     }
-    BackUp(database->path);
     const QFileInfo file(database->path);
     modAgeCalc::SetDatabaseFileName(file.fileName().toStdString());
 
@@ -103,6 +95,10 @@ int main(int argc, char** argv) {
     placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
     window.RemindAtStartUp();
+    // The day's backup waits until the window stands, then copies beside it; quitting
+    // stops it. A missing backup is worth a warning, never a reason not to start.
+    app::StartupBackup backup(database->path);
+    backup.startWhenIdle();
     const int result = QApplication::exec();
 
     platform::SetFileDialog(nullptr);
