@@ -121,15 +121,4 @@ void ScratchFile::RemoveAbandoned(const fs::path& folder, const std::string& pre
     }
 }
 
-bool MakePrivateFolder(const fs::path& folder, std::string& error) {
-    if (::mkdir(folder.c_str(), S_IRWXU) == 0) return true;
-    const int code = errno;
-    std::error_code ec;
-    if (code == EEXIST && fs::is_directory(folder, ec)) return true;
-    error = "cannot make the folder " + folder.string() + ": " +
-            (code == EEXIST ? std::string("something that is not a folder has that name")
-                            : ErrnoText(code));
-    return false;
-}
-
 }  // namespace platform

@@ -43,9 +43,4 @@ private:
     bool published_ = false;
 };
 
-// Makes `folder` (not its parents) for the user's eyes only; a folder that is already
-// there is left as it is. False, with `error` saying why, when there is no folder there
-// afterwards.
-bool MakePrivateFolder(const std::filesystem::path& folder, std::string& error);
-
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "age/DateValue.h"
+#include "platform/FileAccess.h"
 #include "platform/ScratchFile.h"
 #include "store/Connection.h"
 
@@ -239,7 +240,10 @@ BackupResult BackUpDatabase(const std::string& databasePath, const std::string& 
     platform::ScratchFile::RemoveAbandoned(folder, names.ScratchPrefix());
     BackupResult result = BackupResult::AlreadyMade;
     if (standing.type() != fs::file_type::regular) {
-        if (!platform::MakePrivateFolder(folder, error)) return BackupResult::Failed;
+        if (std::string reason; !platform::MakePrivateFolders(folder.string(), reason)) {
+            error = "cannot make the folder " + folder.string() + ": " + reason;
+            return BackupResult::Failed;
+        }
         result = MakeCopy(database, target, names, control, error);
     }
     if (result == BackupResult::Made || result == BackupResult::AlreadyMade)
