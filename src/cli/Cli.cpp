@@ -1,12 +1,15 @@
 #include "cli/Cli.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "cli/Commands.h"
 #include "cli/DefaultDatabase.h"
 #include "cli/ExitStatus.h"
 #include "cli/HelpText.h"
+#include "cli/Remind.h"
+#include "cli/WindowStarter.h"
 #include "transfer/FileBytes.h"
 
 namespace cli {
@@ -25,9 +28,17 @@ bool DatabaseExists(const std::string& path, Streams streams) {
     return false;
 }
 
+int RemindThroughDesktop(const store::PersonRepository& repository, const std::string& path,
+                         const Invocation& invocation, Streams streams) {
+    const std::unique_ptr<platform::Notifier> notifier = platform::NewDesktopNotifier();
+    RemindDesktop desktop{*notifier, StartWindow};
+    return RunRemind(repository, path, invocation, streams, desktop);
+}
+
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           RemindDesktop* desktop) {
     const Streams streams{out, err};
     Invocation invocation;
     std::string problem;
@@ -64,6 +75,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return RunImport(repository, invocation, streams);
         case Command::Export:
             return RunExport(repository, invocation, streams);
+        case Command::Remind:
+            return desktop ? RunRemind(repository, path, invocation, streams, *desktop)
+                           : RemindThroughDesktop(repository, path, invocation, streams);
         default:
             return UsageError("no command given.", streams);
     }

@@ -14,8 +14,6 @@
 
 namespace cli {
 
-namespace {
-
 std::string WhenText(std::int32_t days) {
     if (days == 0) return "today";
     if (days == 1) return "tomorrow";
@@ -23,6 +21,8 @@ std::string WhenText(std::int32_t days) {
     if (days < 0) return std::to_string(-days) + " days ago";
     return "in " + std::to_string(days) + " days";
 }
+
+namespace {
 
 std::string Hint(store::RepositoryError::Kind kind) {
     using Kind = store::RepositoryError::Kind;
@@ -62,10 +62,7 @@ bool ParseIsoDay(const std::string& text, std::int32_t& serial) {
     return true;
 }
 
-struct Upcoming {
-    modAgeCalc::NextBirthdayInfo birthday;
-    const store::Person* person;
-};
+}  // namespace
 
 // Every birthday within [first, last]; a span longer than a year meets a person again.
 std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people, std::int32_t first,
@@ -95,8 +92,6 @@ bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Pe
     transfer::SortByName(people);
     return true;
 }
-
-}  // namespace
 
 int UsageError(const std::string& problem, Streams streams) {
     streams.err << kProgram << ": " << problem << "\nTry '" << kProgram

@@ -102,7 +102,10 @@ int main(int argc, char** argv) {
     // Qt sends no close event when the desktop session ends; save the placement then too.
     placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
-    window.RemindAtStartUp();
+    if (commandLine.upcoming)
+        window.MnuUpcoming_Click();
+    else
+        window.RemindAtStartUp();
     const int result = QApplication::exec();
 
     platform::SetFileDialog(nullptr);

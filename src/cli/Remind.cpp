@@ -1,0 +1,83 @@
+#include "cli/Remind.h"
+
+#include <algorithm>
+
+#include "age/AgeCalc.h"
+#include "age/DateValue.h"
+#include "cli/ExitStatus.h"
+#include "cli/ReminderDay.h"
+
+namespace cli {
+
+namespace {
+
+platform::Notification ReminderNotification(std::vector<std::string> lines) {
+    platform::Notification notification;
+    notification.application = "Marrowtide";
+    notification.summary = "Birthdays";
+    notification.lines = std::move(lines);
+    notification.icon = "io.github.marrowtide.Marrowtide";
+    notification.desktopEntry = "io.github.marrowtide.Marrowtide";
+    notification.actionLabel = "Show Upcoming Birthdays";
+    return notification;
+}
+
+// The window opens the database the reminder read: the one named, else the same
+// usual one.
+std::vector<std::string> WindowArguments(const Invocation& invocation) {
+    std::vector<std::string> arguments{"--upcoming"};
+    if (invocation.database) {
+        arguments.push_back("--database");
+        arguments.push_back(*invocation.database);
+    }
+    return arguments;
+}
+
+// A name is one line of the notification whatever it holds: a line break or a tab
+// stored in it shows as a space.
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> ReminderLines(const std::vector<Upcoming>& birthdays, std::int32_t today) {
+    std::vector<std::string> lines;
+    const std::size_t shown = std::min(birthdays.size(), kMostReminderLines);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Upcoming& u = birthdays[i];
+        lines.push_back(OneLine(u.person->name) + " turns " + std::to_string(u.birthday.turns) + ' ' +
+                        WhenText(u.birthday.date - today));
+    }
+    if (birthdays.size() > shown)
+        lines.push_back("and " + std::to_string(birthdays.size() - shown) + " more");
+    return lines;
+}
+
+int RunRemind(const store::PersonRepository& repository, const std::string& database,
+              const Invocation& invocation, Streams streams, RemindDesktop& desktop) {
+    const std::int32_t today = modAgeCalc::TodaySerial();
+    if (!invocation.again && RemindedOn(database, today)) return kSuccess;
+    std::vector<store::Person> people;
+    int status = kSuccess;
+    if (!ReadSorted(repository, people, streams, status)) return status;
+    const std::int32_t last = static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::int64_t{today} + invocation.days, modAgeCalc::kMaxSerial));
+    const std::vector<Upcoming> birthdays = BirthdaysBetween(people, today, last);
+    if (birthdays.empty()) return kSuccess;
+
+    const std::vector<std::string> lines = ReminderLines(birthdays, today);
+    if (!desktop.notifier.Show(ReminderNotification(lines))) {
+        for (const std::string& line : lines) streams.out << line << '\n';
+        return kNoNotifier;
+    }
+    RememberReminded(database, today);
+    if (desktop.notifier.WaitForAnswer(desktop.waitLimit) == platform::NotificationAnswer::Clicked &&
+        !desktop.startWindow(WindowArguments(invocation)))
+        streams.err << kProgram << ": Marrowtide could not be started.\n";
+    return kSuccess;
+}
+
+}  // namespace cli
