@@ -82,13 +82,17 @@ std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people,
     return found;
 }
 
-bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Person>& people,
+bool ReadPeople(const store::PersonRepository& repository, std::vector<store::Person>& people,
                 Streams streams, int& status) {
     store::RepositoryError error;
-    if (!repository.ReadAll(people, error)) {
-        status = DatabaseError(error, streams);
-        return false;
-    }
+    if (repository.ReadAll(people, error)) return true;
+    status = DatabaseError(error, streams);
+    return false;
+}
+
+bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Person>& people,
+                Streams streams, int& status) {
+    if (!ReadPeople(repository, people, streams, status)) return false;
     transfer::SortByName(people);
     return true;
 }

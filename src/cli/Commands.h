@@ -31,7 +31,10 @@ struct Upcoming {
 // `people` comes); a span longer than a year meets a person again.
 std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people, std::int32_t first,
                                        std::int32_t last);
-// Reads every person, sorted by name; false with the exit status set when it cannot.
+// Reads every person, in the stored order or sorted by name; false with the exit status
+// set when it cannot.
+bool ReadPeople(const store::PersonRepository& repository, std::vector<store::Person>& people,
+                Streams streams, int& status);
 bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Person>& people,
                 Streams streams, int& status);
 // "today", "tomorrow", "in N days" (and "yesterday", "N days ago" before `today`).

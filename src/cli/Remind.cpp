@@ -6,6 +6,7 @@
 #include "age/DateValue.h"
 #include "cli/ExitStatus.h"
 #include "cli/ReminderDay.h"
+#include "transfer/Exporter.h"
 
 namespace cli {
 
@@ -41,6 +42,18 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// Only the few people with a birthday in the span need sorting by name, which orders
+// a day's people.
+std::vector<store::Person> SortedWithBirthdayBy(std::vector<store::Person> people,
+                                                std::int32_t today, std::int32_t last) {
+    modAgeCalc::NextBirthdayInfo next;
+    std::erase_if(people, [&](const store::Person& person) {
+        return !modAgeCalc::NextBirthday(person.birth, today, next) || next.date > last;
+    });
+    transfer::SortByName(people);
+    return people;
+}
+
 }  // namespace
 
 std::vector<std::string> ReminderLines(const std::vector<Upcoming>& birthdays, std::int32_t today) {
@@ -62,10 +75,11 @@ int RunRemind(const store::PersonRepository& repository, const std::string& data
     if (!invocation.again && RemindedOn(database, today)) return kSuccess;
     std::vector<store::Person> people;
     int status = kSuccess;
-    if (!ReadSorted(repository, people, streams, status)) return status;
+    if (!ReadPeople(repository, people, streams, status)) return status;
     const std::int32_t last = static_cast<std::int32_t>(
         std::min<std::int64_t>(std::int64_t{today} + invocation.days, modAgeCalc::kMaxSerial));
-    const std::vector<Upcoming> birthdays = BirthdaysBetween(people, today, last);
+    const std::vector<store::Person> near = SortedWithBirthdayBy(std::move(people), today, last);
+    const std::vector<Upcoming> birthdays = BirthdaysBetween(near, today, last);
     if (birthdays.empty()) return kSuccess;
 
     const std::vector<std::string> lines = ReminderLines(birthdays, today);
