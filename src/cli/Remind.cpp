@@ -1,5 +1,6 @@
 #include "cli/Remind.h"
 
+#include <QString>
 #include <algorithm>
 
 #include "age/AgeCalc.h"
@@ -11,6 +12,8 @@
 namespace cli {
 
 namespace {
+
+constexpr qsizetype kLongestName = 100;
 
 platform::Notification ReminderNotification(std::vector<std::string> lines) {
     platform::Notification notification;
@@ -34,12 +37,19 @@ std::vector<std::string> WindowArguments(const Invocation& invocation) {
     return arguments;
 }
 
-// A name is one line of the notification whatever it holds: a line break or a tab
-// stored in it shows as a space.
-std::string OneLine(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
-    return text;
+// A name is one short line of plain text wherever it goes, a terminal included:
+// bytes that are not UTF-8 show as U+FFFD, control characters (a line break, an
+// escape sequence) as spaces, and a name longer than a line ends in an ellipsis.
+std::string OneLine(const std::string& name) {
+    QString text = QString::fromUtf8(name);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+    if (text.size() > kLongestName) {
+        qsizetype cut = kLongestName;
+        if (text[cut - 1].isHighSurrogate()) --cut;
+        text = text.left(cut) + QChar(0x2026);
+    }
+    return text.toStdString();
 }
 
 // Only the few people with a birthday in the span need sorting by name, which orders

@@ -214,6 +214,32 @@ TEST(ReminderLines, ShowFivePeopleThenHowManyMoreEachOnOneLine) {
     }
 }
 
+// Stored names another tool wrote: the lines stay plain, valid, short text, also on a
+// terminal when they are printed instead.
+TEST(ReminderLines, ShowAnyStoredNameAsOneShortLineOfPlainText) {
+    const std::string hundred(100, 'x');
+    const struct {
+        std::string name;
+        std::string shown;
+    } table[] = {
+        {"\x1b[31mRed\x07 Bell", " [31mRed  Bell"},
+        {"Bad\xC3" "(byte", "Bad\xEF\xBF\xBD(byte"},
+        {"\xC2\x9B" "2J", " 2J"},  // the one-byte escape of the C1 set
+        {hundred, hundred},
+        {hundred + "y", hundred + "\xE2\x80\xA6"},
+        {std::string(99, 'x') + "\xF0\x9F\x8E\x82", std::string(99, 'x') + "\xE2\x80\xA6"},
+        {std::string(1000000, 'x'), hundred + "\xE2\x80\xA6"},
+    };
+    for (const auto& row : table) {
+        store::Person person;
+        person.name = row.name;
+        const std::vector<cli::Upcoming> one{{{100, 0, 30}, &person}};
+        EXPECT_EQ(cli::ReminderLines(one, 100),
+                  std::vector<std::string>{row.shown + " turns 30 today"})
+            << row.name.substr(0, 120);
+    }
+}
+
 }  // namespace
 
 }  // namespace remindtest
