@@ -79,9 +79,16 @@ std::vector<std::string> ReminderLines(const std::vector<Upcoming>& birthdays, s
     return lines;
 }
 
-int RunRemind(const store::PersonRepository& repository, const std::string& database,
-              const Invocation& invocation, Streams streams, RemindDesktop& desktop) {
+namespace {
+
+// The check: notifies unless it did today already; `shown` tells whether it did now.
+int NotifyOnce(const store::PersonRepository& repository, const std::string& database,
+               const Invocation& invocation, Streams streams, platform::Notifier& notifier,
+               bool& shown) {
     const std::int32_t today = modAgeCalc::TodaySerial();
+    ReminderLock lock(database);
+    // Another run still checking after the longest wait is notifying for both.
+    if (!lock.take() && !invocation.again) return kSuccess;
     if (!invocation.again && RemindedOn(database, today)) return kSuccess;
     std::vector<store::Person> people;
     int status = kSuccess;
@@ -93,15 +100,30 @@ int RunRemind(const store::PersonRepository& repository, const std::string& data
     if (birthdays.empty()) return kSuccess;
 
     const std::vector<std::string> lines = ReminderLines(birthdays, today);
-    if (!desktop.notifier.Show(ReminderNotification(lines))) {
+    if (!notifier.Show(ReminderNotification(lines))) {
         for (const std::string& line : lines) streams.out << line << '\n';
         return kNoNotifier;
     }
-    RememberReminded(database, today);
-    if (desktop.notifier.WaitForAnswer(desktop.waitLimit) == platform::NotificationAnswer::Clicked &&
+    shown = true;
+    if (!RememberReminded(database, today))
+        streams.err << kProgram
+                    << ": the settings could not keep today's date; the next check today "
+                       "notifies again.\n";
+    return kSuccess;
+}
+
+}  // namespace
+
+int RunRemind(const store::PersonRepository& repository, const std::string& database,
+              const Invocation& invocation, Streams streams, RemindDesktop& desktop) {
+    bool shown = false;
+    const int status =
+        NotifyOnce(repository, database, invocation, streams, desktop.notifier, shown);
+    if (shown &&
+        desktop.notifier.WaitForAnswer(desktop.waitLimit) == platform::NotificationAnswer::Clicked &&
         !desktop.startWindow(WindowArguments(invocation)))
         streams.err << kProgram << ": Marrowtide could not be started.\n";
-    return kSuccess;
+    return status;
 }
 
 }  // namespace cli

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QThread>
 #include <sstream>
 
@@ -169,6 +170,27 @@ TEST_F(RemindTest, ClickingOpensTheUpcomingWindowOnTheSameDatabase) {
     EXPECT_EQ(remind(), 0);
     ASSERT_EQ(started_.size(), 1u);
     EXPECT_EQ(started_.front(), (std::vector<std::string>{"--upcoming", "--database", db_.path()}));
+}
+
+// The timer and a run by hand at the same moment: one notification between them.
+TEST_F(RemindTest, RunsAtTheSameMomentNotifyOnce) {
+    startService();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString home = QString::fromStdString(db_.dir().path().string());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int i = 0; i < 4; ++i) {
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->setProcessEnvironment(environment);
+        runs.back()->start(QStringLiteral(MARROWTIDE_CLI),
+                           {"--database", QString::fromStdString(db_.path()), "remind"});
+    }
+    for (const auto& run : runs) {
+        ASSERT_TRUE(run->waitForFinished(60000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(received().size(), 1u);
 }
 
 // A service that reads markup would take "&" and "<" for markup.
