@@ -44,8 +44,9 @@ platform::ScheduleOutcome Apply(bool on, std::string& problem) {
 void Report(platform::ScheduleOutcome outcome, bool on, const std::string& problem) {
     if (outcome == platform::ScheduleOutcome::NoScheduler) {
         platform::MsgBox(Translated("Marrowtide cannot remind you while it is closed: this desktop "
-                                    "runs no user service manager (systemd --user). Upcoming "
-                                    "birthdays are still shown when Marrowtide starts.")
+                                    "runs no user service manager (systemd --user). \"Remind at "
+                                    "Start-up\" still shows the coming birthdays when Marrowtide "
+                                    "starts.")
                              .toStdString(),
                          platform::Icon::Exclamation);
         return;
