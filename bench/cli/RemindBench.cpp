@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     collector.run(argc, argv);
     std::printf("\nremind at %d people:\n", kPeople);
     const double raw = collector.ms("BM_RawRead/min_time:2.000");
-    bench::Verdict("remind / raw read of the table", raw > 0 ? collector.ms("BM_Remind/min_time:2.000") / raw : 0,
-                   "x", 1.5);
+    bench::Verdict("remind / raw read of the table",
+                   raw > 0 ? collector.ms("BM_Remind/min_time:2.000") / raw : 0, "x", 1.5);
     return 0;
 }

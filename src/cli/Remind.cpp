@@ -64,23 +64,6 @@ std::vector<store::Person> SortedWithBirthdayBy(std::vector<store::Person> peopl
     return people;
 }
 
-}  // namespace
-
-std::vector<std::string> ReminderLines(const std::vector<Upcoming>& birthdays, std::int32_t today) {
-    std::vector<std::string> lines;
-    const std::size_t shown = std::min(birthdays.size(), kMostReminderLines);
-    for (std::size_t i = 0; i < shown; ++i) {
-        const Upcoming& u = birthdays[i];
-        lines.push_back(OneLine(u.person->name) + " turns " + std::to_string(u.birthday.turns) + ' ' +
-                        WhenText(u.birthday.date - today));
-    }
-    if (birthdays.size() > shown)
-        lines.push_back("and " + std::to_string(birthdays.size() - shown) + " more");
-    return lines;
-}
-
-namespace {
-
 // The check: notifies unless it did today already; `shown` tells whether it did now.
 int NotifyOnce(const store::PersonRepository& repository, const std::string& database,
                const Invocation& invocation, Streams streams, platform::Notifier& notifier,
@@ -114,13 +97,27 @@ int NotifyOnce(const store::PersonRepository& repository, const std::string& dat
 
 }  // namespace
 
+std::vector<std::string> ReminderLines(const std::vector<Upcoming>& birthdays, std::int32_t today) {
+    std::vector<std::string> lines;
+    const std::size_t shown = std::min(birthdays.size(), kMostReminderLines);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Upcoming& u = birthdays[i];
+        lines.push_back(OneLine(u.person->name) + " turns " + std::to_string(u.birthday.turns) +
+                        ' ' + WhenText(u.birthday.date - today));
+    }
+    if (birthdays.size() > shown)
+        lines.push_back("and " + std::to_string(birthdays.size() - shown) + " more");
+    return lines;
+}
+
 int RunRemind(const store::PersonRepository& repository, const std::string& database,
               const Invocation& invocation, Streams streams, RemindDesktop& desktop) {
     bool shown = false;
     const int status =
         NotifyOnce(repository, database, invocation, streams, desktop.notifier, shown);
     if (shown &&
-        desktop.notifier.WaitForAnswer(desktop.waitLimit) == platform::NotificationAnswer::Clicked &&
+        desktop.notifier.WaitForAnswer(desktop.waitLimit) ==
+            platform::NotificationAnswer::Clicked &&
         !desktop.startWindow(WindowArguments(invocation)))
         streams.err << kProgram << ": Marrowtide could not be started.\n";
     return status;

@@ -60,6 +60,8 @@ ReminderLock::ReminderLock(const std::string& database) {
 
 ReminderLock::~ReminderLock() = default;
 
-bool ReminderLock::take() { return file_->tryLock(kLongestCheckMs); }
+bool ReminderLock::take() {
+    return file_->tryLock(kLongestCheckMs);
+}
 
 }  // namespace cli

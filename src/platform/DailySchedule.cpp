@@ -10,8 +10,12 @@ DailySchedule* installed = nullptr;
 
 }  // namespace
 
-DailySchedule* InstalledDailySchedule() { return installed; }
+DailySchedule* InstalledDailySchedule() {
+    return installed;
+}
 
-DailySchedule* SetDailySchedule(DailySchedule* schedule) { return std::exchange(installed, schedule); }
+DailySchedule* SetDailySchedule(DailySchedule* schedule) {
+    return std::exchange(installed, schedule);
+}
 
 }  // namespace platform

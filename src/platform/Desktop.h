@@ -12,7 +12,7 @@
 namespace platform {
 
 struct Notification {
-    std::string application;         // the program's name, as the desktop shows it
+    std::string application;  // the program's name, as the desktop shows it
     std::string summary;
     std::vector<std::string> lines;  // the body, one line each, as plain text
     std::string icon;                // an icon name of the desktop's icon theme

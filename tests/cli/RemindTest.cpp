@@ -113,8 +113,7 @@ TEST_F(RemindTest, SendsTheWeeksBirthdaysSoonestFirstWithIconActionAndEntry) {
     EXPECT_EQ(n["body"].toString(),
               "Ann Smith turns 46 today\nBob Lee turns 30 tomorrow\nCleo Park turns 35 in 4 days");
     EXPECT_EQ(n["icon"].toString(), "io.github.marrowtide.Marrowtide");
-    EXPECT_EQ(n["actions"].toArray(),
-              (QJsonArray{"default", "Show Upcoming Birthdays"}));
+    EXPECT_EQ(n["actions"].toArray(), (QJsonArray{"default", "Show Upcoming Birthdays"}));
     EXPECT_EQ(n["hints"].toObject(),
               (QJsonObject{{"desktop-entry", "io.github.marrowtide.Marrowtide"}}));
     EXPECT_EQ(n["replaces"].toInt(), 0);
@@ -141,8 +140,9 @@ TEST_F(RemindTest, NotifiesOnceADayUnlessAskedAgain) {
 TEST_F(RemindTest, WithoutAServicePrintsTheLinesAndExitsFour) {
     ASSERT_FALSE(ServiceOnBus());
     EXPECT_EQ(remind(), 4);
-    EXPECT_EQ(out_.str(),
-              "Ann Smith turns 46 today\nBob Lee turns 30 tomorrow\nCleo Park turns 35 in 4 days\n");
+    EXPECT_EQ(
+        out_.str(),
+        "Ann Smith turns 46 today\nBob Lee turns 30 tomorrow\nCleo Park turns 35 in 4 days\n");
     // Nothing was shown, so the next run tries again.
     startService();
     EXPECT_EQ(remind(), 0);
@@ -223,12 +223,15 @@ TEST(ReminderLines, ShowFivePeopleThenHowManyMoreEachOnOneLine) {
         std::vector<std::string> lines;
     } table[] = {
         {1, {"Line break and tab turns 30 today"}},
-        {5, {"Line break and tab turns 30 today", "P1 turns 30 tomorrow", "P2 turns 30 in 2 days",
-             "P3 turns 30 in 3 days", "P4 turns 30 in 4 days"}},
-        {6, {"Line break and tab turns 30 today", "P1 turns 30 tomorrow", "P2 turns 30 in 2 days",
-             "P3 turns 30 in 3 days", "P4 turns 30 in 4 days", "and 1 more"}},
-        {8, {"Line break and tab turns 30 today", "P1 turns 30 tomorrow", "P2 turns 30 in 2 days",
-             "P3 turns 30 in 3 days", "P4 turns 30 in 4 days", "and 3 more"}},
+        {5,
+         {"Line break and tab turns 30 today", "P1 turns 30 tomorrow", "P2 turns 30 in 2 days",
+          "P3 turns 30 in 3 days", "P4 turns 30 in 4 days"}},
+        {6,
+         {"Line break and tab turns 30 today", "P1 turns 30 tomorrow", "P2 turns 30 in 2 days",
+          "P3 turns 30 in 3 days", "P4 turns 30 in 4 days", "and 1 more"}},
+        {8,
+         {"Line break and tab turns 30 today", "P1 turns 30 tomorrow", "P2 turns 30 in 2 days",
+          "P3 turns 30 in 3 days", "P4 turns 30 in 4 days", "and 3 more"}},
     };
     for (const auto& row : table) {
         const std::vector<cli::Upcoming> some(birthdays.begin(), birthdays.begin() + row.count);
@@ -245,8 +248,12 @@ TEST(ReminderLines, ShowAnyStoredNameAsOneShortLineOfPlainText) {
         std::string shown;
     } table[] = {
         {"\x1b[31mRed\x07 Bell", " [31mRed  Bell"},
-        {"Bad\xC3" "(byte", "Bad\xEF\xBF\xBD(byte"},
-        {"\xC2\x9B" "2J", " 2J"},  // the one-byte escape of the C1 set
+        {"Bad\xC3"
+         "(byte",
+         "Bad\xEF\xBF\xBD(byte"},
+        {"\xC2\x9B"
+         "2J",
+         " 2J"},  // the one-byte escape of the C1 set
         {hundred, hundred},
         {hundred + "y", hundred + "\xE2\x80\xA6"},
         {std::string(99, 'x') + "\xF0\x9F\x8E\x82", std::string(99, 'x') + "\xE2\x80\xA6"},

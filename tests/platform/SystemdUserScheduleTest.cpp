@@ -38,8 +38,9 @@ protected:
     // A systemctl that logs each call and fails the calls whose arguments hold `failOn`.
     QString fakeSystemctl(const std::string& failOn) const {
         const std::string script = (dir_.path() / "systemctl").string();
-        testsupport::WriteFile(script, "#!/bin/sh\necho \"$*\" >> '" + log() + "'\ncase \"$*\" in *'" +
-                                           failOn + "'*) echo 'Access denied' >&2; exit 1;; esac\n");
+        testsupport::WriteFile(script, "#!/bin/sh\necho \"$*\" >> '" + log() +
+                                           "'\ncase \"$*\" in *'" + failOn +
+                                           "'*) echo 'Access denied' >&2; exit 1;; esac\n");
         QFile::setPermissions(QString::fromStdString(script),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return QString::fromStdString(script);
@@ -64,7 +65,8 @@ TEST_F(SystemdUserScheduleTest, EnablesAndDisablesTheTimerCopyingOwnUnitsFirst) 
     for (const auto& row : table) {
         std::filesystem::remove(log());
         std::filesystem::remove_all(dir_.path() / "config");
-        const QString own = row.own ? QString::fromStdString((dir_.path() / "units").string()) : QString();
+        const QString own =
+            row.own ? QString::fromStdString((dir_.path() / "units").string()) : QString();
         SystemdUserSchedule schedule(own, fakeSystemctl("never"));
         std::string problem;
         EXPECT_EQ(row.enable ? schedule.Enable(problem) : schedule.Disable(problem),

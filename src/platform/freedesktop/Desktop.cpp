@@ -7,7 +7,9 @@
 
 namespace platform {
 
-std::unique_ptr<Notifier> NewDesktopNotifier() { return std::make_unique<FreedesktopNotifier>(); }
+std::unique_ptr<Notifier> NewDesktopNotifier() {
+    return std::make_unique<FreedesktopNotifier>();
+}
 
 std::unique_ptr<DailySchedule> NewDailySchedule(const std::string& ownDefinitions) {
     return std::make_unique<SystemdUserSchedule>(QString::fromStdString(ownDefinitions));

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusReply>
 #include <QEventLoop>
 #include <QTimer>
@@ -72,13 +71,14 @@ bool FreedesktopNotifier::Show(const Notification& notification) {
     listen();
     answer_.reset();
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QString::fromStdString(notification.desktopEntry));
+    hints.insert(QStringLiteral("desktop-entry"),
+                 QString::fromStdString(notification.desktopEntry));
     const QStringList actions{QStringLiteral("default"),
                               QString::fromStdString(notification.actionLabel)};
     const QDBusReply<uint> id = Call(
         QStringLiteral("Notify"),
-        {QString::fromStdString(notification.application), uint{0}, QString::fromStdString(notification.icon),
-         QString::fromStdString(notification.summary),
+        {QString::fromStdString(notification.application), uint{0},
+         QString::fromStdString(notification.icon), QString::fromStdString(notification.summary),
          BodyText(notification, serviceReadsMarkup()), actions, hints, kServiceDefaultTimeout});
     if (!id.isValid()) return false;
     shown_ = id.value();

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kWaitMs = 30000;
 
-std::string Trimmed(const QByteArray& text) { return text.trimmed().toStdString(); }
+std::string Trimmed(const QByteArray& text) {
+    return text.trimmed().toStdString();
+}
 
 }  // namespace
 

@@ -18,7 +18,9 @@ constexpr const char* kApplication = "Marrowtide";
 constexpr const char* kSection = "Upcoming";
 constexpr const char* kKey = "RemindWhenClosed";
 
-QString Translated(const char* text) { return QCoreApplication::translate("frmMain", text); }
+QString Translated(const char* text) {
+    return QCoreApplication::translate("frmMain", text);
+}
 
 // Run from where it was built, the program has its own copies of the schedule's
 // definitions, pointing at the companion built beside it.
@@ -43,16 +45,20 @@ platform::ScheduleOutcome Apply(bool on, std::string& problem) {
 
 void Report(platform::ScheduleOutcome outcome, bool on, const std::string& problem) {
     if (outcome == platform::ScheduleOutcome::NoScheduler) {
-        platform::MsgBox(Translated("Marrowtide cannot remind you while it is closed: this desktop "
-                                    "runs no user service manager (systemd --user). \"Remind at "
-                                    "Start-up\" still shows the coming birthdays when Marrowtide "
-                                    "starts.")
-                             .toStdString(),
-                         platform::Icon::Exclamation);
+        platform::MsgBox(
+            Translated(
+                QT_TRANSLATE_NOOP("frmMain",
+                                  "Marrowtide cannot remind you while it is closed: this desktop "
+                                  "runs no user service manager (systemd --user). \"Remind at "
+                                  "Start-up\" still shows the coming birthdays when Marrowtide "
+                                  "starts."))
+                .toStdString(),
+            platform::Icon::Exclamation);
         return;
     }
-    const QString what = on ? Translated("The reminder could not be turned on.")
-                            : Translated("The reminder could not be turned off.");
+    const QString what =
+        on ? Translated(QT_TRANSLATE_NOOP("frmMain", "The reminder could not be turned on."))
+           : Translated(QT_TRANSLATE_NOOP("frmMain", "The reminder could not be turned off."));
     platform::MsgBox((what + QLatin1Char(' ') + QString::fromStdString(problem)).toStdString(),
                      platform::Icon::Critical);
 }
@@ -77,7 +83,8 @@ void Toggle(QAction* entry, bool on) {
 }  // namespace
 
 QAction* AddRemindWhenClosedEntry(QMenu* view) {
-    QAction* entry = view->addAction(Translated("Remind &When Closed"));
+    QAction* entry =
+        view->addAction(Translated(QT_TRANSLATE_NOOP("frmMain", "Remind &When Closed")));
     entry->setObjectName(QStringLiteral("MnuRemindClosed"));
     entry->setCheckable(true);
     entry->setChecked(platform::GetSetting(kApplication, kSection, kKey, "0") == "1");

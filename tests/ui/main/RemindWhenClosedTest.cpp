@@ -71,9 +71,9 @@ TEST_F(RemindWhenClosedTest, TurnsTheDesktopsScheduleOnAndOffAndKeepsWhatHappene
         bool wasOn;
         Outcome outcome;
         const char* problem;
-        bool checked;        // afterwards
-        const char* saved;   // afterwards
-        const char* message; // a text the message holds; nullptr: no message
+        bool checked;         // afterwards
+        const char* saved;    // afterwards
+        const char* message;  // a text the message holds; nullptr: no message
     } table[] = {
         {false, Outcome::Done, "", true, "1", nullptr},
         {true, Outcome::Done, "", false, "0", nullptr},
