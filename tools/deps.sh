@@ -12,6 +12,7 @@ packages=(
   python3 python3-icalendar
   xvfb xauth fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
+  dbus-daemon systemd  # the reminder's tests: a private session bus, systemd-analyze verify
   "$@"
 )
 

@@ -27,6 +27,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Use the database FILE, which must exist, instead of the usual one."),
         QStringLiteral("FILE"));
     parser.addOption(database);
+    const QCommandLineOption upcoming(
+        QStringLiteral("upcoming"), QStringLiteral("Open the Upcoming Birthdays window too."));
+    parser.addOption(upcoming);
 
     if (!parser.parse(arguments)) return Failure(parser.errorText());
     CommandLine result;
@@ -44,6 +47,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return Failure(QStringLiteral("--database needs the name of a file."));
     } else {
         result.database = parser.value(database);
+        result.upcoming = parser.isSet(upcoming);
     }
     return result;
 }

@@ -1,12 +1,18 @@
 #include "cli/Cli.h"
 
 #include <QString>
+#include <filesystem>
+#include <memory>
+#include <system_error>
 
 #include "app/DataLocation.h"
 #include "cli/Commands.h"
 #include "cli/DefaultDatabase.h"
 #include "cli/ExitStatus.h"
 #include "cli/HelpText.h"
+#include "cli/Remind.h"
+#include "cli/WindowStarter.h"
+#include "transfer/FileBytes.h"
 
 namespace cli {
 
@@ -26,9 +32,17 @@ bool UsableDatabase(const std::string& path, Streams streams) {
 
 static_assert(app::kUnusableDatabaseExitStatus == kFileProblem);
 
+int RemindThroughDesktop(const store::PersonRepository& repository, const std::string& path,
+                         const Invocation& invocation, Streams streams) {
+    const std::unique_ptr<platform::Notifier> notifier = platform::NewDesktopNotifier();
+    RemindDesktop desktop{*notifier, StartWindow};
+    return RunRemind(repository, path, invocation, streams, desktop);
+}
+
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           RemindDesktop* desktop) {
     const Streams streams{out, err};
     Invocation invocation;
     std::string problem;
@@ -65,6 +79,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return RunImport(repository, invocation, streams);
         case Command::Export:
             return RunExport(repository, invocation, streams);
+        case Command::Remind:
+            return desktop ? RunRemind(repository, path, invocation, streams, *desktop)
+                           : RemindThroughDesktop(repository, path, invocation, streams);
         default:
             return UsageError("no command given.", streams);
     }

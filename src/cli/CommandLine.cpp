@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -12,13 +13,23 @@ using Command = Invocation::Command;
 const std::map<std::string, Command> kCommands = {{"list", Command::List},
                                                   {"upcoming", Command::Upcoming},
                                                   {"import", Command::Import},
-                                                  {"export", Command::Export}};
+                                                  {"export", Command::Export},
+                                                  {"remind", Command::Remind}};
+
+constexpr int kRemindDays = 7;
 
 // The options that take a value, and the command each belongs to (None: any command).
 const std::map<std::string, Command> kValueOptions = {{"--database", Command::None},
                                                       {"--days", Command::Upcoming},
                                                       {"--from", Command::Upcoming},
                                                       {"--format", Command::Export}};
+
+// The command an option bound to one command belongs to.
+const char* OwnerOf(const std::string& option) {
+    if (option == "--days" || option == "--from") return "upcoming";
+    if (option == "--again") return "remind";
+    return "export";
+}
 
 bool ParseDays(const std::string& text, int& days) {
     const char* end = text.data() + text.size();
@@ -68,8 +79,8 @@ struct Parser {
             out.command = Command::Help;
         else if (arg == "--version") {
             if (out.command != Command::Help) out.command = Command::Version;
-        } else if (arg == "--force") {
-            out.force = true;
+        } else if (arg == "--force" || arg == "--again") {
+            (arg == "--force" ? out.force : out.again) = true;
             usedOptions.push_back(arg);
         } else
             return Fail("unknown option " + arg + ".");
@@ -111,11 +122,16 @@ struct Parser {
                         ".");
         if (takesFile) out.file = operands[1];
         for (const std::string& option : usedOptions) {
-            const bool forUpcoming = option == "--days" || option == "--from";
-            if (out.command != (forUpcoming ? Command::Upcoming : Command::Export))
-                return Fail(option + " belongs to " + (forUpcoming ? "upcoming" : "export") +
+            const char* owner = OwnerOf(option);
+            const bool remindToo = option == "--days";
+            if (operands.front() != owner && !(remindToo && out.command == Command::Remind))
+                return Fail(option + " belongs to " + owner + (remindToo ? " and remind" : "") +
                             ", not to " + operands.front() + ".");
         }
+        const auto& given = usedOptions;
+        if (out.command == Command::Remind &&
+            std::find(given.begin(), given.end(), "--days") == given.end())
+            out.days = kRemindDays;
         return true;
     }
 };

@@ -15,11 +15,6 @@
 
 namespace cli {
 
-namespace {
-
-// As FILE of export: standard output.
-constexpr const char* kStandardOutput = "-";
-
 std::string WhenText(std::int32_t days) {
     if (days == 0) return "today";
     if (days == 1) return "tomorrow";
@@ -27,6 +22,8 @@ std::string WhenText(std::int32_t days) {
     if (days < 0) return std::to_string(-days) + " days ago";
     return "in " + std::to_string(days) + " days";
 }
+
+namespace {
 
 std::string Hint(store::RepositoryError::Kind kind) {
     using Kind = store::RepositoryError::Kind;
@@ -66,10 +63,7 @@ bool ParseIsoDay(const std::string& text, std::int32_t& serial) {
     return true;
 }
 
-struct Upcoming {
-    modAgeCalc::NextBirthdayInfo birthday;
-    const store::Person* person;
-};
+}  // namespace
 
 // Every birthday within [first, last]; a span longer than a year meets a person again.
 std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people, std::int32_t first,
@@ -89,16 +83,25 @@ std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people,
     return found;
 }
 
-bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Person>& people,
+bool ReadPeople(const store::PersonRepository& repository, std::vector<store::Person>& people,
                 Streams streams, int& status) {
     store::RepositoryError error;
-    if (!repository.ReadAll(people, error)) {
-        status = DatabaseError(error, streams);
-        return false;
-    }
+    if (repository.ReadAll(people, error)) return true;
+    status = DatabaseError(error, streams);
+    return false;
+}
+
+bool ReadSorted(const store::PersonRepository& repository, std::vector<store::Person>& people,
+                Streams streams, int& status) {
+    if (!ReadPeople(repository, people, streams, status)) return false;
     transfer::SortByName(people);
     return true;
 }
+
+namespace {
+
+// As FILE of export: standard output.
+constexpr const char* kStandardOutput = "-";
 
 int LeftOutStatus(const transfer::ExportResult& result, Streams streams) {
     if (result.leftOut == 0) return kSuccess;

@@ -27,6 +27,13 @@ Commands:
                              the file's extension; an existing FILE is replaced
                              only with --force (keeping its permissions; a link
                              is written through); FILE - writes to standard output
+  remind [--days N] [--again]
+                             once a day, a desktop notification of the birthdays
+                             of the next N days (default 7); clicking it opens
+                             the Upcoming window; --again notifies even when it
+                             did today already. Waits up to 10 minutes for the
+                             click. Without a notification service the lines go
+                             to standard output
 
 Options:
   --database FILE            the database to use; without it, the one the windowed
@@ -44,7 +51,8 @@ adds nobody. Everything else is stored in one go, or nothing at all.
 
 Exit status: 0 everything went in (people already stored included),
 1 records were skipped for another reason, 2 wrong usage,
-3 a file or the database could not be read or written (nothing changed).
+3 a file or the database could not be read or written (nothing changed),
+4 (remind) no notification service: the reminder was printed instead.
 )";
 }
 

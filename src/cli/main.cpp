@@ -4,9 +4,15 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "platform/Settings.h"
+#include "platform/qt/QtSettings.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return cli::RunCli(args, std::cout, std::cerr);
+    platform::QtSettings settings;  // the windowed program's store
+    platform::SetSettings(&settings);
+    const int status = cli::RunCli(args, std::cout, std::cerr);
+    platform::SetSettings(nullptr);
+    return status;
 }

@@ -34,4 +34,16 @@ TEST(CommandLine, ReadsTheOptionsAndRefusesWhatItCannotFollow) {
     }
 }
 
+TEST(CommandLine, UpcomingAsksForTheUpcomingWindow) {
+    const struct {
+        QStringList args;
+        bool upcoming;
+    } table[] = {{{}, false}, {{"--upcoming"}, true}, {{"--database", "d.mdb", "--upcoming"}, true}};
+    for (const auto& row : table) {
+        const app::CommandLine parsed = app::ParseCommandLine(QStringList{"marrowtide"} + row.args);
+        EXPECT_EQ(parsed.action, Action::Run) << row.args.join(' ').toStdString();
+        EXPECT_EQ(parsed.upcoming, row.upcoming) << row.args.join(' ').toStdString();
+    }
+}
+
 }  // namespace

@@ -30,6 +30,8 @@ const Case kCases[] = {
     {{"--database", "{db}", "frob"}, 2, "", "unknown command 'frob'"},
     {{"--database", "{db}", "list", "extra"}, 2, "", "unexpected argument 'extra'"},
     {{"--database", "{db}", "--days", "3", "list"}, 2, "", "--days belongs to upcoming"},
+    {{"--database", "{db}", "upcoming", "--again"}, 2, "", "--again belongs to remind"},
+    {{"--database", "{db}", "remind", "--from", "2025-03-01"}, 2, "", "--from belongs to upcoming"},
     {{"--database", "{db}", "upcoming", "--days", "-1"}, 2, "", "--days needs a whole number"},
     {{"--database", "{db}", "upcoming", "--from", "2025-02-30"}, 2, "", "--from needs a date"},
     {{"--database", "{db}", "export", "{dir}/out.txt"}, 2, "", "give --format csv, vcf or ics"},

@@ -28,6 +28,7 @@
 #include "ui/main/FindBar.h"
 #include "ui/main/PersonKey.h"
 #include "ui/main/PersonListLoader.h"
+#include "ui/main/RemindWhenClosed.h"
 #include "ui/main/WindowPlacement.h"
 #include "ui/upcoming/UpcomingBirthdays.h"
 #include "ui/upcoming/UpcomingSettings.h"
@@ -241,6 +242,7 @@ void frmMain::createUpcomingEntries(QMenu* view) {
     MnuRemind_->setChecked(upcoming::RemindAtStartUp());
     connect(MnuRemind_, &QAction::toggled, this,
             [](bool on) { upcoming::SaveRemindAtStartUp(on); });
+    AddRemindWhenClosedEntry(view);
 }
 
 void frmMain::createFindBar() {

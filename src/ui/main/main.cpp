@@ -94,7 +94,10 @@ int main(int argc, char** argv) {
     // Qt sends no close event when the desktop session ends; save the placement then too.
     placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
-    window.RemindAtStartUp();
+    if (commandLine.upcoming)
+        window.MnuUpcoming_Click();
+    else
+        window.RemindAtStartUp();
     // The day's backup waits until the window stands, then copies beside it; quitting
     // stops it. A missing backup is worth a warning, never a reason not to start.
     app::StartupBackup backup(database->path);

@@ -71,7 +71,8 @@ TEST_F(FrameTest, MenusHoldTheirEntries) {
     EXPECT_EQ(entries.join(QLatin1Char('|')),
               QStringLiteral("&Functions:|&Add New... F2|&Edit... F4|-|&Delete Del|-|Refresh F5|-|"
                              "E&xit |-|Import... Ctrl+I|Export... Ctrl+E|&View:|Lar&ge Icons F11|"
-                             "&Detail F12|-|&Upcoming Birthdays F6|Remind at Start-up "));
+                             "&Detail F12|-|&Upcoming Birthdays F6|Remind at Start-up |"
+                             "Remind &When Closed "));
 }
 
 // The keys work with the focus anywhere in the window, the list included.
