@@ -147,6 +147,8 @@ int RunImport(const store::PersonRepository& repository, const Invocation& invoc
         return kFileProblem;
     }
     streams.out << transfer::ImportSummary(result) << '\n';
+    for (const transfer::SkippedRecord& notice : result.notices)
+        streams.out << transfer::SkippedLine(notice) << '\n';
     for (const transfer::SkippedRecord& skipped : result.skipped)
         streams.out << transfer::SkippedLine(skipped) << '\n';
     if (!result.SkippedForProblems()) return kSuccess;
@@ -187,6 +189,10 @@ int RunExport(const store::PersonRepository& repository, const Invocation& invoc
     }
     streams.out << "Exported " << result.exported << (result.exported == 1 ? " person" : " people")
                 << " to " << invocation.file << ".\n";
+    if (result.repaired > 0)
+        streams.err << kProgram << ": " << result.repaired
+                    << " stored with text that is not valid UTF-8 were written with U+FFFD in "
+                       "place of the bad bytes.\n";
     if (result.leftOut == 0) return kSuccess;
     streams.err << kProgram << ": " << result.leftOut
                 << " stored without a valid birth date were left out; correct their birth in "

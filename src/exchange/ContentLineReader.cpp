@@ -30,13 +30,23 @@ int hexDigit(char c) {
     return -1;
 }
 
-// Whether the line so far declares quoted-printable; only its part before the value counts.
-bool declaresQuotedPrintable(std::string_view line) {
-    const std::string head = upper(line.substr(0, findUnquoted(line, ':')));
-    return head.find("QUOTED-PRINTABLE") != std::string::npos;
-}
-
 }  // namespace
+
+// Only the part before the value counts, and only once that part is whole: a soft line
+// break belongs to a value. The colon is looked for in what was added since the last
+// look, so a long line folded many times is scanned once.
+bool ContentLineReader::declaresQuotedPrintable(std::string_view line) {
+    if (!headKnown_) {
+        for (; scanned_ < line.size() && !headKnown_; ++scanned_) {
+            if (line[scanned_] == '"') inQuotes_ = !inQuotes_;
+            if (line[scanned_] == ':' && !inQuotes_) headKnown_ = true;
+        }
+        if (!headKnown_) return false;
+        quotedPrintable_ =
+            upper(line.substr(0, scanned_ - 1)).find("QUOTED-PRINTABLE") != std::string::npos;
+    }
+    return quotedPrintable_;
+}
 
 const std::string* ContentLineParts::param(std::string_view key) const {
     for (const auto& [k, v] : params)
@@ -57,12 +67,16 @@ std::string_view ContentLineReader::physical() {
     pos_ = stop;
     if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
     if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    ++nextLine_;
     return line;
 }
 
 bool ContentLineReader::next(std::string& line) {
     if (pos_ >= text_.size()) return false;
+    startLine_ = nextLine_;
     line.assign(physical());
+    scanned_ = 0;
+    inQuotes_ = headKnown_ = quotedPrintable_ = false;
     while (pos_ < text_.size()) {
         if (!line.empty() && line.back() == '=' && declaresQuotedPrintable(line)) {
             line.pop_back();

@@ -10,6 +10,14 @@ int breakAt(std::string_view text, std::size_t i) {
     return text[i] == '\n' ? 1 : 0;
 }
 
+// Whether a spreadsheet would run the value as a formula, or would once the apostrophes
+// in front of it were gone: guarding those too keeps removing one apostrophe exact.
+bool NeedsGuard(std::string_view value) {
+    const std::size_t first = value.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(value[first]) != std::string_view::npos;
+}
+
 }  // namespace
 
 bool CsvParser::readRecord(CsvRecord& record) {
@@ -73,12 +81,20 @@ bool CsvParser::next(CsvRecord& record) {
     return false;
 }
 
+std::string_view UnguardedCsvField(std::string_view field) {
+    if (field.starts_with('\'') && NeedsGuard(field)) field.remove_prefix(1);
+    return field;
+}
+
 void AppendCsvField(std::string& out, std::string_view value) {
+    const bool guard = NeedsGuard(value);
     if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+        if (guard) out += '\'';
         out.append(value);
         return;
     }
     out += '"';
+    if (guard) out += '\'';
     for (const char c : value) {
         if (c == '"') out += '"';
         out += c;

@@ -34,7 +34,13 @@ private:
 };
 
 // Appends one field as it is written: in quotes (inner quotes doubled) only when it
-// holds a comma, a quote or a line break.
+// holds a comma, a quote or a line break. A field that a spreadsheet would run as a
+// formula (beginning with =, +, -, @, a tab or a carriage return) is guarded with a
+// leading apostrophe, which spreadsheets show as text and do not run.
 void AppendCsvField(std::string& out, std::string_view value);
+
+// The field without the apostrophe AppendCsvField put before it, so that what we write
+// reads back exactly; any other field as it is.
+std::string_view UnguardedCsvField(std::string_view field);
 
 }  // namespace exchange

@@ -10,6 +10,8 @@ namespace exchange {
 
 namespace {
 
+constexpr const char* kNotUtf8Line = "the line holds bytes that are not valid UTF-8";
+
 // The columns understood, by their header names in lower case. Several programs'
 // exports share a column name and its meaning, so one table serves all of them.
 enum Column {
@@ -78,7 +80,7 @@ public:
     std::string_view at(Column c) const {
         const int i = index_[c];
         return i >= 0 && static_cast<std::size_t>(i) < record_.fields.size()
-                   ? std::string_view(record_.fields[i])
+                   ? UnguardedCsvField(record_.fields[i])
                    : std::string_view();
     }
 
@@ -109,11 +111,20 @@ private:
     const CsvRecord& record_;
 };
 
+bool AllValidUtf8(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return IsValidUtf8(field); });
+}
+
 }  // namespace
 
 ReadResult ReadCsv(std::string_view bytes) {
     std::string text = FileTextToUtf8(bytes);
-    if (!IsValidUtf8(text)) text = Cp1252ToUtf8(text);
+    const bool utf8 = ReadsAsUtf8(text);
+    if (!utf8) text = Cp1252ToUtf8(text);
+    // Bad bytes in a UTF-8 file spoil only their own records, which are then checked one
+    // by one.
+    const bool checkEach = utf8 && !IsValidUtf8(text);
     CsvParser parser(text);
     CsvRecord header;
     ReadResult result;
@@ -140,8 +151,9 @@ ReadResult ReadCsv(std::string_view bytes) {
         record.problem = std::move(birth.problem);
         record.comments = row.comments();
         record.where = "line " + std::to_string(fields.line);
+        if (checkEach && !AllValidUtf8(fields.fields)) record.problem = kNotUtf8Line;
     }
-    if (!parser.error().empty()) return {{}, parser.error()};
+    if (!parser.error().empty()) return {{}, {}, parser.error()};
     return result;
 }
 

@@ -57,37 +57,78 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 
 }  // namespace
 
+std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    int more = 0;
+    std::uint32_t cp = 0;
+    if (c < 0x80) return 1;
+    if (c >= 0xC2 && c <= 0xDF) {
+        more = 1, cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        more = 2, cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        more = 3, cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + more >= bytes.size()) return 0;
+    for (int k = 1; k <= more; ++k) {
+        const auto n = static_cast<unsigned char>(bytes[i + k]);
+        if ((n & 0xC0) != 0x80) return 0;
+        cp = cp << 6 | (n & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond U+10FFFF.
+    if ((more == 2 && cp < 0x800) || (more == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return static_cast<std::size_t>(more + 1);
+}
+
 bool IsValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        int more = 0;
-        std::uint32_t cp = 0;
-        if (c < 0x80) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        // ASCII runs are the common case; they need no decoding.
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
             continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            more = 1, cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2, cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3, cp = c & 0x07;
-        } else {
-            return false;
         }
-        if (i + more >= bytes.size()) return false;
-        for (int k = 1; k <= more; ++k) {
-            const auto n = static_cast<unsigned char>(bytes[i + k]);
-            if ((n & 0xC0) != 0x80) return false;
-            cp = cp << 6 | (n & 0x3F);
-        }
-        // Overlong forms, surrogates and code points beyond U+10FFFF.
-        if ((more == 2 && cp < 0x800) || (more == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += more + 1;
+        const std::size_t n = Utf8SequenceAt(bytes, i);
+        if (n == 0) return false;
+        i += n;
     }
     return true;
+}
+
+bool ReadsAsUtf8(std::string_view bytes) {
+    bool invalid = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) continue;
+        const std::size_t n = Utf8SequenceAt(bytes, i);
+        if (n > 1) return true;
+        invalid = true;
+    }
+    return !invalid;
+}
+
+std::string ValidUtf8(std::string_view bytes, bool& replaced) {
+    replaced = false;
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + 8);
+    bool inBadRun = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = Utf8SequenceAt(bytes, i);
+        if (n == 0) {
+            // One replacement for each run of bad bytes.
+            if (!inBadRun) out += "\xEF\xBF\xBD";
+            inBadRun = replaced = true;
+            ++i;
+            continue;
+        }
+        inBadRun = false;
+        out.append(bytes.substr(i, n));
+        i += n;
+    }
+    return out;
 }
 
 std::string Cp1252ToUtf8(std::string_view bytes) {

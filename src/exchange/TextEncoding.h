@@ -8,6 +8,19 @@ namespace exchange {
 
 bool IsValidUtf8(std::string_view bytes);
 
+// The length of the valid UTF-8 sequence that starts at `i` (1 for ASCII); 0 when the
+// byte there starts none.
+std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t i);
+
+// Whether a whole file's text is read as UTF-8: when it holds one valid multi-byte
+// sequence it is UTF-8, whatever bad bytes it holds besides (those spoil only their
+// own record); only text without any is Windows-1252 when it is not valid UTF-8.
+bool ReadsAsUtf8(std::string_view bytes);
+
+// The bytes with each run of bytes that are not valid UTF-8 replaced by one U+FFFD;
+// `replaced` tells whether there was any.
+std::string ValidUtf8(std::string_view bytes, bool& replaced);
+
 // Windows-1252 (a superset of ISO-8859-1 for printable text) to UTF-8.
 std::string Cp1252ToUtf8(std::string_view bytes);
 

@@ -9,6 +9,8 @@ namespace exchange {
 
 namespace {
 
+constexpr const char* kNotUtf8Card = "the card holds bytes that are not valid UTF-8";
+
 bool equalsNoCase(std::string_view a, std::string_view upperB) {
     if (a.size() != upperB.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -23,11 +25,18 @@ bool blank(std::string_view s) {
     return s.find_first_not_of(" \t\n") == std::string_view::npos;
 }
 
-// A value's text in UTF-8, before backslash escapes are undone. Quoted-printable
-// bytes are in the charset the line names; without one, or for charsets we cannot
-// convert, UTF-8 when they are valid UTF-8 and Windows-1252 otherwise.
-std::string decodedValue(const ContentLineParts& line) {
-    if (!line.quotedPrintable()) return Utf8OrCp1252(line.value);
+// A value's text in UTF-8, before backslash escapes are undone. Plain values are in the
+// file's encoding; `notUtf8` is set for bytes a UTF-8 file should not hold. Quoted-
+// printable bytes are in the charset the line names; without one, or for charsets we
+// cannot convert, UTF-8 when they are valid UTF-8 and Windows-1252 otherwise.
+std::string decodedValue(const ContentLineParts& line, bool utf8File, bool& notUtf8) {
+    if (!line.quotedPrintable()) {
+        if (!utf8File) return Utf8OrCp1252(line.value);
+        bool replaced = false;
+        std::string text = ValidUtf8(line.value, replaced);
+        notUtf8 = notUtf8 || replaced;
+        return text;
+    }
     const std::string bytes = DecodeQuotedPrintable(line.value);
     const std::string* charset = line.param("CHARSET");
     if (charset && (equalsNoCase(*charset, "ISO-8859-1") ||
@@ -65,7 +74,11 @@ std::string nameFromParts(std::string_view value) {
 
 class CardBuilder {
 public:
-    explicit CardBuilder(int number) : number_(number) {}
+    CardBuilder(int number, bool utf8File) : number_(number), utf8File_(utf8File) {}
+
+    std::string decodedValue(const ContentLineParts& line) {
+        return exchange::decodedValue(line, utf8File_, notUtf8_);
+    }
 
     void take(const ContentLineParts& line) {
         if (line.name == "FN") {
@@ -88,7 +101,9 @@ public:
     ImportRecord record() const {
         ImportRecord r;
         r.name = fn_ && !blank(*fn_) ? *fn_ : n_.value_or("");
-        if (!bday_) {
+        if (notUtf8_) {
+            r.problem = kNotUtf8Card;
+        } else if (!bday_) {
             r.problem = "no birthday";
         } else if (omitsYear_) {
             r.problem = NoYearProblem();
@@ -102,11 +117,49 @@ public:
         return r;
     }
 
+    int number() const { return number_; }
+
 private:
     int number_;
+    bool utf8File_;
+    bool notUtf8_ = false;
     std::optional<std::string> fn_, n_, bday_;
     bool omitsYear_ = false;
     std::string comments_;
+};
+
+// The cards of a file, one record each, with a notice for each card that ends without
+// its END line.
+class CardCollector {
+public:
+    CardCollector(ReadResult& result, bool utf8File) : result_(result), utf8File_(utf8File) {}
+
+    int cards() const { return cards_; }
+    bool open() const { return card_.has_value(); }
+    CardBuilder& card() { return *card_; }
+
+    void begin(int line) {
+        card_.emplace(++cards_, utf8File_);
+        begunOn_ = line;
+    }
+    void end() {
+        result_.records.push_back(card_->record());
+        card_.reset();
+    }
+    // The open card ends at `line` without its END: what it held is read all the same.
+    void endUnclosed(const std::string& stop) {
+        result_.notices.push_back({"line " + std::to_string(begunOn_),
+                                   "card " + std::to_string(card_->number()) +
+                                       " has no END:VCARD; it was read up to " + stop});
+        end();
+    }
+
+private:
+    ReadResult& result_;
+    bool utf8File_;
+    std::optional<CardBuilder> card_;
+    int cards_ = 0;
+    int begunOn_ = 0;
 };
 
 }  // namespace
@@ -117,27 +170,32 @@ ReadResult ReadVCard(std::string_view bytes) {
     // A card takes a few hundred bytes at least; a rough count spares the copies of a
     // growing list.
     result.records.reserve(text.size() / 256);
+    CardCollector collector(result, ReadsAsUtf8(text));
     ContentLineReader reader(text);
     std::string line;
     ContentLineParts parts;
-    std::optional<CardBuilder> card;
     int depth = 0;  // cards inside a card (a 2.1 AGENT) are skipped whole
-    int cards = 0;
+    bool afterAgent = false;  // the line before was an AGENT property without a value
     while (reader.next(line)) {
         if (!SplitContentLine(line, parts)) continue;
         if (parts.name == "BEGIN" && equalsNoCase(parts.value, "VCARD")) {
-            if (depth++ == 0) card.emplace(++cards);
-        } else if (parts.name == "END" && equalsNoCase(parts.value, "VCARD")) {
-            if (depth > 0 && --depth == 0) {
-                result.records.push_back(card->record());
-                card.reset();
+            // Only an agent's card stands inside another; any other BEGIN means the open
+            // card lacks its END.
+            if (depth > 0 && !afterAgent) {
+                collector.endUnclosed("the next BEGIN:VCARD on line " +
+                                      std::to_string(reader.line()));
+                depth = 0;
             }
+            if (depth++ == 0) collector.begin(reader.line());
+        } else if (parts.name == "END" && equalsNoCase(parts.value, "VCARD")) {
+            if (depth > 0 && --depth == 0) collector.end();
         } else if (depth == 1) {
-            card->take(parts);
+            collector.card().take(parts);
         }
+        afterAgent = parts.name == "AGENT" && blank(parts.value);
     }
-    if (card) result.records.push_back(card->record());  // the last card lacks its END
-    if (cards == 0)
+    if (collector.open()) collector.endUnclosed("the end of the file");
+    if (collector.cards() == 0)
         result.error =
             "The file holds no vCard: no line reads BEGIN:VCARD. Export the contacts "
             "as vCard (.vcf) and import that file.";

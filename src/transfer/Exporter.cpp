@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "exchange/TextEncoding.h"
 #include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
 
@@ -129,8 +130,10 @@ ExportResult ExportFile(const store::PersonRepository& repository, const std::st
             ++result.leftOut;
             continue;
         }
-        out.push_back(
-            {person.key, std::move(person.name), person.birth, std::move(person.comments)});
+        bool badName = false, badComments = false;
+        out.push_back({person.key, exchange::ValidUtf8(person.name, badName), person.birth,
+                       exchange::ValidUtf8(person.comments, badComments)});
+        if (badName || badComments) ++result.repaired;
     }
     if (!WriteFileBytes(path, Write(format, out), overwrite, result.fileExists, result.error))
         return result;

@@ -27,7 +27,11 @@ ImportResult ImportFile(const store::PersonRepository& repository, const std::st
         result.error = label + ": " + AsSentence(read.error) + " Nothing was imported.";
         return result;
     }
-    return ImportRecords(repository, std::move(read.records), label);
+    ImportResult imported = ImportRecords(repository, std::move(read.records), label);
+    if (!imported.Failed())
+        for (exchange::ReadNotice& notice : read.notices)
+            imported.notices.push_back({label + ", " + notice.where, std::move(notice.text)});
+    return imported;
 }
 
 }  // namespace transfer

@@ -5,7 +5,7 @@
 namespace transfer {
 
 bool ImportResult::SkippedForProblems() const {
-    return std::any_of(skipped.begin(), skipped.end(),
+    return !notices.empty() || std::any_of(skipped.begin(), skipped.end(),
                        [](const SkippedRecord& s) { return !s.alreadyStored; });
 }
 

@@ -19,6 +19,8 @@ std::string SkippedLine(const SkippedRecord& skipped) {
 std::string ImportReport(const ImportResult& result, std::size_t limit) {
     if (result.Failed()) return result.error;
     std::string text = ImportSummary(result);
+    if (!result.notices.empty()) text += "\n";
+    for (const SkippedRecord& notice : result.notices) text += "\n" + SkippedLine(notice);
     const std::size_t shown = std::min(limit, result.skipped.size());
     if (shown > 0) text += "\n";
     for (std::size_t i = 0; i < shown; ++i) text += "\n" + SkippedLine(result.skipped[i]);

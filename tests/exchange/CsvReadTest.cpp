@@ -97,3 +97,31 @@ TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
 }
 
 }  // namespace
+
+namespace {
+
+// One bad byte in a UTF-8 file spoils only its own record; Windows-1252 is the reading
+// only of a file without any multi-byte UTF-8 sequence.
+TEST(CsvReadTest, BadBytesInAUtf8FileSpoilOnlyTheirRecord) {
+    const std::string bad = "the line holds bytes that are not valid UTF-8";
+    const std::string badCard = "the card holds bytes that are not valid UTF-8";
+    const struct {
+        exchange::ReadResult (*read)(std::string_view);
+        std::string bytes;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {exchange::ReadCsv, "Name,Birth\nJ\xC3\xBCrgen M\xC3\xBCller,1990-03-15\nBad\xFF,1990-01-01\n",
+         {"J\xC3\xBCrgen M\xC3\xBCller|1990-03-15 00:00:00||line 2", "Bad\xFF|" + bad + "||line 3"}},
+        {exchange::ReadCsv, "Name,Birth,Notes\nZo\xEB,1990-03-15,caf\xE9\n",
+         {"Zo\xC3\xAB|1990-03-15 00:00:00|caf\xC3\xA9|line 2"}},
+        {exchange::ReadVCard,
+         "BEGIN:VCARD\nFN:J\xC3\xBCrgen\nBDAY:1990-03-15\nEND:VCARD\n"
+         "BEGIN:VCARD\nFN:Bad\nNOTE:\xE9t\xE9\nBDAY:1990-01-01\nEND:VCARD\n",
+         {"J\xC3\xBCrgen|1990-03-15 00:00:00||card 1", "Bad|" + badCard + "|\xEF\xBF\xBDt\xEF\xBF\xBD|card 2"}},
+        {exchange::ReadVCard, "BEGIN:VCARD\nFN:Zo\xEB\nBDAY:1990-03-15\nEND:VCARD\n",
+         {"Zo\xC3\xAB|1990-03-15 00:00:00||card 1"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Described(c.read(c.bytes)), c.expected) << c.bytes;
+}
+
+}  // namespace
