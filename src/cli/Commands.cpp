@@ -5,6 +5,7 @@
 
 #include "age/AgeCalc.h"
 #include "age/Birthday.h"
+#include "age/DateText.h"
 #include "cli/ExitStatus.h"
 #include "cli/TabText.h"
 #include "store/BirthText.h"
@@ -45,21 +46,6 @@ int DatabaseError(const store::RepositoryError& error, Streams streams) {
                 << ": the database could not be read: " << transfer::AsSentence(error.message)
                 << " " << Hint(error.kind) << "\n";
     return kFileProblem;
-}
-
-// --from YYYY-MM-DD, strictly so: a date a script got wrong must not pass as another.
-bool ParseIsoDay(const std::string& text, std::int32_t& serial) {
-    modAgeCalc::DateParts parts;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (text[i] < '0' || text[i] > '9') return false;
-    parts.year = std::stoi(text.substr(0, 4));
-    parts.month = std::stoi(text.substr(5, 2));
-    parts.day = std::stoi(text.substr(8, 2));
-    parts.hour = parts.minute = parts.second = 0;
-    if (!modAgeCalc::IsValidDateParts(parts)) return false;
-    serial = modAgeCalc::SerialFromCivil(parts.year, parts.month, parts.day);
-    return true;
 }
 
 struct Upcoming {
@@ -123,7 +109,7 @@ int RunUpcoming(const store::PersonRepository& repository, const Invocation& inv
                 Streams streams) {
     const std::int32_t today = modAgeCalc::TodaySerial();
     std::int32_t first = today;
-    if (invocation.from && !ParseIsoDay(*invocation.from, first))
+    if (invocation.from && !modAgeCalc::ParseIsoDay(*invocation.from, first))
         return UsageError("--from needs a date as YYYY-MM-DD, not '" + *invocation.from + "'.",
                           streams);
     const std::int32_t last = static_cast<std::int32_t>(

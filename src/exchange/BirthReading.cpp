@@ -1,19 +1,12 @@
 #include "exchange/BirthReading.h"
 
-#include <cctype>
-
 #include "age/DateText.h"
 #include "age/DateValue.h"
+#include "exchange/AsciiText.h"
 
 namespace exchange {
 
 namespace {
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -126,7 +119,7 @@ std::string NoYearProblem() {
 }
 
 BirthReading ReadBirthText(std::string_view text) {
-    text = trimmed(text);
+    text = Trimmed(text);
     if (text.empty() || allZero(text)) return problem("no birthday");
     modAgeCalc::DateParts p;
     const Shape shape =
@@ -137,7 +130,7 @@ BirthReading ReadBirthText(std::string_view text) {
 }
 
 BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::string_view day) {
-    year = trimmed(year), month = trimmed(month), day = trimmed(day);
+    year = Trimmed(year), month = Trimmed(month), day = Trimmed(day);
     if (year.empty() && month.empty() && day.empty()) return problem("no birthday");
     if (year.empty()) return problem(NoYearProblem());
     const std::string text = std::string(year) + "-" + std::string(month) + "-" + std::string(day);

@@ -1,15 +1,10 @@
 #include "exchange/ContentLineReader.h"
 
+#include "exchange/AsciiText.h"
+
 namespace exchange {
 
 namespace {
-
-std::string upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
 
 // The position of the first `c` outside double quotes, or npos.
 std::size_t findUnquoted(std::string_view s, char c, std::size_t from = 0) {
@@ -43,7 +38,7 @@ bool ContentLineReader::declaresQuotedPrintable(std::string_view line) {
         }
         if (!headKnown_) return false;
         quotedPrintable_ =
-            upper(line.substr(0, scanned_ - 1)).find("QUOTED-PRINTABLE") != std::string::npos;
+            AsciiUpper(line.substr(0, scanned_ - 1)).find("QUOTED-PRINTABLE") != std::string::npos;
     }
     return quotedPrintable_;
 }
@@ -56,7 +51,7 @@ const std::string* ContentLineParts::param(std::string_view key) const {
 
 bool ContentLineParts::quotedPrintable() const {
     for (const auto& [k, v] : params)
-        if ((k.empty() || k == "ENCODING") && upper(v) == "QUOTED-PRINTABLE") return true;
+        if ((k.empty() || k == "ENCODING") && AsciiUpper(v) == "QUOTED-PRINTABLE") return true;
     return false;
 }
 
@@ -100,7 +95,7 @@ bool SplitContentLine(std::string_view line, ContentLineParts& parts) {
     std::string_view name = head.substr(0, semi);
     if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos)
         name.remove_prefix(dot + 1);
-    parts.name = upper(name);
+    parts.name = AsciiUpper(name);
     while (semi != std::string_view::npos) {
         const std::size_t start = semi + 1;
         semi = findUnquoted(head, ';', start);
@@ -112,7 +107,7 @@ bool SplitContentLine(std::string_view line, ContentLineParts& parts) {
         std::string_view value = eq == std::string_view::npos ? param : param.substr(eq + 1);
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        parts.params.emplace_back(upper(key), std::string(value));
+        parts.params.emplace_back(AsciiUpper(key), std::string(value));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "exchange/AsciiText.h"
 #include "exchange/BirthReading.h"
 #include "exchange/CsvParser.h"
 #include "exchange/Exchange.h"
@@ -33,15 +34,6 @@ constexpr std::array<const char*, kColumnCount> kHeaders = {
     "name",     "display name", "first name",  "middle name", "last name", "birth",
     "birthday", "birth year",   "birth month", "birth day",   "comments",  "notes"};
 
-std::string lowerTrimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 // Where each understood column stands in the header; -1 when it is missing.
 using ColumnIndex = std::array<int, kColumnCount>;
 
@@ -49,7 +41,7 @@ ColumnIndex indexColumns(const std::vector<std::string>& header) {
     ColumnIndex index;
     index.fill(-1);
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string key = lowerTrimmed(header[i]);
+        const std::string key = AsciiLower(Trimmed(header[i]));
         for (int c = 0; c < kColumnCount; ++c)
             if (key == kHeaders[c] && index[c] < 0) index[c] = static_cast<int>(i);
     }
@@ -68,10 +60,6 @@ std::string refusal() {
            "comments).";
 }
 
-bool blank(std::string_view s) {
-    return s.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 class RowReader {
 public:
     RowReader(const ColumnIndex& index, const CsvRecord& record) : index_(index), record_(record) {}
@@ -86,10 +74,10 @@ public:
 
     std::string name() const {
         for (const Column c : {kName, kDisplayName})
-            if (!blank(at(c))) return std::string(at(c));
+            if (!IsBlank(at(c))) return std::string(at(c));
         std::string joined;
         for (const Column c : {kFirstName, kMiddleName, kLastName}) {
-            if (blank(at(c))) continue;
+            if (IsBlank(at(c))) continue;
             if (!joined.empty()) joined += ' ';
             joined += at(c);
         }
@@ -142,7 +130,7 @@ ReadResult ReadCsv(std::string_view bytes) {
     CsvRecord fields;
     while (parser.next(fields)) {
         // Spreadsheets save rows they once formatted as bare commas; they hold nobody.
-        if (std::all_of(fields.fields.begin(), fields.fields.end(), blank)) continue;
+        if (std::all_of(fields.fields.begin(), fields.fields.end(), [](const std::string& f) { return IsBlank(f); })) continue;
         const RowReader row(index, fields);
         ImportRecord& record = result.records.emplace_back();
         record.name = row.name();

@@ -1,5 +1,6 @@
 #include <optional>
 
+#include "exchange/AsciiText.h"
 #include "exchange/BirthReading.h"
 #include "exchange/ContentLineReader.h"
 #include "exchange/Exchange.h"
@@ -10,20 +11,6 @@ namespace exchange {
 namespace {
 
 constexpr const char* kNotUtf8Card = "the card holds bytes that are not valid UTF-8";
-
-bool equalsNoCase(std::string_view a, std::string_view upperB) {
-    if (a.size() != upperB.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char c = a[i];
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c != upperB[i]) return false;
-    }
-    return true;
-}
-
-bool blank(std::string_view s) {
-    return s.find_first_not_of(" \t\n") == std::string_view::npos;
-}
 
 // A value's text in UTF-8, before backslash escapes are undone. Plain values are in the
 // file's encoding; `notUtf8` is set for bytes a UTF-8 file should not hold. Quoted-
@@ -39,8 +26,8 @@ std::string decodedValue(const ContentLineParts& line, bool utf8File, bool& notU
     }
     const std::string bytes = DecodeQuotedPrintable(line.value);
     const std::string* charset = line.param("CHARSET");
-    if (charset && (equalsNoCase(*charset, "ISO-8859-1") ||
-                    equalsNoCase(*charset, "WINDOWS-1252") || equalsNoCase(*charset, "CP1252")))
+    if (charset && (EqualsNoCase(*charset, "ISO-8859-1") ||
+                    EqualsNoCase(*charset, "WINDOWS-1252") || EqualsNoCase(*charset, "CP1252")))
         return Cp1252ToUtf8(bytes);
     return Utf8OrCp1252(bytes);
 }
@@ -65,7 +52,7 @@ std::string nameFromParts(std::string_view value) {
     for (const std::size_t i : {3u, 1u, 2u, 0u, 4u}) {
         if (i >= parts.size()) continue;
         const std::string part = UnescapeText(listAsWords(parts[i]));
-        if (blank(part)) continue;
+        if (IsBlank(part)) continue;
         if (!name.empty()) name += ' ';
         name += part;
     }
@@ -92,7 +79,7 @@ public:
             }
         } else if (line.name == "NOTE") {
             const std::string note = UnescapeText(decodedValue(line));
-            if (blank(note)) return;
+            if (IsBlank(note)) return;
             if (!comments_.empty()) comments_ += '\n';
             comments_ += note;
         }
@@ -100,7 +87,7 @@ public:
 
     ImportRecord record() const {
         ImportRecord r;
-        r.name = fn_ && !blank(*fn_) ? *fn_ : n_.value_or("");
+        r.name = fn_ && !IsBlank(*fn_) ? *fn_ : n_.value_or("");
         if (notUtf8_) {
             r.problem = kNotUtf8Card;
         } else if (!bday_) {
@@ -178,7 +165,7 @@ ReadResult ReadVCard(std::string_view bytes) {
     bool afterAgent = false;  // the line before was an AGENT property without a value
     while (reader.next(line)) {
         if (!SplitContentLine(line, parts)) continue;
-        if (parts.name == "BEGIN" && equalsNoCase(parts.value, "VCARD")) {
+        if (parts.name == "BEGIN" && EqualsNoCase(parts.value, "VCARD")) {
             // Only an agent's card stands inside another; any other BEGIN means the open
             // card lacks its END.
             if (depth > 0 && !afterAgent) {
@@ -187,12 +174,12 @@ ReadResult ReadVCard(std::string_view bytes) {
                 depth = 0;
             }
             if (depth++ == 0) collector.begin(reader.line());
-        } else if (parts.name == "END" && equalsNoCase(parts.value, "VCARD")) {
+        } else if (parts.name == "END" && EqualsNoCase(parts.value, "VCARD")) {
             if (depth > 0 && --depth == 0) collector.end();
         } else if (depth == 1) {
             collector.card().take(parts);
         }
-        afterAgent = parts.name == "AGENT" && blank(parts.value);
+        afterAgent = parts.name == "AGENT" && IsBlank(parts.value);
     }
     if (collector.open()) collector.endUnclosed("the end of the file");
     if (collector.cards() == 0)

@@ -1,14 +1,11 @@
 #include "transfer/Importer.h"
 
+#include "exchange/AsciiText.h"
 #include "transfer/IdentitySet.h"
 
 namespace transfer {
 
 namespace {
-
-bool IsBlank(const std::string& text) {
-    return text.find_first_not_of(" \t\r\n") == std::string::npos;
-}
 
 std::string Place(const std::string& fileLabel, const std::string& where) {
     if (where.empty()) return fileLabel;
@@ -33,7 +30,7 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
         const auto skip = [&](const std::string& reason, bool alreadyStored = false) {
             skipped.push_back({Place(fileLabel, record.where), reason, alreadyStored});
         };
-        if (IsBlank(record.name)) {
+        if (exchange::IsBlank(record.name)) {
             skip(kNoName);
         } else if (!record.problem.empty()) {
             skip(record.problem);
