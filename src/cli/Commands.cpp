@@ -138,6 +138,10 @@ int RunImport(const store::PersonRepository& repository, const Invocation& invoc
     for (const transfer::SkippedRecord& skipped : result.skipped)
         streams.out << transfer::SkippedLine(skipped) << '\n';
     if (!result.SkippedForProblems()) return kSuccess;
+    if (!result.notices.empty())
+        streams.err << kProgram << ": " << invocation.file
+                    << " is damaged where listed above; what could be read there was imported.\n";
+    if (result.skipped.empty()) return kSkipped;
     streams.err << kProgram << ": some records were skipped (listed above). Correct them in "
                 << invocation.file
                 << " and import it again; the people already stored are skipped then.\n";

@@ -1,5 +1,7 @@
 #include "exchange/CsvParser.h"
 
+#include "platform/Translate.h"
+
 namespace exchange {
 
 namespace {
@@ -71,9 +73,11 @@ bool CsvParser::next(CsvRecord& record) {
     while (pos_ < text_.size() && error_.empty()) {
         record.line = line_;
         if (!readRecord(record)) {
-            error_ = "Line " + std::to_string(record.line) +
-                     ": a field opened with a double quote is never closed. Each quote inside a "
-                     "quoted field must be doubled (\"\").";
+            error_ = platform::Filled(
+                platform::Translate("exchange",
+                                    "Line %1: a field opened with a double quote is never closed. "
+                                    "Each quote inside a quoted field must be doubled (\"\")."),
+                {std::to_string(record.line)});
             return false;
         }
         if (record.fields.size() > 1 || !record.fields[0].empty()) return true;

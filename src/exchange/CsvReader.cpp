@@ -6,12 +6,14 @@
 #include "exchange/CsvParser.h"
 #include "exchange/Exchange.h"
 #include "exchange/TextEncoding.h"
+#include "platform/Translate.h"
 
 namespace exchange {
 
 namespace {
 
-constexpr const char* kNotUtf8Line = "the line holds bytes that are not valid UTF-8";
+constexpr const char* kNotUtf8Line =
+    MARROWTIDE_TRANSLATE_NOOP("exchange", "the line holds bytes that are not valid UTF-8");
 
 // The columns understood, by their header names in lower case. Several programs'
 // exports share a column name and its meaning, so one table serves all of them.
@@ -54,10 +56,12 @@ bool hasNameColumn(const ColumnIndex& index) {
 }
 
 std::string refusal() {
-    return "The first line of the file names no column a name can be read from. Understood "
-           "columns: Name, Display Name, First Name, Middle Name, Last Name (the name); Birth, "
-           "Birthday, Birth Year, Birth Month, Birth Day (the birth date); Comments, Notes (the "
-           "comments).";
+    return platform::Translate(
+        "exchange",
+        "The first line of the file names no column a name can be read from. Understood "
+        "columns: Name, Display Name, First Name, Middle Name, Last Name (the name); Birth, "
+        "Birthday, Birth Year, Birth Month, Birth Day (the birth date); Comments, Notes (the "
+        "comments).");
 }
 
 class RowReader {
@@ -117,7 +121,7 @@ ReadResult ReadCsv(std::string_view bytes) {
     CsvRecord header;
     ReadResult result;
     if (!parser.next(header)) {
-        result.error = parser.error().empty() ? "The file is empty. " + refusal() : parser.error();
+        result.error = parser.error().empty() ? platform::Translate("exchange", "The file is empty.") + " " + refusal() : parser.error();
         return result;
     }
     const ColumnIndex index = indexColumns(header.fields);
@@ -138,8 +142,9 @@ ReadResult ReadCsv(std::string_view bytes) {
         record.birth = birth.value;
         record.problem = std::move(birth.problem);
         record.comments = row.comments();
-        record.where = "line " + std::to_string(fields.line);
-        if (checkEach && !AllValidUtf8(fields.fields)) record.problem = kNotUtf8Line;
+        record.where = platform::Filled(platform::Translate("exchange", "line %1"),
+                                        {std::to_string(fields.line)});
+        if (checkEach && !AllValidUtf8(fields.fields)) record.problem = platform::Translate("exchange", kNotUtf8Line);
     }
     if (!parser.error().empty()) return {{}, {}, parser.error()};
     return result;

@@ -5,12 +5,12 @@
 #include "exchange/ContentLineReader.h"
 #include "exchange/Exchange.h"
 #include "exchange/TextEncoding.h"
+#include "platform/Translate.h"
 
 namespace exchange {
 
 namespace {
 
-constexpr const char* kNotUtf8Card = "the card holds bytes that are not valid UTF-8";
 
 // A value's text in UTF-8, before backslash escapes are undone. Plain values are in the
 // file's encoding; `notUtf8` is set for bytes a UTF-8 file should not hold. Quoted-
@@ -89,9 +89,9 @@ public:
         ImportRecord r;
         r.name = fn_ && !IsBlank(*fn_) ? *fn_ : n_.value_or("");
         if (notUtf8_) {
-            r.problem = kNotUtf8Card;
+            r.problem = platform::Translate("exchange", "the card holds bytes that are not valid UTF-8");
         } else if (!bday_) {
-            r.problem = "no birthday";
+            r.problem = platform::Translate("exchange", "no birthday");
         } else if (omitsYear_) {
             r.problem = NoYearProblem();
         } else {
@@ -100,7 +100,7 @@ public:
             r.problem = std::move(birth.problem);
         }
         r.comments = comments_;
-        r.where = "card " + std::to_string(number_);
+        r.where = platform::Filled(platform::Translate("exchange", "card %1"), {std::to_string(number_)});
         return r;
     }
 
@@ -135,9 +135,10 @@ public:
     }
     // The open card ends at `line` without its END: what it held is read all the same.
     void endUnclosed(const std::string& stop) {
-        result_.notices.push_back({"line " + std::to_string(begunOn_),
-                                   "card " + std::to_string(card_->number()) +
-                                       " has no END:VCARD; it was read up to " + stop});
+        result_.notices.push_back(
+            {platform::Filled(platform::Translate("exchange", "line %1"), {std::to_string(begunOn_)}),
+             platform::Filled(platform::Translate("exchange", "card %1 has no END:VCARD; it was read up to %2"),
+                              {std::to_string(card_->number()), stop})});
         end();
     }
 
@@ -169,8 +170,8 @@ ReadResult ReadVCard(std::string_view bytes) {
             // Only an agent's card stands inside another; any other BEGIN means the open
             // card lacks its END.
             if (depth > 0 && !afterAgent) {
-                collector.endUnclosed("the next BEGIN:VCARD on line " +
-                                      std::to_string(reader.line()));
+                collector.endUnclosed(platform::Filled(platform::Translate("exchange", "the next BEGIN:VCARD on line %1"),
+                                                       {std::to_string(reader.line())}));
                 depth = 0;
             }
             if (depth++ == 0) collector.begin(reader.line());
@@ -181,11 +182,12 @@ ReadResult ReadVCard(std::string_view bytes) {
         }
         afterAgent = parts.name == "AGENT" && IsBlank(parts.value);
     }
-    if (collector.open()) collector.endUnclosed("the end of the file");
+    if (collector.open()) collector.endUnclosed(platform::Translate("exchange", "the end of the file"));
     if (collector.cards() == 0)
-        result.error =
+        result.error = platform::Translate(
+            "exchange",
             "The file holds no vCard: no line reads BEGIN:VCARD. Export the contacts "
-            "as vCard (.vcf) and import that file.";
+            "as vCard (.vcf) and import that file.");
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "exchange/TextEncoding.h"
+#include "platform/Translate.h"
 #include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
 
@@ -113,13 +114,17 @@ ExportResult ExportFile(const store::PersonRepository& repository, const std::st
     // Replacing the database with its own export would lose every person.
     std::error_code ec;
     if (std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(repository.path()), ec)) {
-        result.error = path + " is the database itself; choose another file.";
+        result.error = platform::Filled(
+            platform::Translate("transfer", "%1 is the database itself; choose another file."),
+            {path});
         return result;
     }
     std::vector<store::Person> people;
     store::RepositoryError error;
     if (!repository.ReadAll(people, error)) {
-        result.error = "The database could not be read: " + AsSentence(error.message);
+        result.error = platform::Filled(
+            platform::Translate("transfer", "The database could not be read: %1"),
+            {AsSentence(error.message)});
         return result;
     }
     std::vector<exchange::ExportPerson> out;

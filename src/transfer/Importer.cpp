@@ -30,14 +30,17 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
         const auto skip = [&](const std::string& reason, bool alreadyStored = false) {
             skipped.push_back({Place(fileLabel, record.where), reason, alreadyStored});
         };
+        const auto skipFor = [&](const char* reason, bool alreadyStored = false) {
+            skip(platform::Translate("transfer", reason), alreadyStored);
+        };
         if (exchange::IsBlank(record.name)) {
-            skip(kNoName);
+            skipFor(kNoName);
         } else if (!record.problem.empty()) {
             skip(record.problem);
         } else if (const auto id = known.Of(record.name, record.birth); !id) {
-            skip(kOutOfRange);
+            skipFor(kOutOfRange);
         } else if (known.Contains(*id)) {
-            skip(kAlreadyStored, true);
+            skipFor(kAlreadyStored, true);
         } else {
             people.push_back({0, std::move(record.name), record.birth, std::move(record.comments)});
             // The view may be of the record's name, moved now: look it up again.
@@ -48,12 +51,14 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
 }
 
 std::string FailureText(const store::RepositoryError& error, bool readFailed) {
-    std::string text = (readFailed ? "The database could not be read: "
-                                   : "The database could not be written: ") +
-                       AsSentence(error.message);
+    std::string text = platform::Filled(
+        readFailed ? platform::Translate("transfer", "The database could not be read: %1")
+                   : platform::Translate("transfer", "The database could not be written: %1"),
+        {AsSentence(error.message)});
     if (error.kind == store::RepositoryError::Kind::Busy)
-        text += " Another program is changing it; try again in a moment.";
-    return text + " Nothing was imported.";
+        text += " " + platform::Translate("transfer",
+                                          "Another program is changing it; try again in a moment.");
+    return text + " " + platform::Translate("transfer", "Nothing was imported.");
 }
 
 }  // namespace

@@ -4,15 +4,18 @@
 #include <vector>
 
 #include "exchange/Exchange.h"
+#include "platform/Translate.h"
 #include "store/PersonRepository.h"
 #include "transfer/ImportResult.h"
 
 // The import rules, the same for the window and the command line.
 namespace transfer {
 
-inline constexpr const char* kNoName = "the record has no name";
-inline constexpr const char* kAlreadyStored = "already stored";
-inline constexpr const char* kOutOfRange = "the birth date lies outside 01/01/0100 to 12/31/9999";
+// Reasons for skipping, in English; the results carry them through platform::Translate.
+inline constexpr const char* kNoName = MARROWTIDE_TRANSLATE_NOOP("transfer", "the record has no name");
+inline constexpr const char* kAlreadyStored = MARROWTIDE_TRANSLATE_NOOP("transfer", "already stored");
+inline constexpr const char* kOutOfRange = MARROWTIDE_TRANSLATE_NOOP(
+    "transfer", "the birth date lies outside 01/01/0100 to 12/31/9999");
 
 // Stores the usable records of one file. A record with a problem or without a name is
 // skipped with its reason; one whose name and birth (to the second) equal a stored

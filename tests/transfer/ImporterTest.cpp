@@ -13,6 +13,7 @@
 #include "store/Connection.h"
 #include "transfer/IdentitySet.h"
 #include "transfer/Importer.h"
+#include "platform/Translate.h"
 #include "transfer/ResultText.h"
 
 namespace transfertest {
@@ -207,6 +208,21 @@ TEST(ImporterTest, ReportShowsTheFirstSkippedRecordsAndCountsTheRest) {
     EXPECT_EQ(report.find("card 21"), std::string::npos) << report;
     result.error = "The database could not be written: disk full. Nothing was imported.";
     EXPECT_EQ(transfer::ImportReport(result, 20), result.error);
+}
+
+// The texts of an import reach the user through the translation seam, the numbers filled
+// in wherever the translation puts them.
+TEST(ImporterTest, ImportTextsGoThroughTheTranslator) {
+    const platform::Translator old = platform::SetTranslator(
+        +[](const char*, const char* text) { return "<" + std::string(text) + ">"; });
+    TestDatabase db;
+    const transfer::ImportResult result = transfer::ImportRecords(
+        store::PersonRepository(db.path()), exchange::ReadVCard("BEGIN:VCARD\nFN:A\nEND:VCARD\n").records,
+        "f.vcf");
+    EXPECT_EQ(transfer::ImportReport(result, 20),
+              "<Imported 0 people, skipped 1.>\n\nf.vcf, <card 1>: <no birthday>");
+    EXPECT_EQ(platform::Filled("%2-%1", {"a", "b"}), "b-a");
+    platform::SetTranslator(old);
 }
 
 }  // namespace transfertest
