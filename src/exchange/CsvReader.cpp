@@ -111,9 +111,10 @@ bool AllValidUtf8(const std::vector<std::string>& fields) {
 }  // namespace
 
 ReadResult ReadCsv(std::string_view bytes) {
-    std::string text = FileTextToUtf8(bytes);
+    std::string converted;
+    std::string_view text = FileText(bytes, converted);
     const bool utf8 = ReadsAsUtf8(text);
-    if (!utf8) text = Cp1252ToUtf8(text);
+    if (!utf8) text = converted = Cp1252ToUtf8(text);
     // Bad bytes in a UTF-8 file spoil only their own records, which are then checked one
     // by one.
     const bool checkEach = utf8 && !IsValidUtf8(text);

@@ -1,6 +1,7 @@
 #include "exchange/TextEncoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace exchange {
 
@@ -55,6 +56,13 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+bool AsciiWordAt(std::string_view bytes, std::size_t i) {
+    if (i + 8 > bytes.size()) return false;
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    return (word & 0x8080808080808080ull) == 0;
+}
+
 }  // namespace
 
 std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t i) {
@@ -84,8 +92,20 @@ std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t i) {
     return static_cast<std::size_t>(more + 1);
 }
 
+bool RepairUtf8(std::string& text) {
+    if (IsValidUtf8(text)) return false;
+    bool replaced = false;
+    text = ValidUtf8(text, replaced);
+    return true;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
+        // Eight ASCII bytes at a time: most text is ASCII.
+        if (AsciiWordAt(bytes, i)) {
+            i += 8;
+            continue;
+        }
         // ASCII runs are the common case; they need no decoding.
         if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
@@ -99,6 +119,7 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 bool ReadsAsUtf8(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) return true;
     bool invalid = false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (static_cast<unsigned char>(bytes[i]) < 0x80) continue;
@@ -146,6 +167,13 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 
 std::string Utf8OrCp1252(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+}
+
+std::string_view FileText(std::string_view bytes, std::string& converted) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+    if (!bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF")) return bytes;
+    converted = FileTextToUtf8(bytes);
+    return converted;
 }
 
 std::string FileTextToUtf8(std::string_view bytes) {

@@ -20,6 +20,8 @@ bool ReadsAsUtf8(std::string_view bytes);
 // The bytes with each run of bytes that are not valid UTF-8 replaced by one U+FFFD;
 // `replaced` tells whether there was any.
 std::string ValidUtf8(std::string_view bytes, bool& replaced);
+// The same in place; true when the text changed.
+bool RepairUtf8(std::string& text);
 
 // Windows-1252 (a superset of ISO-8859-1 for printable text) to UTF-8.
 std::string Cp1252ToUtf8(std::string_view bytes);
@@ -32,5 +34,8 @@ std::string Utf8OrCp1252(std::string_view bytes);
 // A whole file's text without its byte-order mark: UTF-8 as it is, UTF-16 (LE or BE,
 // recognised by its mark) converted. Unpaired surrogates become U+FFFD.
 std::string FileTextToUtf8(std::string_view bytes);
+// The same without copying text that needs no converting: a view of `bytes`, or of
+// `converted` where the text was converted into it.
+std::string_view FileText(std::string_view bytes, std::string& converted);
 
 }  // namespace exchange

@@ -153,7 +153,8 @@ private:
 }  // namespace
 
 ReadResult ReadVCard(std::string_view bytes) {
-    const std::string text = FileTextToUtf8(bytes);
+    std::string converted;
+    const std::string_view text = FileText(bytes, converted);
     ReadResult result;
     // A card takes a few hundred bytes at least; a rough count spares the copies of a
     // growing list.

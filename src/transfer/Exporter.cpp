@@ -135,10 +135,10 @@ ExportResult ExportFile(const store::PersonRepository& repository, const std::st
             ++result.leftOut;
             continue;
         }
-        bool badName = false, badComments = false;
-        out.push_back({person.key, exchange::ValidUtf8(person.name, badName), person.birth,
-                       exchange::ValidUtf8(person.comments, badComments)});
-        if (badName || badComments) ++result.repaired;
+        const bool badName = exchange::RepairUtf8(person.name);
+        if (exchange::RepairUtf8(person.comments) || badName) ++result.repaired;
+        out.push_back(
+            {person.key, std::move(person.name), person.birth, std::move(person.comments)});
     }
     if (!WriteFileBytes(path, Write(format, out), overwrite, result.fileExists, result.error))
         return result;
