@@ -108,6 +108,12 @@ bool AllValidUtf8(const std::vector<std::string>& fields) {
                        [](const std::string& field) { return IsValidUtf8(field); });
 }
 
+bool AnyNul(const std::vector<std::string>& fields) {
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& field) {
+        return field.find('\0') != std::string::npos;
+    });
+}
+
 }  // namespace
 
 ReadResult ReadCsv(std::string_view bytes) {
@@ -118,6 +124,8 @@ ReadResult ReadCsv(std::string_view bytes) {
     // Bad bytes in a UTF-8 file spoil only their own records, which are then checked one
     // by one.
     const bool checkEach = utf8 && !IsValidUtf8(text);
+    // No name or comment holds a NUL byte: such records are damage, not text.
+    const bool hasNul = text.find('\0') != std::string_view::npos;
     CsvParser parser(text);
     CsvRecord header;
     ReadResult result;
@@ -145,7 +153,10 @@ ReadResult ReadCsv(std::string_view bytes) {
         record.comments = row.comments();
         record.where = platform::Filled(platform::Translate("exchange", "line %1"),
                                         {std::to_string(fields.line)});
-        if (checkEach && !AllValidUtf8(fields.fields)) record.problem = platform::Translate("exchange", kNotUtf8Line);
+        if (checkEach && !AllValidUtf8(fields.fields))
+            record.problem = platform::Translate("exchange", kNotUtf8Line);
+        else if (hasNul && AnyNul(fields.fields))
+            record.problem = platform::Translate("exchange", "the line holds a NUL byte");
     }
     if (!parser.error().empty()) return {{}, {}, parser.error()};
     return result;

@@ -169,17 +169,76 @@ std::string Utf8OrCp1252(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
+namespace {
+
+enum class Unicode { None, Utf16Le, Utf16Be, Utf32Le, Utf32Be };
+
+// A file in UTF-16 or UTF-32 from its byte-order mark (`skip` its length) or, without
+// one, from the zero bytes its first character (ASCII in every format we read) brings.
+Unicode WideEncoding(std::string_view b, std::size_t& skip) {
+    struct Mark {
+        std::string_view bytes;
+        Unicode unicode;
+    };
+    static constexpr Mark kMarks[] = {{{"\xFF\xFE\0\0", 4}, Unicode::Utf32Le},
+                                      {{"\0\0\xFE\xFF", 4}, Unicode::Utf32Be},
+                                      {"\xFF\xFE", Unicode::Utf16Le},
+                                      {"\xFE\xFF", Unicode::Utf16Be}};
+    for (const Mark& mark : kMarks) {
+        if (b.starts_with(mark.bytes)) {
+            skip = mark.bytes.size();
+            return mark.unicode;
+        }
+    }
+    skip = 0;
+    const auto zero = [&](std::size_t i) { return b[i] == '\0'; };
+    if (b.size() < 4) return Unicode::None;
+    if (!zero(0) && zero(1) && zero(2) && zero(3)) return Unicode::Utf32Le;
+    if (zero(0) && zero(1) && zero(2) && !zero(3)) return Unicode::Utf32Be;
+    if (!zero(0) && zero(1) && !zero(2) && zero(3)) return Unicode::Utf16Le;
+    if (zero(0) && !zero(1) && zero(2) && !zero(3)) return Unicode::Utf16Be;
+    return Unicode::None;
+}
+
+std::string utf32ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size() / 4);
+    for (std::size_t i = 0; i + 4 <= bytes.size(); i += 4) {
+        std::uint32_t cp = 0;
+        for (std::size_t k = 0; k < 4; ++k)
+            cp |= std::uint32_t{static_cast<unsigned char>(bytes[i + k])}
+                  << (8 * (bigEndian ? 3 - k : k));
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string_view FileText(std::string_view bytes, std::string& converted) {
     if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
-    if (!bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF")) return bytes;
+    std::size_t skip = 0;
+    if (WideEncoding(bytes, skip) == Unicode::None) return bytes;
     converted = FileTextToUtf8(bytes);
     return converted;
 }
 
 std::string FileTextToUtf8(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE")) return utf16ToUtf8(bytes.substr(2), false);
-    if (bytes.starts_with("\xFE\xFF")) return utf16ToUtf8(bytes.substr(2), true);
+    std::size_t skip = 0;
+    switch (WideEncoding(bytes, skip)) {
+        case Unicode::Utf16Le:
+            return utf16ToUtf8(bytes.substr(skip), false);
+        case Unicode::Utf16Be:
+            return utf16ToUtf8(bytes.substr(skip), true);
+        case Unicode::Utf32Le:
+            return utf32ToUtf8(bytes.substr(skip), false);
+        case Unicode::Utf32Be:
+            return utf32ToUtf8(bytes.substr(skip), true);
+        case Unicode::None:
+            break;
+    }
     return std::string(bytes);
 }
 

@@ -31,8 +31,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // reading them as UTF-8 would turn each into a replacement character.
 std::string Utf8OrCp1252(std::string_view bytes);
 
-// A whole file's text without its byte-order mark: UTF-8 as it is, UTF-16 (LE or BE,
-// recognised by its mark) converted. Unpaired surrogates become U+FFFD.
+// A whole file's text without its byte-order mark: UTF-8 as it is, UTF-16 and UTF-32
+// (LE or BE, recognised by the mark or, without one, by the zero bytes of the first
+// character) converted. Unpaired surrogates become U+FFFD.
 std::string FileTextToUtf8(std::string_view bytes);
 // The same without copying text that needs no converting: a view of `bytes`, or of
 // `converted` where the text was converted into it.

@@ -64,7 +64,9 @@ public:
     CardBuilder(int number, bool utf8File) : number_(number), utf8File_(utf8File) {}
 
     std::string decodedValue(const ContentLineParts& line) {
-        return exchange::decodedValue(line, utf8File_, notUtf8_);
+        std::string text = exchange::decodedValue(line, utf8File_, notUtf8_);
+        hasNul_ = hasNul_ || text.find('\0') != std::string::npos;
+        return text;
     }
 
     void take(const ContentLineParts& line) {
@@ -90,6 +92,8 @@ public:
         r.name = fn_ && !IsBlank(*fn_) ? *fn_ : n_.value_or("");
         if (notUtf8_) {
             r.problem = platform::Translate("exchange", "the card holds bytes that are not valid UTF-8");
+        } else if (hasNul_) {
+            r.problem = platform::Translate("exchange", "the card holds a NUL byte");
         } else if (!bday_) {
             r.problem = platform::Translate("exchange", "no birthday");
         } else if (omitsYear_) {
@@ -110,6 +114,7 @@ private:
     int number_;
     bool utf8File_;
     bool notUtf8_ = false;
+    bool hasNul_ = false;  // no name or note holds one: damage, not text
     std::optional<std::string> fn_, n_, bday_;
     bool omitsYear_ = false;
     std::string comments_;

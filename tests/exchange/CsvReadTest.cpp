@@ -77,6 +77,15 @@ std::string Utf16(std::u16string_view text, bool bigEndian) {
     return out;
 }
 
+// The text in UTF-32 with its byte-order mark.
+std::string Utf32(std::u32string_view text, bool bigEndian) {
+    std::string out;
+    for (const char32_t c : U"\uFEFF" + std::u32string(text))
+        for (int k = 0; k < 4; ++k)
+            out += static_cast<char>(c >> (8 * (bigEndian ? 3 - k : k)) & 0xFF);
+    return out;
+}
+
 TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
     const std::string expected = "Zo\xC3\xAB|1990-03-15 00:00:00||line 2";
     const struct {
@@ -88,6 +97,10 @@ TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
         {"UTF-16LE", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", false)},
         {"UTF-16BE", Utf16(u"Name,Birth\r\nZo\u00EB,1990-03-15\r\n", true)},
         {"Windows-1252", "Name,Birth\nZo\xEB,1990-03-15\n"},
+        {"UTF-16LE without BOM", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", false).substr(2)},
+        {"UTF-16BE without BOM", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", true).substr(2)},
+        {"UTF-32LE", Utf32(U"Name,Birth\nZo\u00EB,1990-03-15", false)},
+        {"UTF-32BE without BOM", Utf32(U"Name,Birth\nZo\u00EB,1990-03-15", true).substr(4)},
     };
     for (const auto& c : cases) {
         const exchange::ReadResult result = exchange::ReadCsv(c.bytes);
@@ -100,7 +113,7 @@ TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
 
 namespace {
 
-// One bad byte in a UTF-8 file spoils only its own record; Windows-1252 is the reading
+// One bad byte (or a NUL) in a UTF-8 file spoils only its own record; Windows-1252 is the reading
 // only of a file without any multi-byte UTF-8 sequence.
 TEST(CsvReadTest, BadBytesInAUtf8FileSpoilOnlyTheirRecord) {
     const std::string bad = "the line holds bytes that are not valid UTF-8";
@@ -120,6 +133,11 @@ TEST(CsvReadTest, BadBytesInAUtf8FileSpoilOnlyTheirRecord) {
          {"J\xC3\xBCrgen|1990-03-15 00:00:00||card 1", "Bad|" + badCard + "|\xEF\xBF\xBDt\xEF\xBF\xBD|card 2"}},
         {exchange::ReadVCard, "BEGIN:VCARD\nFN:Zo\xEB\nBDAY:1990-03-15\nEND:VCARD\n",
          {"Zo\xC3\xAB|1990-03-15 00:00:00||card 1"}},
+        // A NUL byte is damage too.
+        {exchange::ReadCsv, std::string("Name,Birth\nA\0B,1990-01-01\n", 26),
+         {std::string("A\0B|the line holds a NUL byte||line 2", 37)}},
+        {exchange::ReadVCard, std::string("BEGIN:VCARD\nFN:A\0B\nBDAY:1990-01-01\nEND:VCARD\n", 45),
+         {std::string("A\0B|the card holds a NUL byte||card 1", 37)}},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(c.read(c.bytes)), c.expected) << c.bytes;
 }
