@@ -1,5 +1,7 @@
 #include "exchange/CsvParser.h"
 
+#include <algorithm>
+
 #include "platform/Translate.h"
 
 namespace exchange {
@@ -24,7 +26,9 @@ bool NeedsGuard(std::string_view value) {
 
 bool CsvParser::readRecord(CsvRecord& record) {
     std::size_t count = 0;
+    // Fields past the limit are read, so the record ends where it should, but not kept.
     auto field = [&]() -> std::string& {
+        if (count >= fieldLimit_) return dropped_;
         if (count == record.fields.size()) record.fields.emplace_back();
         return record.fields[count];
     };
@@ -65,7 +69,7 @@ bool CsvParser::readRecord(CsvRecord& record) {
             pos_ = end;
         }
     }
-    record.fields.resize(count + 1);
+    record.fields.resize(std::min(count + 1, fieldLimit_));
     return !quoted;
 }
 

@@ -138,6 +138,7 @@ ReadResult ReadCsv(std::string_view bytes) {
         result.error = refusal();
         return result;
     }
+    parser.setFieldLimit(static_cast<std::size_t>(*std::max_element(index.begin(), index.end())) + 1);
     // Records are a few dozen bytes each; reserving spares the copies of a growing list.
     result.records.reserve(text.size() / 48);
     CsvRecord fields;

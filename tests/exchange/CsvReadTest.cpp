@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ExchangeTestSupport.h"
+#include "exchange/CsvParser.h"
 
 namespace {
 
@@ -140,6 +141,24 @@ TEST(CsvReadTest, BadBytesInAUtf8FileSpoilOnlyTheirRecord) {
          {std::string("A\0B|the card holds a NUL byte||card 1", 37)}},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(c.read(c.bytes)), c.expected) << c.bytes;
+}
+
+}  // namespace
+
+namespace {
+
+// Fields past the limit are passed over whole, quotes and line breaks included, and the
+// records after them start where they should.
+TEST(CsvReadTest, KeepsOnlyTheFieldsItNeeds) {
+    exchange::CsvParser parser("a,\"b,\"\"x\",c,\"d\ne\"\nf,g,h\n");
+    parser.setFieldLimit(2);
+    exchange::CsvRecord record;
+    ASSERT_TRUE(parser.next(record));
+    EXPECT_EQ(record.fields, (std::vector<std::string>{"a", "b,\"x"}));
+    ASSERT_TRUE(parser.next(record));
+    EXPECT_EQ(record.fields, (std::vector<std::string>{"f", "g"}));
+    EXPECT_EQ(record.line, 3);
+    EXPECT_FALSE(parser.next(record));
 }
 
 }  // namespace
