@@ -138,18 +138,49 @@ public:
         result_.records.push_back(card_->record());
         card_.reset();
     }
-    // The open card ends at `line` without its END: what it held is read all the same.
-    void endUnclosed(const std::string& stop) {
-        result_.notices.push_back(
-            {platform::Filled(platform::Translate("exchange", "line %1"), {std::to_string(begunOn_)}),
-             platform::Filled(platform::Translate("exchange", "card %1 has no END:VCARD; it was read up to %2"),
-                              {std::to_string(card_->number()), stop})});
+    // The open card ends without its END, at the BEGIN on `stopLine` or (0) at the end of
+    // the file: what it held is read all the same. The first few are named one by one,
+    // the rest counted, so a file of nothing but BEGIN lines stays small in memory.
+    void endUnclosed(int stopLine) {
+        if (++unclosed_ <= kNamedUnclosed) {
+            const std::string stop =
+                stopLine == 0
+                    ? platform::Translate("exchange", "the end of the file")
+                    : platform::Filled(
+                          platform::Translate("exchange", "the next BEGIN:VCARD on line %1"),
+                          {std::to_string(stopLine)});
+            Notice(begunOn_, platform::Filled(platform::Translate(
+                                                  "exchange",
+                                                  "card %1 has no END:VCARD; it was read up to %2"),
+                                              {std::to_string(card_->number()), stop}));
+        } else if (unclosed_ == kNamedUnclosed + 1) {
+            firstUnnamed_ = begunOn_;
+        }
         end();
     }
 
+    void finish() {
+        if (unclosed_ <= kNamedUnclosed) return;
+        Notice(firstUnnamed_,
+               platform::Filled(platform::Translate("exchange",
+                                                    "%1 more cards from here on have no "
+                                                    "END:VCARD; each was read up to the next"),
+                                {std::to_string(unclosed_ - kNamedUnclosed)}));
+    }
+
 private:
+    static constexpr int kNamedUnclosed = 100;
+
+    void Notice(int line, std::string text) {
+        result_.notices.push_back(
+            {platform::Filled(platform::Translate("exchange", "line %1"), {std::to_string(line)}),
+             std::move(text)});
+    }
+
     ReadResult& result_;
     bool utf8File_;
+    int unclosed_ = 0;
+    int firstUnnamed_ = 0;
     std::optional<CardBuilder> card_;
     int cards_ = 0;
     int begunOn_ = 0;
@@ -176,8 +207,7 @@ ReadResult ReadVCard(std::string_view bytes) {
             // Only an agent's card stands inside another; any other BEGIN means the open
             // card lacks its END.
             if (depth > 0 && !afterAgent) {
-                collector.endUnclosed(platform::Filled(platform::Translate("exchange", "the next BEGIN:VCARD on line %1"),
-                                                       {std::to_string(reader.line())}));
+                collector.endUnclosed(reader.line());
                 depth = 0;
             }
             if (depth++ == 0) collector.begin(reader.line());
@@ -188,7 +218,8 @@ ReadResult ReadVCard(std::string_view bytes) {
         }
         afterAgent = parts.name == "AGENT" && IsBlank(parts.value);
     }
-    if (collector.open()) collector.endUnclosed(platform::Translate("exchange", "the end of the file"));
+    if (collector.open()) collector.endUnclosed(0);
+    collector.finish();
     if (collector.cards() == 0)
         result.error = platform::Translate(
             "exchange",

@@ -88,6 +88,15 @@ TEST(VCardReadTest, ACardWithoutEndEndsAtTheNextCard) {
         for (const auto& n : result.notices) notices.push_back(n.where + ": " + n.text);
         EXPECT_EQ(notices, c.notices) << c.vcf;
     }
+    // Past the first hundred they are counted, not named one by one.
+    std::string begins;
+    for (int i = 0; i < 102; ++i) begins += "BEGIN:VCARD\r\nFN:A\r\n";
+    const exchange::ReadResult many = exchange::ReadVCard(begins);
+    EXPECT_EQ(many.records.size(), 102u);
+    ASSERT_EQ(many.notices.size(), 101u);
+    EXPECT_EQ(many.notices.back().where + ": " + many.notices.back().text,
+              "line 201: 2 more cards from here on have no END:VCARD; each was read up to the "
+              "next");
 }
 
 TEST(VCardReadTest, RefusesAFileWithoutCards) {
