@@ -91,8 +91,7 @@ using Command = std::string (*)(const Files&, const fs::path& db);
 // Times ours and theirs in turn, each on a fresh copy of the empty database or on the
 // filled one; the ratio kept under `name` is the median of the pairs' ratios, which
 // holds when the machine's speed drifts during the run.
-void RunPair(benchmark::State& state, const char* name, bool fresh, Command ours,
-             Command theirs) {
+void RunPair(benchmark::State& state, const char* name, bool fresh, Command ours, Command theirs) {
     const Files& files = Setup();
     if (std::string(SQLITE3_SHELL).empty()) {
         state.SkipWithError("no sqlite3 shell found when the build was configured");
@@ -118,8 +117,8 @@ void RunPair(benchmark::State& state, const char* name, bool fresh, Command ours
 }
 
 std::string CliImport(const Files& f, const fs::path& db) {
-    return std::string(MARROWTIDE_CLI) + " --database " + Quoted(db) + " import " +
-           Quoted(f.ours) + " > /dev/null";
+    return std::string(MARROWTIDE_CLI) + " --database " + Quoted(db) + " import " + Quoted(f.ours) +
+           " > /dev/null";
 }
 
 std::string SqliteImport(const Files& f, const fs::path& db) {

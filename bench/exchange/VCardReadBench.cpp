@@ -8,7 +8,6 @@
 #include <string>
 
 #include "Collector.h"
-
 #include "exchange/Exchange.h"
 
 namespace {

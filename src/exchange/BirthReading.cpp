@@ -105,7 +105,6 @@ BirthReading problem(std::string text) {
     return {0, std::move(text)};
 }
 
-
 BirthReading noDate(std::string_view text) {
     return problem(platform::Filled(platform::Translate("exchange", "%1 is no date"), {text}));
 }
@@ -117,7 +116,8 @@ BirthReading noBirthday() {
 BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
     if (p.year == 0 || p.year == 1604)
         return problem(platform::Filled(
-            platform::Translate("exchange", "the birthday has no year (%1 stands for an unknown year)"),
+            platform::Translate("exchange",
+                                "the birthday has no year (%1 stands for an unknown year)"),
             {p.year == 0 ? "0000" : "1604"}));
     if (!modAgeCalc::IsValidDateParts(p)) return noDate(text);
     return {modAgeCalc::ToDateValue(p), ""};

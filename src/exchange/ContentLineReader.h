@@ -41,7 +41,7 @@ private:
     // What is known of the logical line being joined.
     std::size_t scanned_ = 0;  // how far its colon was looked for
     bool inQuotes_ = false;
-    bool headKnown_ = false;   // its colon was found
+    bool headKnown_ = false;  // its colon was found
     bool quotedPrintable_ = false;
 };
 

@@ -130,7 +130,9 @@ ReadResult ReadCsv(std::string_view bytes) {
     CsvRecord header;
     ReadResult result;
     if (!parser.next(header)) {
-        result.error = parser.error().empty() ? platform::Translate("exchange", "The file is empty.") + " " + refusal() : parser.error();
+        result.error = parser.error().empty()
+                           ? platform::Translate("exchange", "The file is empty.") + " " + refusal()
+                           : parser.error();
         return result;
     }
     const ColumnIndex index = indexColumns(header.fields);
@@ -138,13 +140,16 @@ ReadResult ReadCsv(std::string_view bytes) {
         result.error = refusal();
         return result;
     }
-    parser.setFieldLimit(static_cast<std::size_t>(*std::max_element(index.begin(), index.end())) + 1);
+    parser.setFieldLimit(static_cast<std::size_t>(*std::max_element(index.begin(), index.end())) +
+                         1);
     // Records are a few dozen bytes each; reserving spares the copies of a growing list.
     result.records.reserve(text.size() / 48);
     CsvRecord fields;
     while (parser.next(fields)) {
         // Spreadsheets save rows they once formatted as bare commas; they hold nobody.
-        if (std::all_of(fields.fields.begin(), fields.fields.end(), [](const std::string& f) { return IsBlank(f); })) continue;
+        if (std::all_of(fields.fields.begin(), fields.fields.end(),
+                        [](const std::string& f) { return IsBlank(f); }))
+            continue;
         const RowReader row(index, fields);
         ImportRecord& record = result.records.emplace_back();
         record.name = row.name();

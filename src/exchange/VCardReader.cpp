@@ -11,7 +11,6 @@ namespace exchange {
 
 namespace {
 
-
 // A value's text in UTF-8, before backslash escapes are undone. Plain values are in the
 // file's encoding; `notUtf8` is set for bytes a UTF-8 file should not hold. Quoted-
 // printable bytes are in the charset the line names; without one, or for charsets we
@@ -91,7 +90,8 @@ public:
         ImportRecord r;
         r.name = fn_ && !IsBlank(*fn_) ? *fn_ : n_.value_or("");
         if (notUtf8_) {
-            r.problem = platform::Translate("exchange", "the card holds bytes that are not valid UTF-8");
+            r.problem =
+                platform::Translate("exchange", "the card holds bytes that are not valid UTF-8");
         } else if (hasNul_) {
             r.problem = platform::Translate("exchange", "the card holds a NUL byte");
         } else if (!bday_) {
@@ -104,7 +104,8 @@ public:
             r.problem = std::move(birth.problem);
         }
         r.comments = comments_;
-        r.where = platform::Filled(platform::Translate("exchange", "card %1"), {std::to_string(number_)});
+        r.where =
+            platform::Filled(platform::Translate("exchange", "card %1"), {std::to_string(number_)});
         return r;
     }
 
@@ -144,15 +145,14 @@ public:
     void endUnclosed(int stopLine) {
         if (++unclosed_ <= kNamedUnclosed) {
             const std::string stop =
-                stopLine == 0
-                    ? platform::Translate("exchange", "the end of the file")
-                    : platform::Filled(
-                          platform::Translate("exchange", "the next BEGIN:VCARD on line %1"),
-                          {std::to_string(stopLine)});
-            Notice(begunOn_, platform::Filled(platform::Translate(
-                                                  "exchange",
-                                                  "card %1 has no END:VCARD; it was read up to %2"),
-                                              {std::to_string(card_->number()), stop}));
+                stopLine == 0 ? platform::Translate("exchange", "the end of the file")
+                              : platform::Filled(platform::Translate(
+                                                     "exchange", "the next BEGIN:VCARD on line %1"),
+                                                 {std::to_string(stopLine)});
+            Notice(begunOn_, platform::Filled(
+                                 platform::Translate(
+                                     "exchange", "card %1 has no END:VCARD; it was read up to %2"),
+                                 {std::to_string(card_->number()), stop}));
         } else if (unclosed_ == kNamedUnclosed + 1) {
             firstUnnamed_ = begunOn_;
         }

@@ -196,8 +196,8 @@ bool InsertAndCommit(Connection& connection, std::vector<Person>& people,
     Error e;
     // A page cache that holds a large batch whole keeps SQLite from spilling changed
     // pages to the file halfway through, only to write them again at the commit.
-    if (connection.Execute("PRAGMA cache_size = -" + std::to_string(CacheKibFor(people.size())),
-                           {}, e) &&
+    if (connection.Execute("PRAGMA cache_size = -" + std::to_string(CacheKibFor(people.size())), {},
+                           e) &&
         InsertAll(connection, people, births, e) && connection.Execute("COMMIT", {}, e))
         return true;
     error = RepositoryError::From(e, connection.Path());

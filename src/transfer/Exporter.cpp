@@ -122,9 +122,9 @@ ExportResult ExportFile(const store::PersonRepository& repository, const std::st
     std::vector<store::Person> people;
     store::RepositoryError error;
     if (!repository.ReadAll(people, error)) {
-        result.error = platform::Filled(
-            platform::Translate("transfer", "The database could not be read: %1"),
-            {AsSentence(error.message)});
+        result.error =
+            platform::Filled(platform::Translate("transfer", "The database could not be read: %1"),
+                             {AsSentence(error.message)});
         return result;
     }
     std::vector<exchange::ExportPerson> out;

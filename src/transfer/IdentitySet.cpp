@@ -31,10 +31,9 @@ std::optional<Identity> IdentitySet::Of(std::string_view name, double birth) {
     if (!second) return std::nullopt;
     // ASCII is composed already; bytes that are no UTF-8 are compared as they are.
     if (IsAscii(name) || !exchange::IsValidUtf8(name)) return Identity{name, *second};
-    const std::string composed =
-        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
-            .normalized(QString::NormalizationForm_C)
-            .toStdString();
+    const std::string composed = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+                                     .normalized(QString::NormalizationForm_C)
+                                     .toStdString();
     if (composed == name) return Identity{name, *second};
     return Identity{composed_.emplace_back(composed), *second};
 }

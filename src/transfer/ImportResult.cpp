@@ -6,7 +6,7 @@ namespace transfer {
 
 bool ImportResult::SkippedForProblems() const {
     return !notices.empty() || std::any_of(skipped.begin(), skipped.end(),
-                       [](const SkippedRecord& s) { return !s.alreadyStored; });
+                                           [](const SkippedRecord& s) { return !s.alreadyStored; });
 }
 
 }  // namespace transfer

@@ -12,10 +12,12 @@
 namespace transfer {
 
 // Reasons for skipping, in English; the results carry them through platform::Translate.
-inline constexpr const char* kNoName = MARROWTIDE_TRANSLATE_NOOP("transfer", "the record has no name");
-inline constexpr const char* kAlreadyStored = MARROWTIDE_TRANSLATE_NOOP("transfer", "already stored");
-inline constexpr const char* kOutOfRange = MARROWTIDE_TRANSLATE_NOOP(
-    "transfer", "the birth date lies outside 01/01/0100 to 12/31/9999");
+inline constexpr const char* kNoName =
+    MARROWTIDE_TRANSLATE_NOOP("transfer", "the record has no name");
+inline constexpr const char* kAlreadyStored =
+    MARROWTIDE_TRANSLATE_NOOP("transfer", "already stored");
+inline constexpr const char* kOutOfRange =
+    MARROWTIDE_TRANSLATE_NOOP("transfer", "the birth date lies outside 01/01/0100 to 12/31/9999");
 
 // Stores the usable records of one file. A record with a problem or without a name is
 // skipped with its reason; one whose name and birth (to the second) equal a stored

@@ -7,11 +7,13 @@
 namespace transfer {
 
 std::string ImportSummary(const ImportResult& result) {
-    const char* text = result.imported == 1
-                           ? MARROWTIDE_TRANSLATE_NOOP("transfer", "Imported %1 person, skipped %2.")
-                           : MARROWTIDE_TRANSLATE_NOOP("transfer", "Imported %1 people, skipped %2.");
-    return platform::Filled(platform::Translate("transfer", text),
-                            {std::to_string(result.imported), std::to_string(result.skipped.size())});
+    const char* text =
+        result.imported == 1
+            ? MARROWTIDE_TRANSLATE_NOOP("transfer", "Imported %1 person, skipped %2.")
+            : MARROWTIDE_TRANSLATE_NOOP("transfer", "Imported %1 people, skipped %2.");
+    return platform::Filled(
+        platform::Translate("transfer", text),
+        {std::to_string(result.imported), std::to_string(result.skipped.size())});
 }
 
 std::string SkippedLine(const SkippedRecord& skipped) {

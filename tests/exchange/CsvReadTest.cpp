@@ -124,20 +124,27 @@ TEST(CsvReadTest, BadBytesInAUtf8FileSpoilOnlyTheirRecord) {
         std::string bytes;
         std::vector<std::string> expected;
     } cases[] = {
-        {exchange::ReadCsv, "Name,Birth\nJ\xC3\xBCrgen M\xC3\xBCller,1990-03-15\nBad\xFF,1990-01-01\n",
-         {"J\xC3\xBCrgen M\xC3\xBCller|1990-03-15 00:00:00||line 2", "Bad\xFF|" + bad + "||line 3"}},
-        {exchange::ReadCsv, "Name,Birth,Notes\nZo\xEB,1990-03-15,caf\xE9\n",
+        {exchange::ReadCsv,
+         "Name,Birth\nJ\xC3\xBCrgen M\xC3\xBCller,1990-03-15\nBad\xFF,1990-01-01\n",
+         {"J\xC3\xBCrgen M\xC3\xBCller|1990-03-15 00:00:00||line 2",
+          "Bad\xFF|" + bad + "||line 3"}},
+        {exchange::ReadCsv,
+         "Name,Birth,Notes\nZo\xEB,1990-03-15,caf\xE9\n",
          {"Zo\xC3\xAB|1990-03-15 00:00:00|caf\xC3\xA9|line 2"}},
         {exchange::ReadVCard,
          "BEGIN:VCARD\nFN:J\xC3\xBCrgen\nBDAY:1990-03-15\nEND:VCARD\n"
          "BEGIN:VCARD\nFN:Bad\nNOTE:\xE9t\xE9\nBDAY:1990-01-01\nEND:VCARD\n",
-         {"J\xC3\xBCrgen|1990-03-15 00:00:00||card 1", "Bad|" + badCard + "|\xEF\xBF\xBDt\xEF\xBF\xBD|card 2"}},
-        {exchange::ReadVCard, "BEGIN:VCARD\nFN:Zo\xEB\nBDAY:1990-03-15\nEND:VCARD\n",
+         {"J\xC3\xBCrgen|1990-03-15 00:00:00||card 1",
+          "Bad|" + badCard + "|\xEF\xBF\xBDt\xEF\xBF\xBD|card 2"}},
+        {exchange::ReadVCard,
+         "BEGIN:VCARD\nFN:Zo\xEB\nBDAY:1990-03-15\nEND:VCARD\n",
          {"Zo\xC3\xAB|1990-03-15 00:00:00||card 1"}},
         // A NUL byte is damage too.
-        {exchange::ReadCsv, std::string("Name,Birth\nA\0B,1990-01-01\n", 26),
+        {exchange::ReadCsv,
+         std::string("Name,Birth\nA\0B,1990-01-01\n", 26),
          {std::string("A\0B|the line holds a NUL byte||line 2", 37)}},
-        {exchange::ReadVCard, std::string("BEGIN:VCARD\nFN:A\0B\nBDAY:1990-01-01\nEND:VCARD\n", 45),
+        {exchange::ReadVCard,
+         std::string("BEGIN:VCARD\nFN:A\0B\nBDAY:1990-01-01\nEND:VCARD\n", 45),
          {std::string("A\0B|the card holds a NUL byte||card 1", 37)}},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(c.read(c.bytes)), c.expected) << c.bytes;

@@ -76,7 +76,8 @@ TEST(VCardReadTest, ACardWithoutEndEndsAtTheNextCard) {
          {"Ann|1990-03-15 00:00:00||card 1", "Bob|1985-01-02 00:00:00||card 2",
           "Cy|1970-01-01 00:00:00||card 3"},
          {"line 1: card 1 has no END:VCARD; it was read up to the next BEGIN:VCARD on line 4"}},
-        {Card("FN:Ann\r\nBDAY:1990-03-15\r\n") + "BEGIN:VCARD\r\nFN:Bob\r\nAGENT:\r\nBEGIN:VCARD\r\n"
+        {Card("FN:Ann\r\nBDAY:1990-03-15\r\n") +
+             "BEGIN:VCARD\r\nFN:Bob\r\nAGENT:\r\nBEGIN:VCARD\r\n"
              "FN:Agent\r\nEND:VCARD\r\nBDAY:1985-01-02\r\n",
          {"Ann|1990-03-15 00:00:00||card 1", "Bob|1985-01-02 00:00:00||card 2"},
          {"line 5: card 2 has no END:VCARD; it was read up to the end of the file"}},

@@ -123,7 +123,8 @@ TEST(FileTransferTest, ExportRepairsTextThatIsNotUtf8) {
     db.insert("Good", "1990-01-01 00:00:00", ".");
     db.insert("X", "1990-01-01 00:00:00", "note");
     db.insert("Y", "1990-01-01 00:00:00", "note");
-    db.exec("UPDATE tblAges SET strName = CAST(x'41" + std::string(200, '8') + "' AS TEXT) WHERE strName = 'X'");
+    db.exec("UPDATE tblAges SET strName = CAST(x'41" + std::string(200, '8') +
+            "' AS TEXT) WHERE strName = 'X'");
     db.exec("UPDATE tblAges SET strComments = CAST(x'FF42' AS TEXT) WHERE strName = 'Y'");
     for (const char* name : {"out.csv", "out.vcf", "out.ics"}) {
         const std::string file = (db.dir().path() / name).string();

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sqlite3.h>
 
 #include <chrono>
@@ -10,10 +9,10 @@
 
 #include "TestDatabase.h"
 #include "age/DateValue.h"
+#include "platform/Translate.h"
 #include "store/Connection.h"
 #include "transfer/IdentitySet.h"
 #include "transfer/Importer.h"
-#include "platform/Translate.h"
 #include "transfer/ResultText.h"
 
 namespace transfertest {
@@ -96,8 +95,8 @@ TEST(ImporterTest, AlreadyStoredMeansSameNameAndSameSecond) {
     db.insert("Ann", "1980-03-15 14:30:05", ".");
     db.insert("Day Count", "", ".");
     db.exec("UPDATE tblAges SET dtmBirth = 29295.5 WHERE strName = 'Day Count'");
-    db.insert("Zo\xC3\xAB", "1990-01-01 00:00:00", ".");        // composed
-    db.insert("Rene\xCC\x81", "1991-01-01 00:00:00", ".");      // decomposed
+    db.insert("Zo\xC3\xAB", "1990-01-01 00:00:00", ".");    // composed
+    db.insert("Rene\xCC\x81", "1991-01-01 00:00:00", ".");  // decomposed
     const struct {
         const char* name;
         double birth;
@@ -139,7 +138,8 @@ TEST(ImporterTest, TwoImportsAtOnceStoreEveryoneOnce) {
         b.join();
         EXPECT_EQ(db.rows().size(), records.size()) << "round " << round;
         EXPECT_EQ(results[0].imported + results[1].imported, round == 0 ? 2000 : 0);
-        EXPECT_FALSE(results[0].Failed() || results[1].Failed()) << results[0].error << results[1].error;
+        EXPECT_FALSE(results[0].Failed() || results[1].Failed())
+            << results[0].error << results[1].error;
     }
 }
 
@@ -217,8 +217,8 @@ TEST(ImporterTest, ImportTextsGoThroughTheTranslator) {
         +[](const char*, const char* text) { return "<" + std::string(text) + ">"; });
     TestDatabase db;
     const transfer::ImportResult result = transfer::ImportRecords(
-        store::PersonRepository(db.path()), exchange::ReadVCard("BEGIN:VCARD\nFN:A\nEND:VCARD\n").records,
-        "f.vcf");
+        store::PersonRepository(db.path()),
+        exchange::ReadVCard("BEGIN:VCARD\nFN:A\nEND:VCARD\n").records, "f.vcf");
     EXPECT_EQ(transfer::ImportReport(result, 20),
               "<Imported 0 people, skipped 1.>\n\nf.vcf, <card 1>: <no birthday>");
     EXPECT_EQ(platform::Filled("%2-%1", {"a", "b"}), "b-a");
