@@ -20,11 +20,13 @@ inline constexpr const char* kOutOfRange =
     MARROWTIDE_TRANSLATE_NOOP("transfer", "the birth date lies outside 01/01/0100 to 12/31/9999");
 
 // Stores the usable records of one file. A record with a problem or without a name is
-// skipped with its reason; one whose name and birth (to the second) equal a stored
-// person's or an earlier record's is skipped as already stored, so importing a file
-// twice adds nobody. Everything else is written in one transaction: when that fails,
-// nothing is imported and `error` says why. `fileLabel` names the file in the places
-// of skipped records.
+// skipped with its reason; one whose name (in its composed Unicode form) and birth (to
+// the second) equal a stored person's or an earlier record's is skipped as already
+// stored (IdentitySet), so importing a file twice adds nobody. The check and the
+// inserts share one write transaction, so two imports at once add nobody twice: when
+// it fails, or the database stays locked longer than the busy timeout, nothing is
+// imported and `error` says why. `fileLabel` names the file in the places of skipped
+// records.
 ImportResult ImportRecords(const store::PersonRepository& repository,
                            std::vector<exchange::ImportRecord> records,
                            const std::string& fileLabel);
