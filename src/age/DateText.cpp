@@ -46,6 +46,23 @@ bool ParseDateParts(std::string_view text, DateParts& parts) {
     return true;
 }
 
+bool ReadIsoDay(TextScanner& in, DateParts& parts) {
+    DateParts p{};
+    if (!in.readFields({{4, 4, &p.year}, {2, 2, &p.month}, {2, 2, &p.day}}, '-') ||
+        !IsValidDateParts(p))
+        return false;
+    parts.year = p.year, parts.month = p.month, parts.day = p.day;
+    return true;
+}
+
+bool ParseIsoDay(std::string_view text, std::int32_t& serial) {
+    DateParts p{};
+    TextScanner in(text);
+    if (!ReadIsoDay(in, p) || !in.atEnd()) return false;
+    serial = SerialFromCivil(p.year, p.month, p.day);
+    return true;
+}
+
 bool ParseDateText(std::string_view text, double& value) {
     DateParts p;
     if (!ParseDateParts(text, p)) return false;

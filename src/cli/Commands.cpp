@@ -6,6 +6,7 @@
 #include "age/AgeCalc.h"
 #include "age/Birthday.h"
 #include "app/StartupBackup.h"
+#include "age/DateText.h"
 #include "cli/ExitStatus.h"
 #include "cli/TabText.h"
 #include "store/BirthText.h"
@@ -48,21 +49,6 @@ int DatabaseError(const store::RepositoryError& error, Streams streams) {
     return kFileProblem;
 }
 
-// --from YYYY-MM-DD, strictly so: a date a script got wrong must not pass as another.
-bool ParseIsoDay(const std::string& text, std::int32_t& serial) {
-    modAgeCalc::DateParts parts;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (text[i] < '0' || text[i] > '9') return false;
-    parts.year = std::stoi(text.substr(0, 4));
-    parts.month = std::stoi(text.substr(5, 2));
-    parts.day = std::stoi(text.substr(8, 2));
-    parts.hour = parts.minute = parts.second = 0;
-    if (!modAgeCalc::IsValidDateParts(parts)) return false;
-    serial = modAgeCalc::SerialFromCivil(parts.year, parts.month, parts.day);
-    return true;
-}
-
 }  // namespace
 
 // Every birthday within [first, last]; a span longer than a year meets a person again.
@@ -103,7 +89,13 @@ namespace {
 // As FILE of export: standard output.
 constexpr const char* kStandardOutput = "-";
 
-int LeftOutStatus(const transfer::ExportResult& result, Streams streams) {
+// What an export wants the user to know besides the file itself, and the exit status
+// that goes with it.
+int ReportExportNotices(const transfer::ExportResult& result, Streams streams) {
+    if (result.repaired > 0)
+        streams.err << kProgram << ": " << result.repaired
+                    << " stored with text that is not valid UTF-8 were written with U+FFFD in "
+                       "place of the bad bytes.\n";
     if (result.leftOut == 0) return kSuccess;
     streams.err << kProgram << ": " << result.leftOut
                 << " stored without a valid birth date were left out; correct their birth in "
@@ -126,7 +118,7 @@ int ExportToOutput(const store::PersonRepository& repository, exchange::Format f
         streams.err << kProgram << ": cannot write to standard output.\n";
         return kFileProblem;
     }
-    return LeftOutStatus(result, streams);
+    return ReportExportNotices(result, streams);
 }
 
 }  // namespace
@@ -156,7 +148,7 @@ int RunUpcoming(const store::PersonRepository& repository, const Invocation& inv
                 Streams streams) {
     const std::int32_t today = modAgeCalc::TodaySerial();
     std::int32_t first = today;
-    if (invocation.from && !ParseIsoDay(*invocation.from, first))
+    if (invocation.from && !modAgeCalc::ParseIsoDay(*invocation.from, first))
         return UsageError("--from needs a date as YYYY-MM-DD, not '" + *invocation.from + "'.",
                           streams);
     const std::int32_t last = static_cast<std::int32_t>(
@@ -185,9 +177,15 @@ int RunImport(const store::PersonRepository& repository, const Invocation& invoc
         return kFileProblem;
     }
     streams.out << transfer::ImportSummary(result) << '\n';
+    for (const transfer::SkippedRecord& notice : result.notices)
+        streams.out << transfer::SkippedLine(notice) << '\n';
     for (const transfer::SkippedRecord& skipped : result.skipped)
         streams.out << transfer::SkippedLine(skipped) << '\n';
     if (!result.SkippedForProblems()) return kSuccess;
+    if (!result.notices.empty())
+        streams.err << kProgram << ": " << invocation.file
+                    << " is damaged where listed above; what could be read there was imported.\n";
+    if (result.skipped.empty()) return kSkipped;
     streams.err << kProgram << ": some records were skipped (listed above). Correct them in "
                 << invocation.file
                 << " and import it again; the people already stored are skipped then.\n";
@@ -226,7 +224,7 @@ int RunExport(const store::PersonRepository& repository, const Invocation& invoc
     }
     streams.out << "Exported " << result.exported << (result.exported == 1 ? " person" : " people")
                 << " to " << invocation.file << ".\n";
-    return LeftOutStatus(result, streams);
+    return ReportExportNotices(result, streams);
 }
 
 }  // namespace cli

@@ -50,7 +50,8 @@ stored with the same name and birth to the second, so importing a file twice
 adds nobody. Everything else is stored in one go, or nothing at all.
 
 Exit status: 0 everything went in (people already stored included),
-1 records were skipped for another reason, 2 wrong usage,
+1 records were skipped for another reason or a damaged place (a card
+without END) was read, 2 wrong usage,
 3 a file or the database could not be read or written (nothing changed),
 4 (remind) no notification service: the reminder was printed instead.
 )";

@@ -1,19 +1,13 @@
 #include "exchange/BirthReading.h"
 
-#include <cctype>
-
 #include "age/DateText.h"
 #include "age/DateValue.h"
+#include "exchange/AsciiText.h"
+#include "platform/Translate.h"
 
 namespace exchange {
 
 namespace {
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -111,37 +105,47 @@ BirthReading problem(std::string text) {
     return {0, std::move(text)};
 }
 
+BirthReading noDate(std::string_view text) {
+    return problem(platform::Filled(platform::Translate("exchange", "%1 is no date"), {text}));
+}
+
+BirthReading noBirthday() {
+    return problem(platform::Translate("exchange", "no birthday"));
+}
+
 BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
     if (p.year == 0 || p.year == 1604)
-        return problem(std::string("the birthday has no year (") + (p.year == 0 ? "0000" : "1604") +
-                       " stands for an unknown year)");
-    if (!modAgeCalc::IsValidDateParts(p)) return problem(std::string(text) + " is no date");
+        return problem(platform::Filled(
+            platform::Translate("exchange",
+                                "the birthday has no year (%1 stands for an unknown year)"),
+            {p.year == 0 ? "0000" : "1604"}));
+    if (!modAgeCalc::IsValidDateParts(p)) return noDate(text);
     return {modAgeCalc::ToDateValue(p), ""};
 }
 
 }  // namespace
 
 std::string NoYearProblem() {
-    return "the birthday has no year";
+    return platform::Translate("exchange", "the birthday has no year");
 }
 
 BirthReading ReadBirthText(std::string_view text) {
-    text = trimmed(text);
-    if (text.empty() || allZero(text)) return problem("no birthday");
+    text = Trimmed(text);
+    if (text.empty() || allZero(text)) return noBirthday();
     modAgeCalc::DateParts p;
     const Shape shape =
         text.find('/') != std::string_view::npos ? readSlashed(text, p) : readIso(text, p);
     if (shape == Shape::NoYear) return problem(NoYearProblem());
-    if (shape == Shape::NoDate) return problem(std::string(text) + " is no date");
+    if (shape == Shape::NoDate) return noDate(text);
     return fromParts(p, text);
 }
 
 BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::string_view day) {
-    year = trimmed(year), month = trimmed(month), day = trimmed(day);
-    if (year.empty() && month.empty() && day.empty()) return problem("no birthday");
+    year = Trimmed(year), month = Trimmed(month), day = Trimmed(day);
+    if (year.empty() && month.empty() && day.empty()) return noBirthday();
     if (year.empty()) return problem(NoYearProblem());
     const std::string text = std::string(year) + "-" + std::string(month) + "-" + std::string(day);
-    if (month.empty() || day.empty()) return problem(text + " is no date");
+    if (month.empty() || day.empty()) return noDate(text);
     modAgeCalc::DateParts p;
     auto number = [](std::string_view s, int& out) {
         if (s.empty() || s.size() > 4) return false;
@@ -153,7 +157,7 @@ BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::
         return true;
     };
     if (!number(year, p.year) || !number(month, p.month) || !number(day, p.day))
-        return problem(text + " is no date");
+        return noDate(text);
     return fromParts(p, text);
 }
 

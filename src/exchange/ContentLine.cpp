@@ -25,6 +25,7 @@ void AppendFolded(std::string& out, std::string_view line) {
     while (line.size() > room) {
         std::size_t cut = room;
         while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+        if (cut == 0) cut = room;  // no character starts in reach: bytes that are no UTF-8
         out.append(line.substr(0, cut));
         out += "\r\n ";
         line.remove_prefix(cut);

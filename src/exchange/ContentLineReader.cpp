@@ -1,15 +1,10 @@
 #include "exchange/ContentLineReader.h"
 
+#include "exchange/AsciiText.h"
+
 namespace exchange {
 
 namespace {
-
-std::string upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
 
 // The position of the first `c` outside double quotes, or npos.
 std::size_t findUnquoted(std::string_view s, char c, std::size_t from = 0) {
@@ -30,13 +25,23 @@ int hexDigit(char c) {
     return -1;
 }
 
-// Whether the line so far declares quoted-printable; only its part before the value counts.
-bool declaresQuotedPrintable(std::string_view line) {
-    const std::string head = upper(line.substr(0, findUnquoted(line, ':')));
-    return head.find("QUOTED-PRINTABLE") != std::string::npos;
-}
-
 }  // namespace
+
+// Only the part before the value counts, and only once that part is whole: a soft line
+// break belongs to a value. The colon is looked for in what was added since the last
+// look, so a long line folded many times is scanned once.
+bool ContentLineReader::declaresQuotedPrintable(std::string_view line) {
+    if (!headKnown_) {
+        for (; scanned_ < line.size() && !headKnown_; ++scanned_) {
+            if (line[scanned_] == '"') inQuotes_ = !inQuotes_;
+            if (line[scanned_] == ':' && !inQuotes_) headKnown_ = true;
+        }
+        if (!headKnown_) return false;
+        quotedPrintable_ =
+            AsciiUpper(line.substr(0, scanned_ - 1)).find("QUOTED-PRINTABLE") != std::string::npos;
+    }
+    return quotedPrintable_;
+}
 
 const std::string* ContentLineParts::param(std::string_view key) const {
     for (const auto& [k, v] : params)
@@ -46,7 +51,7 @@ const std::string* ContentLineParts::param(std::string_view key) const {
 
 bool ContentLineParts::quotedPrintable() const {
     for (const auto& [k, v] : params)
-        if ((k.empty() || k == "ENCODING") && upper(v) == "QUOTED-PRINTABLE") return true;
+        if ((k.empty() || k == "ENCODING") && AsciiUpper(v) == "QUOTED-PRINTABLE") return true;
     return false;
 }
 
@@ -57,12 +62,16 @@ std::string_view ContentLineReader::physical() {
     pos_ = stop;
     if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
     if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    ++nextLine_;
     return line;
 }
 
 bool ContentLineReader::next(std::string& line) {
     if (pos_ >= text_.size()) return false;
+    startLine_ = nextLine_;
     line.assign(physical());
+    scanned_ = 0;
+    inQuotes_ = headKnown_ = quotedPrintable_ = false;
     while (pos_ < text_.size()) {
         if (!line.empty() && line.back() == '=' && declaresQuotedPrintable(line)) {
             line.pop_back();
@@ -86,7 +95,7 @@ bool SplitContentLine(std::string_view line, ContentLineParts& parts) {
     std::string_view name = head.substr(0, semi);
     if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos)
         name.remove_prefix(dot + 1);
-    parts.name = upper(name);
+    parts.name = AsciiUpper(name);
     while (semi != std::string_view::npos) {
         const std::size_t start = semi + 1;
         semi = findUnquoted(head, ';', start);
@@ -98,7 +107,7 @@ bool SplitContentLine(std::string_view line, ContentLineParts& parts) {
         std::string_view value = eq == std::string_view::npos ? param : param.substr(eq + 1);
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        parts.params.emplace_back(upper(key), std::string(value));
+        parts.params.emplace_back(AsciiUpper(key), std::string(value));
     }
     return true;
 }

@@ -27,11 +27,22 @@ class ContentLineReader {
 public:
     explicit ContentLineReader(std::string_view text) : text_(text) {}
     bool next(std::string& line);
+    // The physical line (from 1) the last logical line started on.
+    int line() const { return startLine_; }
 
 private:
     std::string_view physical();
+    bool declaresQuotedPrintable(std::string_view line);
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    int nextLine_ = 1;
+    int startLine_ = 0;
+    // What is known of the logical line being joined.
+    std::size_t scanned_ = 0;  // how far its colon was looked for
+    bool inQuotes_ = false;
+    bool headKnown_ = false;  // its colon was found
+    bool quotedPrintable_ = false;
 };
 
 // Splits a logical line at its first colon outside double quotes. False when it has none.

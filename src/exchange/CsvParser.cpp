@@ -1,5 +1,9 @@
 #include "exchange/CsvParser.h"
 
+#include <algorithm>
+
+#include "platform/Translate.h"
+
 namespace exchange {
 
 namespace {
@@ -10,11 +14,21 @@ int breakAt(std::string_view text, std::size_t i) {
     return text[i] == '\n' ? 1 : 0;
 }
 
+// Whether a spreadsheet would run the value as a formula, or would once the apostrophes
+// in front of it were gone: guarding those too keeps removing one apostrophe exact.
+bool NeedsGuard(std::string_view value) {
+    const std::size_t first = value.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(value[first]) != std::string_view::npos;
+}
+
 }  // namespace
 
 bool CsvParser::readRecord(CsvRecord& record) {
     std::size_t count = 0;
+    // Fields past the limit are read, so the record ends where it should, but not kept.
     auto field = [&]() -> std::string& {
+        if (count >= fieldLimit_) return dropped_;
         if (count == record.fields.size()) record.fields.emplace_back();
         return record.fields[count];
     };
@@ -55,7 +69,7 @@ bool CsvParser::readRecord(CsvRecord& record) {
             pos_ = end;
         }
     }
-    record.fields.resize(count + 1);
+    record.fields.resize(std::min(count + 1, fieldLimit_));
     return !quoted;
 }
 
@@ -63,9 +77,11 @@ bool CsvParser::next(CsvRecord& record) {
     while (pos_ < text_.size() && error_.empty()) {
         record.line = line_;
         if (!readRecord(record)) {
-            error_ = "Line " + std::to_string(record.line) +
-                     ": a field opened with a double quote is never closed. Each quote inside a "
-                     "quoted field must be doubled (\"\").";
+            error_ = platform::Filled(
+                platform::Translate("exchange",
+                                    "Line %1: a field opened with a double quote is never closed. "
+                                    "Each quote inside a quoted field must be doubled (\"\")."),
+                {std::to_string(record.line)});
             return false;
         }
         if (record.fields.size() > 1 || !record.fields[0].empty()) return true;
@@ -73,12 +89,20 @@ bool CsvParser::next(CsvRecord& record) {
     return false;
 }
 
+std::string_view UnguardedCsvField(std::string_view field) {
+    if (field.starts_with('\'') && NeedsGuard(field)) field.remove_prefix(1);
+    return field;
+}
+
 void AppendCsvField(std::string& out, std::string_view value) {
+    const bool guard = NeedsGuard(value);
     if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+        if (guard) out += '\'';
         out.append(value);
         return;
     }
     out += '"';
+    if (guard) out += '\'';
     for (const char c : value) {
         if (c == '"') out += '"';
         out += c;

@@ -1,14 +1,19 @@
 #include <algorithm>
 #include <array>
 
+#include "exchange/AsciiText.h"
 #include "exchange/BirthReading.h"
 #include "exchange/CsvParser.h"
 #include "exchange/Exchange.h"
 #include "exchange/TextEncoding.h"
+#include "platform/Translate.h"
 
 namespace exchange {
 
 namespace {
+
+constexpr const char* kNotUtf8Line =
+    MARROWTIDE_TRANSLATE_NOOP("exchange", "the line holds bytes that are not valid UTF-8");
 
 // The columns understood, by their header names in lower case. Several programs'
 // exports share a column name and its meaning, so one table serves all of them.
@@ -31,15 +36,6 @@ constexpr std::array<const char*, kColumnCount> kHeaders = {
     "name",     "display name", "first name",  "middle name", "last name", "birth",
     "birthday", "birth year",   "birth month", "birth day",   "comments",  "notes"};
 
-std::string lowerTrimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 // Where each understood column stands in the header; -1 when it is missing.
 using ColumnIndex = std::array<int, kColumnCount>;
 
@@ -47,7 +43,7 @@ ColumnIndex indexColumns(const std::vector<std::string>& header) {
     ColumnIndex index;
     index.fill(-1);
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string key = lowerTrimmed(header[i]);
+        const std::string key = AsciiLower(Trimmed(header[i]));
         for (int c = 0; c < kColumnCount; ++c)
             if (key == kHeaders[c] && index[c] < 0) index[c] = static_cast<int>(i);
     }
@@ -60,14 +56,12 @@ bool hasNameColumn(const ColumnIndex& index) {
 }
 
 std::string refusal() {
-    return "The first line of the file names no column a name can be read from. Understood "
-           "columns: Name, Display Name, First Name, Middle Name, Last Name (the name); Birth, "
-           "Birthday, Birth Year, Birth Month, Birth Day (the birth date); Comments, Notes (the "
-           "comments).";
-}
-
-bool blank(std::string_view s) {
-    return s.find_first_not_of(" \t") == std::string_view::npos;
+    return platform::Translate(
+        "exchange",
+        "The first line of the file names no column a name can be read from. Understood "
+        "columns: Name, Display Name, First Name, Middle Name, Last Name (the name); Birth, "
+        "Birthday, Birth Year, Birth Month, Birth Day (the birth date); Comments, Notes (the "
+        "comments).");
 }
 
 class RowReader {
@@ -78,16 +72,16 @@ public:
     std::string_view at(Column c) const {
         const int i = index_[c];
         return i >= 0 && static_cast<std::size_t>(i) < record_.fields.size()
-                   ? std::string_view(record_.fields[i])
+                   ? UnguardedCsvField(record_.fields[i])
                    : std::string_view();
     }
 
     std::string name() const {
         for (const Column c : {kName, kDisplayName})
-            if (!blank(at(c))) return std::string(at(c));
+            if (!IsBlank(at(c))) return std::string(at(c));
         std::string joined;
         for (const Column c : {kFirstName, kMiddleName, kLastName}) {
-            if (blank(at(c))) continue;
+            if (IsBlank(at(c))) continue;
             if (!joined.empty()) joined += ' ';
             joined += at(c);
         }
@@ -109,16 +103,36 @@ private:
     const CsvRecord& record_;
 };
 
+bool AllValidUtf8(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return IsValidUtf8(field); });
+}
+
+bool AnyNul(const std::vector<std::string>& fields) {
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& field) {
+        return field.find('\0') != std::string::npos;
+    });
+}
+
 }  // namespace
 
 ReadResult ReadCsv(std::string_view bytes) {
-    std::string text = FileTextToUtf8(bytes);
-    if (!IsValidUtf8(text)) text = Cp1252ToUtf8(text);
+    std::string converted;
+    std::string_view text = FileText(bytes, converted);
+    const bool utf8 = ReadsAsUtf8(text);
+    if (!utf8) text = converted = Cp1252ToUtf8(text);
+    // Bad bytes in a UTF-8 file spoil only their own records, which are then checked one
+    // by one.
+    const bool checkEach = utf8 && !IsValidUtf8(text);
+    // No name or comment holds a NUL byte: such records are damage, not text.
+    const bool hasNul = text.find('\0') != std::string_view::npos;
     CsvParser parser(text);
     CsvRecord header;
     ReadResult result;
     if (!parser.next(header)) {
-        result.error = parser.error().empty() ? "The file is empty. " + refusal() : parser.error();
+        result.error = parser.error().empty()
+                           ? platform::Translate("exchange", "The file is empty.") + " " + refusal()
+                           : parser.error();
         return result;
     }
     const ColumnIndex index = indexColumns(header.fields);
@@ -126,12 +140,16 @@ ReadResult ReadCsv(std::string_view bytes) {
         result.error = refusal();
         return result;
     }
+    parser.setFieldLimit(static_cast<std::size_t>(*std::max_element(index.begin(), index.end())) +
+                         1);
     // Records are a few dozen bytes each; reserving spares the copies of a growing list.
     result.records.reserve(text.size() / 48);
     CsvRecord fields;
     while (parser.next(fields)) {
         // Spreadsheets save rows they once formatted as bare commas; they hold nobody.
-        if (std::all_of(fields.fields.begin(), fields.fields.end(), blank)) continue;
+        if (std::all_of(fields.fields.begin(), fields.fields.end(),
+                        [](const std::string& f) { return IsBlank(f); }))
+            continue;
         const RowReader row(index, fields);
         ImportRecord& record = result.records.emplace_back();
         record.name = row.name();
@@ -139,9 +157,14 @@ ReadResult ReadCsv(std::string_view bytes) {
         record.birth = birth.value;
         record.problem = std::move(birth.problem);
         record.comments = row.comments();
-        record.where = "line " + std::to_string(fields.line);
+        record.where = platform::Filled(platform::Translate("exchange", "line %1"),
+                                        {std::to_string(fields.line)});
+        if (checkEach && !AllValidUtf8(fields.fields))
+            record.problem = platform::Translate("exchange", kNotUtf8Line);
+        else if (hasNul && AnyNul(fields.fields))
+            record.problem = platform::Translate("exchange", "the line holds a NUL byte");
     }
-    if (!parser.error().empty()) return {{}, parser.error()};
+    if (!parser.error().empty()) return {{}, {}, parser.error()};
     return result;
 }
 

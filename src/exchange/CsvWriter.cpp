@@ -16,7 +16,8 @@ std::string WriteCsv(const std::vector<ExportPerson>& people) {
         out += ',';
         out += IsoDateTime(person.birth);
         out += ',';
-        AppendCsvField(out, person.comments);
+        // "." is how the store keeps an empty comment.
+        AppendCsvField(out, person.comments == "." ? std::string_view() : person.comments);
         out += "\r\n";
     }
     return out;

@@ -24,10 +24,17 @@ struct ImportRecord {
                            // is no date", "no birthday", ...); "" when the birth is a full date
 };
 
+// Something the user should look at in a file that was read all the same.
+struct ReadNotice {
+    std::string where;  // "line 12"
+    std::string text;   // "card 3 has no END:VCARD; it was read up to ..."
+};
+
 // The records of one file, or why the whole file was refused (`error` not empty, for the
 // user: for example a CSV header without any name column, naming the columns understood).
 struct ReadResult {
     std::vector<ImportRecord> records;
+    std::vector<ReadNotice> notices;
     std::string error;
 };
 
@@ -44,7 +51,9 @@ struct ExportPerson {
 std::optional<Format> DetectFormat(std::string_view bytes, std::string_view fileName);
 
 // The readers take the file's bytes as they are: UTF-8 with or without a byte-order mark,
-// or UTF-16 with one.
+// or UTF-16 with one. A file holding one valid multi-byte UTF-8 sequence is UTF-8, and a
+// record in it with bytes that are not is skipped; any other file that is not valid
+// UTF-8 is Windows-1252.
 ReadResult ReadCsv(std::string_view bytes);
 ReadResult ReadVCard(std::string_view bytes);
 

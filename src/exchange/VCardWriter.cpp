@@ -1,3 +1,4 @@
+#include "exchange/AsciiText.h"
 #include "exchange/ContentLine.h"
 #include "exchange/DateForms.h"
 #include "exchange/Exchange.h"
@@ -10,11 +11,11 @@ namespace {
 // not keep; the last word is the family name in most address books' guess too. FN
 // carries the name exactly, and readers take it first.
 std::string structuredName(std::string_view name) {
-    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    name = Trimmed(name);
     const std::size_t space = name.rfind(' ');
     if (space == std::string_view::npos) return EscapeText(name) + ";;;;";
     std::string_view given = name.substr(0, space);
-    while (!given.empty() && given.back() == ' ') given.remove_suffix(1);
+    given = Trimmed(given);
     return EscapeText(name.substr(space + 1)) + ";" + EscapeText(given) + ";;;";
 }
 

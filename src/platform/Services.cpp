@@ -60,6 +60,21 @@ std::string Translate(const char* context, const char* text) {
     return g_translator ? g_translator(context, text) : std::string(text);
 }
 
+std::string Filled(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+        if (text[i] == '%' && n < args.size()) {
+            out += args.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 Translator SetTranslator(Translator translator) {
     const Translator old = g_translator;
     g_translator = translator;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "age/DateText.h"
 #include "age/DateValue.h"
 #include "age/TextScanner.h"
 
@@ -31,8 +32,8 @@ bool ReadTime(TextScanner& in, DateParts& p, double& fraction) {
 bool ParseIso(std::string_view text, double& out) {
     DateParts p;
     TextScanner in(text);
-    if (!in.readFields({{4, 4, &p.year}, {2, 2, &p.month}, {2, 2, &p.day}}, '-')) return false;
     p.hour = p.minute = p.second = 0;
+    if (!ReadIsoDay(in, p)) return false;
     double fraction = 0.0;
     if (!in.atEnd()) {
         if (!in.readChar(' ') && !in.readChar('T')) return false;

@@ -160,15 +160,7 @@ std::size_t CacheKibFor(std::size_t people) {
     return std::max<std::size_t>(2000, people * 150 / 1024);
 }
 
-}  // namespace
-
-std::string BirthKey(double birth) {
-    return modAgeCalc::BirthToIso(birth);
-}
-
-bool PersonRepository::ReadAll(std::vector<Person>& people, RepositoryError& error) const {
-    Connection connection;
-    if (!OpenConnection(connection, path_, error)) return false;
+bool ReadAllOn(Connection& connection, std::vector<Person>& people, RepositoryError& error) {
     // Counting first spares moving every person read so far as the list grows.
     people.reserve(people.size() + CountOn(connection));
     return QueryOn(
@@ -176,57 +168,82 @@ bool PersonRepository::ReadAll(std::vector<Person>& people, RepositoryError& err
         error);
 }
 
-bool PersonRepository::AddMany(std::vector<Person>& people, RepositoryError& error) const {
-    // Every birth is checked before anything is written, so a bad one costs no rollback.
-    std::vector<modAgeCalc::DateParts> births(people.size());
+// Every birth as date parts, checked before anything is written so that a bad one costs
+// no rollback.
+bool BirthsOf(const std::vector<Person>& people, std::vector<modAgeCalc::DateParts>& births,
+              const std::string& path, RepositoryError& error) {
+    births.resize(people.size());
     for (std::size_t i = 0; i < people.size(); ++i) {
-        const Person& person = people[i];
-        if (!modAgeCalc::FromDateValue(person.birth, births[i])) {
-            error = RepositoryError::From(
-                StoreError(kValueOutOfRange, "The birth date of " + person.name +
-                                                 " lies outside 01/01/0100 to 12/31/9999."),
-                path_);
-            return false;
-        }
-    }
-    Connection connection;
-    Error e;
-    // IMMEDIATE takes the write lock at once, so a file that cannot be written fails
-    // before the first row rather than at the commit.
-    // A page cache that holds a large batch whole keeps SQLite from spilling changed
-    // pages to the file halfway through, only to write them again at the commit.
-    if (!connection.Open(path_, e) ||
-        !connection.Execute("PRAGMA cache_size = -" + std::to_string(CacheKibFor(people.size())),
-                            {}, e) ||
-        !connection.Execute("BEGIN IMMEDIATE", {}, e)) {
-        error = RepositoryError::From(e, path_);
-        return false;
-    }
-    if (!InsertAll(connection, people, births, e) || !connection.Execute("COMMIT", {}, e)) {
-        error = RepositoryError::From(e, path_);
-        Error ignored;
-        connection.Execute("ROLLBACK", {}, ignored);
-        for (Person& person : people) person.key = 0;
+        if (modAgeCalc::FromDateValue(people[i].birth, births[i])) continue;
+        error = RepositoryError::From(
+            StoreError(kValueOutOfRange, "The birth date of " + people[i].name +
+                                             " lies outside 01/01/0100 to 12/31/9999."),
+            path);
         return false;
     }
     return true;
 }
 
-bool PersonRepository::FindByNameAndBirth(const std::string& name, double birth,
-                                          std::optional<Person>& found,
-                                          RepositoryError& error) const {
-    found.reset();
-    const std::string wanted = BirthKey(birth);
-    if (wanted.empty()) return true;
+// IMMEDIATE takes the write lock at once: a file that cannot be written fails before
+// the first row rather than at the commit, and nobody else writes until the commit.
+bool BeginWrite(Connection& connection, const std::string& path, Error& e) {
+    return connection.Open(path, e) && connection.Execute("BEGIN IMMEDIATE", {}, e);
+}
+
+// Inserts on the open transaction and commits; on any failure takes everything back.
+bool InsertAndCommit(Connection& connection, std::vector<Person>& people,
+                     const std::vector<modAgeCalc::DateParts>& births, RepositoryError& error) {
+    Error e;
+    // A page cache that holds a large batch whole keeps SQLite from spilling changed
+    // pages to the file halfway through, only to write them again at the commit.
+    if (connection.Execute("PRAGMA cache_size = -" + std::to_string(CacheKibFor(people.size())), {},
+                           e) &&
+        InsertAll(connection, people, births, e) && connection.Execute("COMMIT", {}, e))
+        return true;
+    error = RepositoryError::From(e, connection.Path());
+    Error ignored;
+    connection.Execute("ROLLBACK", {}, ignored);
+    for (Person& person : people) person.key = 0;
+    return false;
+}
+
+}  // namespace
+
+bool PersonRepository::ReadAll(std::vector<Person>& people, RepositoryError& error) const {
     Connection connection;
-    if (!OpenConnection(connection, path_, error)) return false;
-    // The birth may be stored as a text or as a day count, so it is compared here.
-    return QueryOn(
-        connection, std::string(kSelect) + " WHERE strName = ? ORDER BY lngID", {name},
-        [&](Person&& person) {
-            if (!found && BirthKey(person.birth) == wanted) found = std::move(person);
-        },
-        error);
+    return OpenConnection(connection, path_, error) && ReadAllOn(connection, people, error);
+}
+
+bool PersonRepository::AddMany(std::vector<Person>& people, RepositoryError& error) const {
+    std::vector<modAgeCalc::DateParts> births;
+    if (!BirthsOf(people, births, path_, error)) return false;
+    Connection connection;
+    Error e;
+    if (!BeginWrite(connection, path_, e)) {
+        error = RepositoryError::From(e, path_);
+        return false;
+    }
+    return InsertAndCommit(connection, people, births, error);
+}
+
+bool PersonRepository::AddChosen(const Chooser& choose, std::vector<Person>& added,
+                                 bool& readFailed, RepositoryError& error) const {
+    readFailed = true;
+    Connection connection;
+    Error e;
+    if (!BeginWrite(connection, path_, e)) {
+        error = RepositoryError::From(e, path_);
+        readFailed = error.kind != RepositoryError::Kind::Busy &&
+                     error.kind != RepositoryError::Kind::ReadOnly;
+        return false;
+    }
+    std::vector<Person> stored;
+    if (!ReadAllOn(connection, stored, error)) return false;
+    readFailed = false;
+    added = choose(std::move(stored));
+    std::vector<modAgeCalc::DateParts> births;
+    if (!BirthsOf(added, births, path_, error)) return false;
+    return added.empty() || InsertAndCommit(connection, added, births, error);
 }
 
 }  // namespace store

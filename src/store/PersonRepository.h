@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,16 +27,19 @@ public:
     // the one the database gave it.
     bool AddMany(std::vector<Person>& people, RepositoryError& error) const;
 
-    // The first stored person with exactly this name whose birth is the same to the
-    // second; nothing when there is none.
-    bool FindByNameAndBirth(const std::string& name, double birth, std::optional<Person>& found,
-                            RepositoryError& error) const;
+    // Gives the people to add, chosen with every stored person in view.
+    using Chooser = std::function<std::vector<Person>(std::vector<Person>&& stored)>;
+
+    // Reads every person and adds the ones `choose` gives, in one write transaction taken
+    // before the read: another program cannot add the same people between the check and
+    // the inserts, so two imports of one file never store anyone twice. A file another
+    // program holds locked is waited for as long as the busy timeout, then reported as
+    // Busy. `readFailed` tells whether it failed before `choose` saw the stored people.
+    bool AddChosen(const Chooser& choose, std::vector<Person>& added, bool& readFailed,
+                   RepositoryError& error) const;
 
 private:
     std::string path_;
 };
-
-// The birth as the duplicate check compares it: "YYYY-MM-DD HH:MM:SS", "" for no date.
-std::string BirthKey(double birth);
 
 }  // namespace store

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "exchange/TextEncoding.h"
+#include "platform/Translate.h"
 #include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
 
@@ -130,7 +132,9 @@ ExportResult ExportBytes(const store::PersonRepository& repository, exchange::Fo
     std::vector<store::Person> people;
     store::RepositoryError error;
     if (!repository.ReadAll(people, error)) {
-        result.error = "The database could not be read: " + AsSentence(error.message);
+        result.error =
+            platform::Filled(platform::Translate("transfer", "The database could not be read: %1"),
+                             {AsSentence(error.message)});
         return result;
     }
     std::vector<exchange::ExportPerson> out;
@@ -141,6 +145,8 @@ ExportResult ExportBytes(const store::PersonRepository& repository, exchange::Fo
             ++result.leftOut;
             continue;
         }
+        const bool badName = exchange::RepairUtf8(person.name);
+        if (exchange::RepairUtf8(person.comments) || badName) ++result.repaired;
         out.push_back(
             {person.key, std::move(person.name), person.birth, std::move(person.comments)});
     }
@@ -153,8 +159,11 @@ ExportResult ExportFile(const store::PersonRepository& repository, const std::st
                         exchange::Format format, bool overwrite) {
     if (IsDatabaseOrItsCompanion(path, repository.path())) {
         ExportResult refused;
-        refused.error = path + " is the database itself or a file SQLite keeps beside it; "
-                               "choose another file.";
+        refused.error = platform::Filled(
+            platform::Translate("transfer",
+                                "%1 is the database itself or a file SQLite keeps beside it; "
+                                "choose another file."),
+            {path});
         return refused;
     }
     std::string bytes;

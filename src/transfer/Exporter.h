@@ -12,6 +12,8 @@ namespace transfer {
 struct ExportResult {
     int exported = 0;
     int leftOut = 0;          // people whose stored birth is no date
+    int repaired = 0;         // people whose stored text was not valid UTF-8: written with
+                              // U+FFFD in place of the bad bytes
     std::string error;        // set when nothing was written
     bool fileExists = false;  // the file was there and overwriting was not allowed
 };

@@ -1,8 +1,42 @@
 #include "transfer/IdentitySet.h"
 
+#include <QString>
+#include <algorithm>
 #include <functional>
 
+#include "age/DateValue.h"
+#include "exchange/TextEncoding.h"
+
 namespace transfer {
+
+namespace {
+
+// The birth's second since 12/30/1899, rounded as the stored text rounds it.
+std::optional<std::int64_t> SecondOf(double birth) {
+    modAgeCalc::DateParts p;
+    if (!modAgeCalc::FromDateValue(birth, p)) return std::nullopt;
+    return std::int64_t{modAgeCalc::SerialFromCivil(p.year, p.month, p.day)} * 86400 +
+           p.hour * 3600 + p.minute * 60 + p.second;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+std::optional<Identity> IdentitySet::Of(std::string_view name, double birth) {
+    const std::optional<std::int64_t> second = SecondOf(birth);
+    if (!second) return std::nullopt;
+    // ASCII is composed already; bytes that are no UTF-8 are compared as they are.
+    if (IsAscii(name) || !exchange::IsValidUtf8(name)) return Identity{name, *second};
+    const std::string composed = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+                                     .normalized(QString::NormalizationForm_C)
+                                     .toStdString();
+    if (composed == name) return Identity{name, *second};
+    return Identity{composed_.emplace_back(composed), *second};
+}
 
 IdentitySet::IdentitySet(std::size_t expected) {
     items_.reserve(expected);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -8,17 +11,24 @@ namespace transfer {
 
 // Name and birth to the second: the pair that makes two people the same person.
 struct Identity {
-    std::string_view name;  // a view of a text that outlives the set
+    std::string_view name;  // composed (NFC); a view of a text that outlives the set
     std::int64_t second = 0;
     friend bool operator==(const Identity&, const Identity&) = default;
 };
 
-// The identities met so far. An import meets one per stored person and per record, so
-// they are kept in one list, found through an open-addressed table of positions sized up
-// front: no allocation per entry, and little memory to touch.
+// The identities met so far: the one rule for "already stored". An import meets one per
+// stored person and per record, so they are kept in one list, found through an
+// open-addressed table of positions sized up front: no allocation per entry, and little
+// memory to touch.
 class IdentitySet {
 public:
     explicit IdentitySet(std::size_t expected);
+
+    // The identity of a person; nothing for a birth outside the calendar. The birth counts
+    // to the second as the stored text rounds it. A name counts in its composed Unicode
+    // form, so "é" as one code point and as "e" with a combining accent are one name;
+    // the name itself is never changed. The view refers to `name` or to the set.
+    std::optional<Identity> Of(std::string_view name, double birth);
 
     // True when the identity was not in the set yet.
     bool Insert(const Identity& id);
@@ -31,6 +41,7 @@ private:
     std::vector<Identity> items_;
     std::vector<std::uint32_t> slots_;  // a position in items_ plus 1; 0 for a free slot
     std::size_t mask_ = 0;
+    std::deque<std::string> composed_;  // names whose composed form differs from them
 };
 
 }  // namespace transfer

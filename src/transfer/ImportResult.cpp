@@ -5,8 +5,8 @@
 namespace transfer {
 
 bool ImportResult::SkippedForProblems() const {
-    return std::any_of(skipped.begin(), skipped.end(),
-                       [](const SkippedRecord& s) { return !s.alreadyStored; });
+    return !notices.empty() || std::any_of(skipped.begin(), skipped.end(),
+                                           [](const SkippedRecord& s) { return !s.alreadyStored; });
 }
 
 }  // namespace transfer

@@ -17,10 +17,14 @@ struct SkippedRecord {
 struct ImportResult {
     int imported = 0;
     std::vector<SkippedRecord> skipped;
+    // Places in the file that were read all the same but deserve a look ("a card
+    // without its END"); `reason` says what.
+    std::vector<SkippedRecord> notices;
     std::string error;
 
     bool Failed() const { return !error.empty(); }
-    // True when a record was left out for a reason other than being stored already.
+    // True when a record was left out for a reason other than being stored already, or
+    // the file has a place to look at.
     bool SkippedForProblems() const;
 };
 

@@ -1,17 +1,11 @@
 #include "transfer/Importer.h"
 
-#include <cstdint>
-
-#include "age/DateValue.h"
+#include "exchange/AsciiText.h"
 #include "transfer/IdentitySet.h"
 
 namespace transfer {
 
 namespace {
-
-bool IsBlank(const std::string& text) {
-    return text.find_first_not_of(" \t\r\n") == std::string::npos;
-}
 
 std::string Place(const std::string& fileLabel, const std::string& where) {
     if (where.empty()) return fileLabel;
@@ -19,14 +13,52 @@ std::string Place(const std::string& fileLabel, const std::string& where) {
     return fileLabel + ", " + where;
 }
 
-// The birth's second since 12/30/1899, rounded as the stored text rounds it; false for a
-// birth outside the calendar.
-bool SecondOf(double birth, std::int64_t& second) {
-    modAgeCalc::DateParts p;
-    if (!modAgeCalc::FromDateValue(birth, p)) return false;
-    second = std::int64_t{modAgeCalc::SerialFromCivil(p.year, p.month, p.day)} * 86400 +
-             p.hour * 3600 + p.minute * 60 + p.second;
-    return true;
+// The records to store, each that is not stored yet nor met earlier in the file; the
+// others are listed in `skipped` with their reason.
+std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& records,
+                                     const std::vector<store::Person>& stored,
+                                     const std::string& fileLabel,
+                                     std::vector<SkippedRecord>& skipped) {
+    IdentitySet known(stored.size() + records.size());
+    for (const store::Person& person : stored)
+        if (const auto id = known.Of(person.name, person.birth)) known.Insert(*id);
+
+    // Reserved in full, so the names the set views never move.
+    std::vector<store::Person> people;
+    people.reserve(records.size());
+    for (exchange::ImportRecord& record : records) {
+        const auto skip = [&](const std::string& reason, bool alreadyStored = false) {
+            skipped.push_back({Place(fileLabel, record.where), reason, alreadyStored});
+        };
+        const auto skipFor = [&](const char* reason, bool alreadyStored = false) {
+            skip(platform::Translate("transfer", reason), alreadyStored);
+        };
+        if (exchange::IsBlank(record.name)) {
+            skipFor(kNoName);
+        } else if (!record.problem.empty()) {
+            skip(record.problem);
+        } else if (const auto id = known.Of(record.name, record.birth); !id) {
+            skipFor(kOutOfRange);
+        } else if (known.Contains(*id)) {
+            skipFor(kAlreadyStored, true);
+        } else {
+            people.push_back({0, std::move(record.name), record.birth, std::move(record.comments)});
+            // The view may be of the record's name, moved now: look it up again.
+            known.Insert(*known.Of(people.back().name, record.birth));
+        }
+    }
+    return people;
+}
+
+std::string FailureText(const store::RepositoryError& error, bool readFailed) {
+    std::string text = platform::Filled(
+        readFailed ? platform::Translate("transfer", "The database could not be read: %1")
+                   : platform::Translate("transfer", "The database could not be written: %1"),
+        {AsSentence(error.message)});
+    if (error.kind == store::RepositoryError::Kind::Busy)
+        text += " " + platform::Translate("transfer",
+                                          "Another program is changing it; try again in a moment.");
+    return text + " " + platform::Translate("transfer", "Nothing was imported.");
 }
 
 }  // namespace
@@ -40,47 +72,18 @@ ImportResult ImportRecords(const store::PersonRepository& repository,
                            std::vector<exchange::ImportRecord> records,
                            const std::string& fileLabel) {
     ImportResult result;
+    const auto choose = [&](std::vector<store::Person>&& stored) {
+        return ChooseNew(records, stored, fileLabel, result.skipped);
+    };
+    std::vector<store::Person> added;
+    bool readFailed = false;
     store::RepositoryError error;
-    std::vector<store::Person> stored;
-    if (!repository.ReadAll(stored, error)) {
-        result.error = "The database could not be read: " + AsSentence(error.message) +
-                       " Nothing was imported.";
+    if (!repository.AddChosen(choose, added, readFailed, error)) {
+        result.skipped.clear();
+        result.error = FailureText(error, readFailed);
         return result;
     }
-    IdentitySet known(stored.size() + records.size());
-    for (const store::Person& person : stored) {
-        Identity id{person.name};
-        if (SecondOf(person.birth, id.second)) known.Insert(id);
-    }
-
-    // Reserved in full, so the names the set views never move.
-    std::vector<store::Person> people;
-    people.reserve(records.size());
-    for (exchange::ImportRecord& record : records) {
-        const auto skip = [&](const std::string& reason, bool alreadyStored = false) {
-            result.skipped.push_back({Place(fileLabel, record.where), reason, alreadyStored});
-        };
-        Identity id{record.name};
-        if (IsBlank(record.name)) {
-            skip(kNoName);
-        } else if (!record.problem.empty()) {
-            skip(record.problem);
-        } else if (!SecondOf(record.birth, id.second)) {
-            skip(kOutOfRange);
-        } else if (known.Contains(id)) {
-            skip(kAlreadyStored, true);
-        } else {
-            people.push_back({0, std::move(record.name), record.birth, std::move(record.comments)});
-            known.Insert({people.back().name, id.second});
-        }
-    }
-
-    if (!people.empty() && !repository.AddMany(people, error)) {
-        result.error = "The database could not be written: " + AsSentence(error.message) +
-                       " Nothing was imported.";
-        return result;
-    }
-    result.imported = static_cast<int>(people.size());
+    result.imported = static_cast<int>(added.size());
     return result;
 }
 

@@ -4,22 +4,29 @@
 #include <vector>
 
 #include "exchange/Exchange.h"
+#include "platform/Translate.h"
 #include "store/PersonRepository.h"
 #include "transfer/ImportResult.h"
 
 // The import rules, the same for the window and the command line.
 namespace transfer {
 
-inline constexpr const char* kNoName = "the record has no name";
-inline constexpr const char* kAlreadyStored = "already stored";
-inline constexpr const char* kOutOfRange = "the birth date lies outside 01/01/0100 to 12/31/9999";
+// Reasons for skipping, in English; the results carry them through platform::Translate.
+inline constexpr const char* kNoName =
+    MARROWTIDE_TRANSLATE_NOOP("transfer", "the record has no name");
+inline constexpr const char* kAlreadyStored =
+    MARROWTIDE_TRANSLATE_NOOP("transfer", "already stored");
+inline constexpr const char* kOutOfRange =
+    MARROWTIDE_TRANSLATE_NOOP("transfer", "the birth date lies outside 01/01/0100 to 12/31/9999");
 
 // Stores the usable records of one file. A record with a problem or without a name is
-// skipped with its reason; one whose name and birth (to the second) equal a stored
-// person's or an earlier record's is skipped as already stored, so importing a file
-// twice adds nobody. Everything else is written in one transaction: when that fails,
-// nothing is imported and `error` says why. `fileLabel` names the file in the places
-// of skipped records.
+// skipped with its reason; one whose name (in its composed Unicode form) and birth (to
+// the second) equal a stored person's or an earlier record's is skipped as already
+// stored (IdentitySet), so importing a file twice adds nobody. The check and the
+// inserts share one write transaction, so two imports at once add nobody twice: when
+// it fails, or the database stays locked longer than the busy timeout, nothing is
+// imported and `error` says why. `fileLabel` names the file in the places of skipped
+// records.
 ImportResult ImportRecords(const store::PersonRepository& repository,
                            std::vector<exchange::ImportRecord> records,
                            const std::string& fileLabel);

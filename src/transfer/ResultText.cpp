@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
+#include "platform/Translate.h"
+
 namespace transfer {
 
 std::string ImportSummary(const ImportResult& result) {
-    const auto count = [](std::size_t n, const char* one, const char* many) {
-        return std::to_string(n) + " " + (n == 1 ? one : many);
-    };
-    return "Imported " + count(static_cast<std::size_t>(result.imported), "person", "people") +
-           ", skipped " + std::to_string(result.skipped.size()) + ".";
+    const char* text =
+        result.imported == 1
+            ? MARROWTIDE_TRANSLATE_NOOP("transfer", "Imported %1 person, skipped %2.")
+            : MARROWTIDE_TRANSLATE_NOOP("transfer", "Imported %1 people, skipped %2.");
+    return platform::Filled(
+        platform::Translate("transfer", text),
+        {std::to_string(result.imported), std::to_string(result.skipped.size())});
 }
 
 std::string SkippedLine(const SkippedRecord& skipped) {
@@ -19,11 +23,14 @@ std::string SkippedLine(const SkippedRecord& skipped) {
 std::string ImportReport(const ImportResult& result, std::size_t limit) {
     if (result.Failed()) return result.error;
     std::string text = ImportSummary(result);
+    if (!result.notices.empty()) text += "\n";
+    for (const SkippedRecord& notice : result.notices) text += "\n" + SkippedLine(notice);
     const std::size_t shown = std::min(limit, result.skipped.size());
     if (shown > 0) text += "\n";
     for (std::size_t i = 0; i < shown; ++i) text += "\n" + SkippedLine(result.skipped[i]);
     if (result.skipped.size() > shown)
-        text += "\n... and " + std::to_string(result.skipped.size() - shown) + " more.";
+        text += "\n" + platform::Filled(platform::Translate("transfer", "... and %1 more."),
+                                        {std::to_string(result.skipped.size() - shown)});
     return text;
 }
 

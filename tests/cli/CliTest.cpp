@@ -153,7 +153,8 @@ TEST(CliTest, TerminalOutputIsEscapedAndExportCanGoToAPipe) {
     EXPECT_EQ(run({"upcoming"}, err), "02/27/2025\tThursday\t" + name + "\tturns 45\ttoday\n");
 
     const std::string csv = run({"export", "-", "--format", "csv"}, err);
-    EXPECT_EQ(err, "");
+    // The name's stray \xff byte is the only thing worth a word, and it goes to stderr.
+    EXPECT_NE(err.find("1 stored with text that is not valid UTF-8"), std::string::npos) << err;
     EXPECT_NE(csv.find("\x1b[31mRed"), std::string::npos) << csv;
     EXPECT_EQ(csv.find("Exported"), std::string::npos) << csv;
     EXPECT_FALSE(std::filesystem::exists("-"));

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ExchangeTestSupport.h"
+#include "exchange/CsvParser.h"
 
 namespace {
 
@@ -77,6 +78,15 @@ std::string Utf16(std::u16string_view text, bool bigEndian) {
     return out;
 }
 
+// The text in UTF-32 with its byte-order mark.
+std::string Utf32(std::u32string_view text, bool bigEndian) {
+    std::string out;
+    for (const char32_t c : U"\uFEFF" + std::u32string(text))
+        for (int k = 0; k < 4; ++k)
+            out += static_cast<char>(c >> (8 * (bigEndian ? 3 - k : k)) & 0xFF);
+    return out;
+}
+
 TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
     const std::string expected = "Zo\xC3\xAB|1990-03-15 00:00:00||line 2";
     const struct {
@@ -88,12 +98,74 @@ TEST(CsvReadTest, DecodesByteOrderMarksAndWindowsText) {
         {"UTF-16LE", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", false)},
         {"UTF-16BE", Utf16(u"Name,Birth\r\nZo\u00EB,1990-03-15\r\n", true)},
         {"Windows-1252", "Name,Birth\nZo\xEB,1990-03-15\n"},
+        {"UTF-16LE without BOM", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", false).substr(2)},
+        {"UTF-16BE without BOM", Utf16(u"Name,Birth\nZo\u00EB,1990-03-15", true).substr(2)},
+        {"UTF-32LE", Utf32(U"Name,Birth\nZo\u00EB,1990-03-15", false)},
+        {"UTF-32BE without BOM", Utf32(U"Name,Birth\nZo\u00EB,1990-03-15", true).substr(4)},
     };
     for (const auto& c : cases) {
         const exchange::ReadResult result = exchange::ReadCsv(c.bytes);
         ASSERT_EQ(result.records.size(), 1u) << c.label;
         EXPECT_EQ(Describe(result.records[0]), expected) << c.label;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// One bad byte (or a NUL) in a UTF-8 file spoils only its own record; Windows-1252 is the reading
+// only of a file without any multi-byte UTF-8 sequence.
+TEST(CsvReadTest, BadBytesInAUtf8FileSpoilOnlyTheirRecord) {
+    const std::string bad = "the line holds bytes that are not valid UTF-8";
+    const std::string badCard = "the card holds bytes that are not valid UTF-8";
+    const struct {
+        exchange::ReadResult (*read)(std::string_view);
+        std::string bytes;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {exchange::ReadCsv,
+         "Name,Birth\nJ\xC3\xBCrgen M\xC3\xBCller,1990-03-15\nBad\xFF,1990-01-01\n",
+         {"J\xC3\xBCrgen M\xC3\xBCller|1990-03-15 00:00:00||line 2",
+          "Bad\xFF|" + bad + "||line 3"}},
+        {exchange::ReadCsv,
+         "Name,Birth,Notes\nZo\xEB,1990-03-15,caf\xE9\n",
+         {"Zo\xC3\xAB|1990-03-15 00:00:00|caf\xC3\xA9|line 2"}},
+        {exchange::ReadVCard,
+         "BEGIN:VCARD\nFN:J\xC3\xBCrgen\nBDAY:1990-03-15\nEND:VCARD\n"
+         "BEGIN:VCARD\nFN:Bad\nNOTE:\xE9t\xE9\nBDAY:1990-01-01\nEND:VCARD\n",
+         {"J\xC3\xBCrgen|1990-03-15 00:00:00||card 1",
+          "Bad|" + badCard + "|\xEF\xBF\xBDt\xEF\xBF\xBD|card 2"}},
+        {exchange::ReadVCard,
+         "BEGIN:VCARD\nFN:Zo\xEB\nBDAY:1990-03-15\nEND:VCARD\n",
+         {"Zo\xC3\xAB|1990-03-15 00:00:00||card 1"}},
+        // A NUL byte is damage too.
+        {exchange::ReadCsv,
+         std::string("Name,Birth\nA\0B,1990-01-01\n", 26),
+         {std::string("A\0B|the line holds a NUL byte||line 2", 37)}},
+        {exchange::ReadVCard,
+         std::string("BEGIN:VCARD\nFN:A\0B\nBDAY:1990-01-01\nEND:VCARD\n", 45),
+         {std::string("A\0B|the card holds a NUL byte||card 1", 37)}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Described(c.read(c.bytes)), c.expected) << c.bytes;
+}
+
+}  // namespace
+
+namespace {
+
+// Fields past the limit are passed over whole, quotes and line breaks included, and the
+// records after them start where they should.
+TEST(CsvReadTest, KeepsOnlyTheFieldsItNeeds) {
+    exchange::CsvParser parser("a,\"b,\"\"x\",c,\"d\ne\"\nf,g,h\n");
+    parser.setFieldLimit(2);
+    exchange::CsvRecord record;
+    ASSERT_TRUE(parser.next(record));
+    EXPECT_EQ(record.fields, (std::vector<std::string>{"a", "b,\"x"}));
+    ASSERT_TRUE(parser.next(record));
+    EXPECT_EQ(record.fields, (std::vector<std::string>{"f", "g"}));
+    EXPECT_EQ(record.line, 3);
+    EXPECT_FALSE(parser.next(record));
 }
 
 }  // namespace

@@ -63,6 +63,43 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
     }
 }
 
+// A card without END ends at the next BEGIN:VCARD that is no agent's; what it held is
+// read, the notice names the line it began on, and the cards after it are read whole.
+TEST(VCardReadTest, ACardWithoutEndEndsAtTheNextCard) {
+    const struct {
+        std::string vcf;
+        std::vector<std::string> expected;
+        std::vector<std::string> notices;
+    } cases[] = {
+        {"BEGIN:VCARD\r\nFN:Ann\r\nBDAY:1990-03-15\r\n" + Card("FN:Bob\r\nBDAY:1985-01-02\r\n") +
+             Card("FN:Cy\r\nBDAY:1970-01-01\r\n"),
+         {"Ann|1990-03-15 00:00:00||card 1", "Bob|1985-01-02 00:00:00||card 2",
+          "Cy|1970-01-01 00:00:00||card 3"},
+         {"line 1: card 1 has no END:VCARD; it was read up to the next BEGIN:VCARD on line 4"}},
+        {Card("FN:Ann\r\nBDAY:1990-03-15\r\n") +
+             "BEGIN:VCARD\r\nFN:Bob\r\nAGENT:\r\nBEGIN:VCARD\r\n"
+             "FN:Agent\r\nEND:VCARD\r\nBDAY:1985-01-02\r\n",
+         {"Ann|1990-03-15 00:00:00||card 1", "Bob|1985-01-02 00:00:00||card 2"},
+         {"line 5: card 2 has no END:VCARD; it was read up to the end of the file"}},
+    };
+    for (const auto& c : cases) {
+        const exchange::ReadResult result = exchange::ReadVCard(c.vcf);
+        EXPECT_EQ(Described(result), c.expected) << c.vcf;
+        std::vector<std::string> notices;
+        for (const auto& n : result.notices) notices.push_back(n.where + ": " + n.text);
+        EXPECT_EQ(notices, c.notices) << c.vcf;
+    }
+    // Past the first hundred they are counted, not named one by one.
+    std::string begins;
+    for (int i = 0; i < 102; ++i) begins += "BEGIN:VCARD\r\nFN:A\r\n";
+    const exchange::ReadResult many = exchange::ReadVCard(begins);
+    EXPECT_EQ(many.records.size(), 102u);
+    ASSERT_EQ(many.notices.size(), 101u);
+    EXPECT_EQ(many.notices.back().where + ": " + many.notices.back().text,
+              "line 201: 2 more cards from here on have no END:VCARD; each was read up to the "
+              "next");
+}
+
 TEST(VCardReadTest, RefusesAFileWithoutCards) {
     for (const std::string text : {"", "Name,Birth\r\nAnn,1990-03-15\r\n", "END:VCARD\r\n"}) {
         const exchange::ReadResult result = exchange::ReadVCard(text);

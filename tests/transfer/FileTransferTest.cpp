@@ -189,4 +189,24 @@ TEST(FileTransferTest, ExportNamesTheErrorThatStoppedIt) {
     EXPECT_NE(result.error.find(std::strerror(EACCES)), std::string::npos) << result.error;
 }
 
+// Stored text that is not UTF-8 (another tool wrote it) is written with U+FFFD in place
+// of the bad bytes by every writer, and the result counts the people it touched.
+TEST(FileTransferTest, ExportRepairsTextThatIsNotUtf8) {
+    TestDatabase db;
+    db.insert("Good", "1990-01-01 00:00:00", ".");
+    db.insert("X", "1990-01-01 00:00:00", "note");
+    db.insert("Y", "1990-01-01 00:00:00", "note");
+    db.exec("UPDATE tblAges SET strName = CAST(x'41" + std::string(200, '8') +
+            "' AS TEXT) WHERE strName = 'X'");
+    db.exec("UPDATE tblAges SET strComments = CAST(x'FF42' AS TEXT) WHERE strName = 'Y'");
+    for (const char* name : {"out.csv", "out.vcf", "out.ics"}) {
+        const std::string file = (db.dir().path() / name).string();
+        const transfer::ExportResult result = transfer::ExportFile(
+            store::PersonRepository(db.path()), file, *exchange::DetectFormat({}, name), true);
+        ASSERT_TRUE(result.error.empty()) << result.error;
+        EXPECT_EQ(result.repaired, 2) << name;
+        EXPECT_NE(FileBytes(file).find("A\xEF\xBF\xBD"), std::string::npos) << name;
+    }
+}
+
 }  // namespace transfertest

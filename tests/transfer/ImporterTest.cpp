@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <cmath>
+#include <latch>
+#include <limits>
+#include <thread>
 
 #include "TestDatabase.h"
 #include "age/DateValue.h"
+#include "platform/Translate.h"
 #include "store/Connection.h"
 #include "transfer/IdentitySet.h"
 #include "transfer/Importer.h"
@@ -83,6 +88,61 @@ TEST(ImporterTest, SkipsEveryUnusableRecordWithItsPlaceAndReason) {
     EXPECT_EQ(db.rows().size(), 4u);
 }
 
+// "Already stored" is the same name, compared in its composed Unicode form, and the same
+// birth to the second, however the birth is stored.
+TEST(ImporterTest, AlreadyStoredMeansSameNameAndSameSecond) {
+    TestDatabase db;
+    db.insert("Ann", "1980-03-15 14:30:05", ".");
+    db.insert("Day Count", "", ".");
+    db.exec("UPDATE tblAges SET dtmBirth = 29295.5 WHERE strName = 'Day Count'");
+    db.insert("Zo\xC3\xAB", "1990-01-01 00:00:00", ".");    // composed
+    db.insert("Rene\xCC\x81", "1991-01-01 00:00:00", ".");  // decomposed
+    const struct {
+        const char* name;
+        double birth;
+        bool stored;
+    } cases[] = {
+        {"Ann", Birth(1980, 3, 15, 14, 30, 5), true},
+        {"Ann", Birth(1980, 3, 15, 14, 30, 6), false},
+        {"ann", Birth(1980, 3, 15, 14, 30, 5), false},
+        {"Day Count", Birth(1980, 3, 15, 12), true},
+        {"Zoe\xCC\x88", Birth(1990, 1, 1), true},
+        {"Ren\xC3\xA9", Birth(1991, 1, 1), true},
+        {"Ren\xC3\xA9", Birth(1991, 1, 2), false},
+    };
+    for (const auto& c : cases) {
+        const transfer::ImportResult result = transfer::ImportRecords(
+            store::PersonRepository(db.path()), {Record(c.name, c.birth, "line 2")}, "");
+        EXPECT_EQ(result.imported, c.stored ? 0 : 1) << c.name << " " << c.birth;
+    }
+    // The name is stored as the file wrote it.
+    EXPECT_EQ(db.textRows().back().name, "Ren\xC3\xA9");
+}
+
+// Two imports of the same file at once store everyone once: the check and the inserts
+// share one write transaction.
+TEST(ImporterTest, TwoImportsAtOnceStoreEveryoneOnce) {
+    TestDatabase db;
+    std::vector<ImportRecord> records;
+    for (int i = 0; i < 2000; ++i)
+        records.push_back(Record("P" + std::to_string(i), Birth(2000, 1, 1 + i % 28), "line"));
+    for (int round = 0; round < 5; ++round) {
+        transfer::ImportResult results[2];
+        std::latch start(2);
+        const auto run = [&](int k) {
+            start.arrive_and_wait();
+            results[k] = transfer::ImportRecords(store::PersonRepository(db.path()), records, "");
+        };
+        std::thread a(run, 0), b(run, 1);
+        a.join();
+        b.join();
+        EXPECT_EQ(db.rows().size(), records.size()) << "round " << round;
+        EXPECT_EQ(results[0].imported + results[1].imported, round == 0 ? 2000 : 0);
+        EXPECT_FALSE(results[0].Failed() || results[1].Failed())
+            << results[0].error << results[1].error;
+    }
+}
+
 // When the database cannot be written, even from halfway through, nothing is imported
 // and the result says why.
 TEST(ImporterTest, ImportsAllOrNothing) {
@@ -97,11 +157,18 @@ TEST(ImporterTest, ImportsAllOrNothing) {
          "BEGIN SELECT RAISE(ABORT, 'attempt to write a readonly database'); END",
          "The database could not be written: attempt to write a readonly database."},
         {"no person table", "DROP TABLE tblAges", "The database could not be read: no such table"},
+        {"locked by another program", "", "The database could not be written: database is locked"},
     };
     for (const auto& c : cases) {
         TestDatabase db;
         db.insert("Kept", "1970-01-01 00:00:00", ".");
-        db.exec(c.sql);
+        sqlite3* other = nullptr;
+        if (*c.sql) {
+            db.exec(c.sql);
+        } else {
+            sqlite3_open(db.path().c_str(), &other);
+            sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        }
         std::vector<ImportRecord> records;
         for (int i = 1; i <= 5; ++i)
             records.push_back(
@@ -114,6 +181,7 @@ TEST(ImporterTest, ImportsAllOrNothing) {
         EXPECT_EQ(result.error.rfind(c.says, 0), 0u) << c.label << ": " << result.error;
         EXPECT_NE(result.error.find("Nothing was imported."), std::string::npos) << c.label;
         EXPECT_EQ(testsupport::FileBytes(db.path()), before) << c.label;
+        sqlite3_close(other);
     }
     store::SetBusyTimeout(std::chrono::milliseconds(5000));
 }
@@ -140,6 +208,21 @@ TEST(ImporterTest, ReportShowsTheFirstSkippedRecordsAndCountsTheRest) {
     EXPECT_EQ(report.find("card 21"), std::string::npos) << report;
     result.error = "The database could not be written: disk full. Nothing was imported.";
     EXPECT_EQ(transfer::ImportReport(result, 20), result.error);
+}
+
+// The texts of an import reach the user through the translation seam, the numbers filled
+// in wherever the translation puts them.
+TEST(ImporterTest, ImportTextsGoThroughTheTranslator) {
+    const platform::Translator old = platform::SetTranslator(
+        +[](const char*, const char* text) { return "<" + std::string(text) + ">"; });
+    TestDatabase db;
+    const transfer::ImportResult result = transfer::ImportRecords(
+        store::PersonRepository(db.path()),
+        exchange::ReadVCard("BEGIN:VCARD\nFN:A\nEND:VCARD\n").records, "f.vcf");
+    EXPECT_EQ(transfer::ImportReport(result, 20),
+              "<Imported 0 people, skipped 1.>\n\nf.vcf, <card 1>: <no birthday>");
+    EXPECT_EQ(platform::Filled("%2-%1", {"a", "b"}), "b-a");
+    platform::SetTranslator(old);
 }
 
 }  // namespace transfertest

@@ -102,6 +102,12 @@ std::string ExportMessage(const transfer::ExportResult& result, const std::strin
                 QCoreApplication::translate("fileexchange",
                                             "%1 without a valid birth date were left out.")
                     .arg(result.leftOut);
+    if (result.repaired > 0)
+        text += QStringLiteral("\r\n\r\n") +
+                QCoreApplication::translate("fileexchange",
+                                            "%1 with stored text that is not valid UTF-8 were "
+                                            "written with \uFFFD in place of the bad bytes.")
+                    .arg(result.repaired);
     return text.toStdString();
 }
 
