@@ -5,8 +5,8 @@
 
 #include "age/AgeCalc.h"
 #include "age/Birthday.h"
-#include "app/StartupBackup.h"
 #include "age/DateText.h"
+#include "app/StartupBackup.h"
 #include "cli/ExitStatus.h"
 #include "cli/TabText.h"
 #include "store/BirthText.h"
@@ -158,8 +158,9 @@ int RunUpcoming(const store::PersonRepository& repository, const Invocation& inv
     if (!ReadSorted(repository, people, streams, status)) return status;
     for (const Upcoming& u : BirthdaysBetween(people, first, last)) {
         streams.out << modAgeCalc::FormatDateText(u.birthday.date) << '\t'
-                    << modAgeCalc::WeekdayName(u.birthday.date) << '\t' << TabField(u.person->name) << "\tturns "
-                    << u.birthday.turns << '\t' << WhenText(u.birthday.date - today) << '\n';
+                    << modAgeCalc::WeekdayName(u.birthday.date) << '\t' << TabField(u.person->name)
+                    << "\tturns " << u.birthday.turns << '\t' << WhenText(u.birthday.date - today)
+                    << '\n';
     }
     return kSuccess;
 }

@@ -1,6 +1,7 @@
 #include "transfer/FileBytes.h"
 
 #include "platform/FileAccess.h"
+#include "platform/Translate.h"
 
 namespace transfer {
 
@@ -22,14 +23,21 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
             return true;
         case platform::ReadOutcome::Missing:
         case platform::ReadOutcome::Failed:
-            error = "Cannot read " + path + ": " + reason + ".";
+            error = platform::Filled(platform::Translate("transfer", "Cannot read %1: %2."),
+                                     {path, reason});
             return false;
         case platform::ReadOutcome::NotRegular:
-            error = path + " is not a regular file (a folder, a device or a pipe).";
+            error = platform::Filled(
+                platform::Translate("transfer",
+                                    "%1 is not a regular file (a folder, a device or a pipe)."),
+                {path});
             return false;
         case platform::ReadOutcome::TooLarge:
-            error = path + " is larger than " + kMaxReadText +
-                    ", far more than any address book; choose the right file.";
+            error = platform::Filled(
+                platform::Translate(
+                    "transfer",
+                    "%1 is larger than %2, far more than any address book; choose the right file."),
+                {path, kMaxReadText});
             return false;
     }
     return false;
@@ -44,13 +52,18 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes, bool over
         case platform::WriteOutcome::Written:
             return true;
         case platform::WriteOutcome::Exists:
-            error = path + " already exists.";
+            error = platform::Filled(platform::Translate("transfer", "%1 already exists."), {path});
             return false;
         case platform::WriteOutcome::NotRegular:
-            error = path + " is not a regular file (a folder, a device or a pipe); choose a file.";
+            error = platform::Filled(
+                platform::Translate(
+                    "transfer",
+                    "%1 is not a regular file (a folder, a device or a pipe); choose a file."),
+                {path});
             return false;
         case platform::WriteOutcome::Failed:
-            error = "Cannot write " + path + ": " + reason + ".";
+            error = platform::Filled(platform::Translate("transfer", "Cannot write %1: %2."),
+                                     {path, reason});
             return false;
     }
     return false;
