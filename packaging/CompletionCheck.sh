@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # CompletionCheck.sh COMPLETION_FILE
 # Offers the words a user would type to marrowtide-cli's bash completion and checks
-# what it proposes, in a folder holding two files.
+# what it proposes, in a folder holding three files.
 set -u
 . "$1"
 compopt() { :; }  # only works inside a real completion
-cd "$(mktemp -d)" && touch people.csv people.mdb
+cd "$(mktemp -d)" && touch people.csv people.mdb ./-old.csv
 
 failures=0
 # command line up to the cursor (the last word is the one being completed) | expected
@@ -19,7 +19,9 @@ cases=(
   "marrowtide-cli export out --format |csv vcf ics"
   "marrowtide-cli export out --format = v|vcf"
   "marrowtide-cli export out --format =|csv vcf ics"
-  "marrowtide-cli import |people.csv people.mdb"
+  "marrowtide-cli import |people.csv people.mdb -old.csv"
+  "marrowtide-cli import -- -|-old.csv"
+  "marrowtide-cli -- export -|-old.csv"
   "marrowtide-cli import people.c|people.csv"
   "marrowtide-cli --database people.m|people.mdb"
   "marrowtide-cli --database = people.m|people.mdb"
