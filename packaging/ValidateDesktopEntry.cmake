@@ -1,15 +1,11 @@
 # cmake -DVALIDATOR=desktop-file-validate -DENTRY=file.desktop -P ValidateDesktopEntry.cmake
 #
-# Passes when the validator finds nothing wrong. Validators older than 0.27 (Debian 12
-# has 0.26) predate version 1.5 of the desktop entry format and call its
-# SingleMainWindow key an error; that one message is let through, any other fails.
+# Passes only when the validator has nothing at all to say: an error, a warning or a
+# hint about a key the validator does not know fails, since a menu built on that
+# validator's rules would not know it either.
 execute_process(COMMAND ${VALIDATOR} ${ENTRY}
                 OUTPUT_VARIABLE output ERROR_VARIABLE output RESULT_VARIABLE status)
-message("${output}")
-if(status EQUAL 0)
-  return()
-endif()
-string(REGEX REPLACE "[^\n]*error: file contains key \"SingleMainWindow\"[^\n]*" "" rest "${output}")
-if(rest MATCHES "error:" OR NOT output MATCHES "SingleMainWindow")
-  message(FATAL_ERROR "${ENTRY} is not a valid desktop entry")
+string(STRIP "${output}" output)
+if(NOT status EQUAL 0 OR NOT output STREQUAL "")
+  message(FATAL_ERROR "${ENTRY} is not a clean desktop entry (status ${status}):\n${output}")
 endif()

@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-icalendar
   xvfb xauth fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream
   dbus-daemon systemd  # the reminder's tests: a private session bus, systemd-analyze verify
   "$@"
 )

@@ -38,12 +38,19 @@ quit
 start
 shot 03-second-start
 xdotool windowfocus --sync "$main"
+key F6
+window "Upcoming Birthdays" >/dev/null
+sleep 0.5
+shot 04-upcoming
+key Escape
+gone "Upcoming Birthdays"
+xdotool windowfocus --sync "$main"
 key alt+v
-shot 04-view-menu
+shot 05-view-menu
 key Up Return
 window "About Marrowtide" >/dev/null
 sleep 0.5
-shot 05-about
+shot 06-about
 key Return
 quit
 
@@ -52,3 +59,19 @@ people=$(sqlite3 "$data/Marrowtide.mdb" "SELECT strName FROM tblAges")
 backup="$data/backups/Marrowtide-$(date +%F).mdb"
 [ "$(sqlite3 "$backup" "PRAGMA integrity_check")" = ok ] || fail "no sound backup $backup"
 ls -lR "$data" >"$out/data-folder.txt"
+
+# The companion on the same data, as the user would type it.
+cli=/usr/bin/marrowtide-cli
+[ "$($cli list | cut -f2)" = "Ann Lee" ] || fail "marrowtide-cli list does not show Ann Lee"
+$cli upcoming --from 1999-03-10 --days 7 >"$out/cli-upcoming.txt"
+grep -q "03/15/1999	Monday	Ann Lee	turns 19" "$out/cli-upcoming.txt" || fail "marrowtide-cli upcoming"
+$cli export "$out/people.ics" >"$out/cli-export.txt"
+grep -q "^SUMMARY:.*Ann Lee" "$out/people.ics" || fail "marrowtide-cli export wrote no calendar"
+$cli frobnicate 2>"$out/cli-usage.txt" && fail "marrowtide-cli took an unknown command"
+{ $cli --version; $cli --help; } >"$out/cli-help.txt"
+# The completion as an interactive bash finds it.
+words=$(bash -c '. /usr/share/bash-completion/completions/marrowtide-cli
+    COMP_WORDS=(marrowtide-cli export x --format ""); COMP_CWORD=4; _marrowtide_cli
+    echo "${COMPREPLY[*]}"')
+[ "$words" = "csv vcf ics" ] || fail "the completion offers \"$words\" for --format"
+echo "marrowtide-cli: list, upcoming, export, usage error, help and completion as expected"
