@@ -47,6 +47,9 @@ class ListView;
 // Add and Edit show the person editor modally; it exists only while it is shown, and
 // while it is shown the window's commands are refused, so that no second editor opens
 // and nothing changes the list under it.
+//
+// frmMain.cpp builds the window and runs its commands; the list, the find bar, Import
+// and Export, the upcoming birthdays and the day timer each have a frmMain*.cpp of their own.
 class frmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -97,6 +100,8 @@ protected:
 private:
     static constexpr int kMenuEntries = 8;
     static constexpr int kViewEntries = 2;
+    static constexpr int kNameColumn = 0;
+    static constexpr int kCommentsColumn = 3;
 
     void Form_Load(const QString& programFolder);
     void Form_Resize();

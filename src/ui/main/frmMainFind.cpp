@@ -1,0 +1,44 @@
+// The main window's wiring of the find bar under the list.
+#include <QShortcut>
+
+#include "platform/qt/list/ListView.h"
+#include "ui/main/FindBar.h"
+#include "ui/main/frmMain.h"
+
+void frmMain::createFindBar() {
+    findBar_ = new FindBar(client_);
+    connect(findBar_, &FindBar::textChanged, this, &frmMain::onFindText);
+    connect(findBar_, &FindBar::firstMatchRequested, this, &frmMain::openFirstMatch);
+    connect(findBar_, &FindBar::closed, this, [this] {
+        Form_Resize();
+        Lvw_->setFocus();
+    });
+    Lvw_->setFilterColumns({kNameColumn, kCommentsColumn});
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    find->setObjectName(QStringLiteral("findShortcut"));
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        findBar_->open();
+        showFindCount();
+        Form_Resize();
+    });
+}
+
+void frmMain::onFindText(const QString& text) {
+    Lvw_->setFilter(text);
+    showFindCount();
+}
+
+// The "no records" row counts as nobody.
+void frmMain::showFindCount() {
+    const platform::ListRowStore& rows = Lvw_->storedRows();
+    const bool placeholder = rows.count() == 1 && rows.key(0).isEmpty();
+    const int shown = Lvw_->rowCount() - (placeholder && Lvw_->positionOfStored(0) >= 0 ? 1 : 0);
+    findBar_->showCount(shown, placeholder ? 0 : rows.count());
+}
+
+void frmMain::openFirstMatch() {
+    if (Lvw_->rowCount() == 0) return;
+    Lvw_->selectRow(0);
+    onCommand(&frmMain::cmdEdit_Click);
+}
