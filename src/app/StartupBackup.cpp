@@ -6,7 +6,7 @@
 namespace app {
 
 bool BackUpToday(const QString& databasePath, QString& error) {
-    const modAgeCalc::DateParts now = platform::Now();
+    const platform::ClockReading now = platform::Now();
     std::string reason;
     const store::BackupResult result = store::BackUpDatabase(
         databasePath.toStdString(), store::BackupDay(now.year, now.month, now.day), reason);

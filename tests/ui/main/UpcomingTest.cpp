@@ -58,7 +58,7 @@ protected:
 TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
     const struct {
         const char* what;
-        modAgeCalc::DateParts today;
+        platform::ClockReading today;
         int days;
         std::vector<std::pair<const char*, const char*>> people;  // name, stored birth
         QStringList expected;
