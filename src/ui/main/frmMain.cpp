@@ -170,10 +170,11 @@ void frmMain::createButtons() {
                 [this, index] { cmdView_Click(index); });
     }
 
-    // cmdExit is the window's cancel button: Esc anywhere in the window presses it.
+    // cmdExit is the window's cancel button: Esc anywhere in the window presses it,
+    // once a shown find bar has been closed.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancel->setContext(Qt::WindowShortcut);
-    connect(cancel, &QShortcut::activated, cmdExit_, &QToolButton::click);
+    connect(cancel, &QShortcut::activated, this, &frmMain::onEscape);
 }
 
 void frmMain::createList() {
@@ -184,6 +185,7 @@ void frmMain::createList() {
     connect(Lvw_, &platform::ListView::clicked, this, &frmMain::Lvw_Click);
     connect(Lvw_, &platform::ListView::doubleClicked, this, &frmMain::Lvw_DblClick);
     connect(Lvw_, &platform::ListView::columnClicked, this, &frmMain::Lvw_ColumnClick);
+    connect(Lvw_, &platform::ListView::selectionChanged, this, &frmMain::showSelectionInButtons);
 }
 
 void frmMain::createMenus() {
@@ -312,6 +314,10 @@ void frmMain::cmdDelete_Click() {
 void frmMain::cmdRefresh_Click() {
     LoadLvw(QString());
 }
+void frmMain::onEscape() {
+    if (!closeFindBar()) cmdExit_->click();
+}
+
 void frmMain::cmdExit_Click() {
     close();
 }

@@ -130,7 +130,10 @@ private:
     void onDayTimer();
     void onFindText(const QString& text);
     void showFindCount();
-    void openFirstMatch();
+    void openMatch();
+    bool closeFindBar();
+    void onEscape();
+    void showSelectionInButtons();
 
     platform::ImageList ImlS_;
     platform::ImageList ImlB_;

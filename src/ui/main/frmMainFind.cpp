@@ -1,4 +1,5 @@
 // The main window's wiring of the find bar under the list.
+#include <QLineEdit>
 #include <QShortcut>
 
 #include "platform/qt/list/ListView.h"
@@ -8,7 +9,7 @@
 void frmMain::createFindBar() {
     findBar_ = new FindBar(client_);
     connect(findBar_, &FindBar::textChanged, this, &frmMain::onFindText);
-    connect(findBar_, &FindBar::firstMatchRequested, this, &frmMain::openFirstMatch);
+    connect(findBar_, &FindBar::matchRequested, this, &frmMain::openMatch);
     connect(findBar_, &FindBar::closed, this, [this] {
         Form_Resize();
         Lvw_->setFocus();
@@ -37,8 +38,17 @@ void frmMain::showFindCount() {
     findBar_->showCount(shown, placeholder ? 0 : rows.count());
 }
 
-void frmMain::openFirstMatch() {
-    if (Lvw_->rowCount() == 0) return;
-    Lvw_->selectRow(0);
+// The selected match, else the first one; nothing while nothing is looked for.
+void frmMain::openMatch() {
+    if (findBar_->edit()->text().isEmpty() || Lvw_->rowCount() == 0) return;
+    if (Lvw_->selectedRow() < 0) Lvw_->selectRow(0);
     onCommand(&frmMain::cmdEdit_Click);
+}
+
+// True when the bar was shown: it is cleared and hidden, and the Esc that closed it
+// goes no further.
+bool frmMain::closeFindBar() {
+    if (!findBar_->isVisible()) return false;
+    findBar_->dismiss();
+    return true;
 }

@@ -54,9 +54,15 @@ void frmMain::runPendingAfterLoad() {
 }
 
 void frmMain::SetListButtons() {
+    showSelectionInButtons();
+    platform::DoEvents();
+}
+
+// Edit and Delete follow the selection whatever changed it (a click, a reload, the
+// filter), so that they are never enabled with nothing to act on, nor the reverse.
+void frmMain::showSelectionInButtons() {
     cmdDelete_->setEnabled(Lvw_->selectedRow() >= 0);
     cmdEdit_->setEnabled(cmdDelete_->isEnabled());
-    platform::DoEvents();
 }
 
 void frmMain::Lvw_Click() {
