@@ -2,6 +2,7 @@
 // reminder at start-up and the one Upcoming window.
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 #include <cmath>
 
 #include "age/AgeCalc.h"
@@ -35,10 +36,12 @@ frmUpcoming* frmMain::upcomingWindow() const {
     return upcoming_;
 }
 
+// The window opens by itself only when it will show someone: a birthday within the
+// days it shows and within a week.
 void frmMain::RemindAtStartUp() {
     if (!upcoming::RemindAtStartUp()) return;
-    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), modAgeCalc::TodaySerial(), upcoming::kReminderDays)
-            .empty())
+    const int days = std::min(upcoming::DaysAhead(), upcoming::kReminderDays);
+    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), modAgeCalc::TodaySerial(), days).empty())
         return;
     showUpcoming(false);
 }
