@@ -15,6 +15,7 @@
 #include "platform/Screen.h"
 #include "platform/Settings.h"
 #include "platform/Translate.h"
+#include "platform/qt/DialogOwner.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
@@ -111,12 +112,14 @@ int main(int argc, char** argv) {
     // Creating the window loads it (database folder, list, placement); then it is shown.
     frmMain window(QDir::toNativeSeparators(file.absolutePath()));
     AddAboutEntry(window);
+    platform::SetMainWindow(&window);
     // Qt sends no close event when the desktop session ends; save the placement then too.
     placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
     window.RemindAtStartUp();
     const int result = QApplication::exec();
 
+    platform::SetMainWindow(nullptr);
     platform::SetFileDialog(nullptr);
     platform::SetScreenInfo(nullptr);
     platform::SetSettings(nullptr);
