@@ -217,7 +217,19 @@ void frmMain::createMenus() {
         connect(action, &QAction::triggered, this, [this, index] { MnuView_Click(index); });
         MnuView_[index] = action;
     }
+    view->addSeparator();
+    createFindEntry(view);
+    createLegendEntry(view);
     createUpcomingEntries(view);
+}
+
+// The legend picture takes no focus; the menu entry makes the legend reachable by keyboard.
+void frmMain::createLegendEntry(QMenu* view) {
+    QAction* legend = view->addAction(tr("&Legend..."));
+    legend->setObjectName(QStringLiteral("MnuLegend"));
+    legend->setShortcut(QKeySequence(Qt::Key_F1));
+    legend->setShortcutContext(Qt::WindowShortcut);
+    connect(legend, &QAction::triggered, this, &frmMain::imgLegend_Click);
 }
 
 // Tab order: the list first, then Delete, Add, the two view buttons, Exit, Refresh, Edit.

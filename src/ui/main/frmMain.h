@@ -123,6 +123,8 @@ private:
                    std::optional<std::uint64_t> rowAsRead = std::nullopt);
     void runPendingAfterLoad();
     void createUpcomingEntries(QMenu* view);
+    void createFindEntry(QMenu* view);
+    void createLegendEntry(QMenu* view);
     void createFindBar();
     void showUpcoming(bool activate);
     void afterLoad();

@@ -8,9 +8,9 @@
 // Import and Export follow the classic entries, so those keep their places and numbers.
 void frmMain::createExchangeEntries(QMenu* menu) {
     menu->addSeparator()->setObjectName(QStringLiteral("MnuExchangeSeparator"));
-    MnuImport_ = addCommandEntry(menu, tr("Import..."), "MnuImport",
+    MnuImport_ = addCommandEntry(menu, tr("&Import..."), "MnuImport",
                                  QKeySequence(Qt::CTRL | Qt::Key_I), &frmMain::MnuImport_Click);
-    MnuExport_ = addCommandEntry(menu, tr("Export..."), "MnuExport",
+    MnuExport_ = addCommandEntry(menu, tr("Ex&port..."), "MnuExport",
                                  QKeySequence(Qt::CTRL | Qt::Key_E), &frmMain::MnuExport_Click);
 }
 

@@ -1,6 +1,7 @@
 // The main window's wiring of the find bar under the list.
+#include <QAction>
 #include <QLineEdit>
-#include <QShortcut>
+#include <QMenu>
 
 #include "platform/qt/list/ListView.h"
 #include "ui/main/FindBar.h"
@@ -15,10 +16,14 @@ void frmMain::createFindBar() {
         Lvw_->setFocus();
     });
     Lvw_->setFilterColumns({kNameColumn, kCommentsColumn});
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    find->setObjectName(QStringLiteral("findShortcut"));
-    find->setContext(Qt::WindowShortcut);
-    connect(find, &QShortcut::activated, this, [this] {
+}
+
+void frmMain::createFindEntry(QMenu* view) {
+    QAction* find = view->addAction(tr("&Find..."));
+    find->setObjectName(QStringLiteral("MnuFind"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    find->setShortcutContext(Qt::WindowShortcut);
+    connect(find, &QAction::triggered, this, [this] {
         findBar_->open();
         showFindCount();
         Form_Resize();

@@ -20,7 +20,7 @@ void frmMain::createUpcomingEntries(QMenu* view) {
     MnuUpcoming_->setShortcut(QKeySequence(Qt::Key_F6));
     MnuUpcoming_->setShortcutContext(Qt::WindowShortcut);
     connect(MnuUpcoming_, &QAction::triggered, this, &frmMain::MnuUpcoming_Click);
-    MnuRemind_ = view->addAction(tr("Remind at Start-up"));
+    MnuRemind_ = view->addAction(tr("Remind at &Start-up"));
     MnuRemind_->setObjectName(QStringLiteral("MnuRemind"));
     MnuRemind_->setCheckable(true);
     MnuRemind_->setChecked(upcoming::RemindAtStartUp());
