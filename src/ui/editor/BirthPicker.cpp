@@ -124,13 +124,21 @@ void BirthPicker::keyPressEvent(QKeyEvent* event) {
 // A field left with fewer digits than it shows ("3" of 03) is complete as it stands.
 void BirthPicker::moveToNextField() {
     const int field = currentSectionIndex();
-    padField(field);
-    selectField(field + 1);
+    if (field + 1 >= sectionCount()) {
+        padField(field);
+    } else if (fieldSpan(field).first < 0) {
+        setCurrentSectionIndex(field + 1);
+    } else {
+        padField(field);
+        selectField(field + 1);
+    }
 }
 
+// A field emptied with Backspace has no digits; the runs then no longer tell the fields.
 std::pair<int, int> BirthPicker::fieldSpan(int index) const {
     const auto runs = DigitRuns(lineEdit()->text());
-    return index >= 0 && index < runs.size() ? runs[index] : std::pair<int, int>{-1, 0};
+    const bool known = runs.size() == sectionCount() && index >= 0 && index < runs.size();
+    return known ? runs[index] : std::pair<int, int>{-1, 0};
 }
 
 // How many digits a field shows when complete: 4 for the year, else 2.
