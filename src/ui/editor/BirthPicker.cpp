@@ -48,6 +48,11 @@ DateCheck CheckTypedDate(const QString& text, int cursor) {
     return !dayInSomeYear || typingYear ? DateCheck::Refused : DateCheck::Waits;
 }
 
+bool IsModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr;
+}
+
 bool IsFieldSeparator(const QKeyEvent& event) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
@@ -98,6 +103,11 @@ bool BirthPicker::focusNextPrevChild(bool next) {
 }
 
 void BirthPicker::keyPressEvent(QKeyEvent* event) {
+    // Shift pressed on its own on the way to ":" is no key of the date.
+    if (IsModifierKey(event->key())) {
+        QDateTimeEdit::keyPressEvent(event);
+        return;
+    }
     const bool movedOn = std::exchange(movedOnByTyping_, false);
     if (IsFieldSeparator(*event)) {
         if (!movedOn) moveToNextField();
