@@ -21,6 +21,11 @@ bool monthOf(double date, int& year, int& month) {
     return DateOfValue(date, year, month, day);
 }
 
+DateParts NowParts() {
+    const platform::ClockReading r = platform::Now();
+    return {r.year, r.month, r.day, r.hour, r.minute, r.second};
+}
+
 }  // namespace
 
 bool IsBlankDate(const std::string& text) {
@@ -50,13 +55,13 @@ std::int32_t DaysInMonth(double date) {
 }
 
 double NowValue() {
-    const DateParts p = platform::Now();
+    const DateParts p = NowParts();
     // A clock that answers no real date gives a value that is no date either.
     return IsValidDateParts(p) ? ToDateValue(p) : std::nan("");
 }
 
 std::int32_t TodaySerial() {
-    const DateParts now = platform::Now();
+    const DateParts now = NowParts();
     return SerialFromCivil(now.year, now.month, now.day);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace app {
 
@@ -35,7 +36,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine result;
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
-        result.text = parser.helpText();
+        // Without an application object (the options are read before there is one) the
+        // parser names the program by a placeholder; the name it was started by is known.
+        result.text = parser.helpText().replace(
+            QLatin1String("<executable_name>"), QFileInfo(arguments.value(0)).fileName());
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::Version;
         result.text = QCoreApplication::applicationName() + QLatin1Char(' ') +

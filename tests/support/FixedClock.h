@@ -7,12 +7,12 @@ namespace testsupport {
 // A clock that always answers the time it was given.
 class FixedClock final : public platform::Clock {
 public:
-    explicit FixedClock(modAgeCalc::DateParts t) : t_(t) {}
-    modAgeCalc::DateParts now() const override { return t_; }
-    void set(modAgeCalc::DateParts t) { t_ = t; }
+    explicit FixedClock(platform::ClockReading t) : t_(t) {}
+    platform::ClockReading now() const override { return t_; }
+    void set(platform::ClockReading t) { t_ = t; }
 
 private:
-    modAgeCalc::DateParts t_;
+    platform::ClockReading t_;
 };
 
 }  // namespace testsupport

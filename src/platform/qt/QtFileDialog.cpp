@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/qt/DialogOwner.h"
+
 namespace platform {
 
 FileChoice QtFileDialog::choose(Mode mode, const std::string& title,
@@ -14,7 +16,7 @@ FileChoice QtFileDialog::choose(Mode mode, const std::string& title,
     for (const std::string& filter : filters) filterList << QString::fromStdString(filter);
     if (folder_.isEmpty()) folder_ = QDir::homePath();
     QString selected = filterList.value(0);
-    QWidget* owner = QApplication::activeWindow();
+    QWidget* owner = DialogOwner();
     const QString caption = QString::fromStdString(title);
     const QString joined = filterList.join(QStringLiteral(";;"));
     const QString path =

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/qt/DialogOwner.h"
+
 namespace platform {
 
 namespace {
@@ -57,7 +59,7 @@ MsgAnswer QtMessageBox::show(const std::string& text, int style, const std::stri
     QString body = QString::fromStdString(text);
     body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(iconFor(style), QString::fromStdString(title), body, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    DialogOwner());
     const QList<ButtonChoice> choices = buttonsFor(style);
     for (const ButtonChoice& c : choices) box.addButton(c.button);
     const int defaultIndex = DefaultButtonOf(style);

@@ -13,7 +13,7 @@ void AddAboutEntry(QMainWindow& window) {
     QMenu* view = window.findChild<QMenu*>(QStringLiteral("MenuView"));
     if (!view) return;
     view->addSeparator();
-    QAction* about = view->addAction(QCoreApplication::translate("frmMain", "About Marrowtide..."));
+    QAction* about = view->addAction(QCoreApplication::translate("frmMain", "&About Marrowtide..."));
     about->setObjectName(QStringLiteral("MnuAbout"));
     QObject::connect(about, &QAction::triggered, &window, [] {
         const QString path = QString::fromStdString(modAgeCalc::DatabasePath());

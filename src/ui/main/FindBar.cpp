@@ -60,7 +60,7 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event) {
             if (key == Qt::Key_Escape)
                 dismiss();
             else
-                emit firstMatchRequested();
+                emit matchRequested();
             return true;
         }
     }

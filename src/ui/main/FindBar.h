@@ -7,7 +7,7 @@ class QLineEdit;
 
 // The bar under the person list that filters it as the user types, showing "N of M".
 // Esc clears and hides it (and never reaches the window's Exit); Enter asks for the
-// first match.
+// match to be opened.
 class FindBar final : public QWidget {
     Q_OBJECT
 
@@ -18,18 +18,18 @@ public:
     void showCount(int shown, int total);
     // Shows the bar and puts the cursor in it.
     void open();
+    // Clears and hides the bar.
+    void dismiss();
 
 signals:
     void textChanged(const QString& text);
-    void firstMatchRequested();
+    void matchRequested();
     void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void dismiss();
-
     QLineEdit* edit_;
     QLabel* count_;
 };

@@ -9,12 +9,9 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
-#include <algorithm>
 #include <cmath>
 
 #include "age/AgeCalc.h"
-#include "platform/Clock.h"
-#include "platform/EventPump.h"
 #include "platform/qt/ClickableImage.h"
 #include "platform/qt/EnterClicksButton.h"
 #include "platform/qt/Twips.h"
@@ -24,14 +21,9 @@
 #include "ui/editor/ConfirmDelete.h"
 #include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
-#include "ui/main/FileExchange.h"
 #include "ui/main/FindBar.h"
 #include "ui/main/PersonKey.h"
-#include "ui/main/PersonListLoader.h"
-#include "ui/main/RemindWhenClosed.h"
 #include "ui/main/WindowPlacement.h"
-#include "ui/upcoming/UpcomingBirthdays.h"
-#include "ui/upcoming/UpcomingSettings.h"
 #include "ui/upcoming/frmUpcoming.h"
 
 namespace {
@@ -65,9 +57,6 @@ const MenuEntry kViewEntries[] = {
     {QT_TRANSLATE_NOOP("frmMain", "&Detail"), QKeySequence(Qt::Key_F12)}};
 
 constexpr int kExitEntry = 8;
-
-constexpr int kNameColumn = 0;
-constexpr int kCommentsColumn = 3;
 
 // Now, to the whole second; day 0 should the clock ever give no valid date.
 double NowAsDateValue() {
@@ -181,10 +170,11 @@ void frmMain::createButtons() {
                 [this, index] { cmdView_Click(index); });
     }
 
-    // cmdExit is the window's cancel button: Esc anywhere in the window presses it.
+    // cmdExit is the window's cancel button: Esc anywhere in the window presses it,
+    // once a shown find bar has been closed.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancel->setContext(Qt::WindowShortcut);
-    connect(cancel, &QShortcut::activated, cmdExit_, &QToolButton::click);
+    connect(cancel, &QShortcut::activated, this, &frmMain::onEscape);
 }
 
 void frmMain::createList() {
@@ -195,6 +185,7 @@ void frmMain::createList() {
     connect(Lvw_, &platform::ListView::clicked, this, &frmMain::Lvw_Click);
     connect(Lvw_, &platform::ListView::doubleClicked, this, &frmMain::Lvw_DblClick);
     connect(Lvw_, &platform::ListView::columnClicked, this, &frmMain::Lvw_ColumnClick);
+    connect(Lvw_, &platform::ListView::selectionChanged, this, &frmMain::showSelectionInButtons);
 }
 
 void frmMain::createMenus() {
@@ -226,61 +217,19 @@ void frmMain::createMenus() {
         connect(action, &QAction::triggered, this, [this, index] { MnuView_Click(index); });
         MnuView_[index] = action;
     }
+    view->addSeparator();
+    createFindEntry(view);
+    createLegendEntry(view);
     createUpcomingEntries(view);
 }
 
-void frmMain::createUpcomingEntries(QMenu* view) {
-    view->addSeparator();
-    MnuUpcoming_ = view->addAction(tr("&Upcoming Birthdays"));
-    MnuUpcoming_->setObjectName(QStringLiteral("MnuUpcoming"));
-    MnuUpcoming_->setShortcut(QKeySequence(Qt::Key_F6));
-    MnuUpcoming_->setShortcutContext(Qt::WindowShortcut);
-    connect(MnuUpcoming_, &QAction::triggered, this, &frmMain::MnuUpcoming_Click);
-    MnuRemind_ = view->addAction(tr("Remind at Start-up"));
-    MnuRemind_->setObjectName(QStringLiteral("MnuRemind"));
-    MnuRemind_->setCheckable(true);
-    MnuRemind_->setChecked(upcoming::RemindAtStartUp());
-    connect(MnuRemind_, &QAction::toggled, this,
-            [](bool on) { upcoming::SaveRemindAtStartUp(on); });
-    AddRemindWhenClosedEntry(view);
-}
-
-void frmMain::createFindBar() {
-    findBar_ = new FindBar(client_);
-    connect(findBar_, &FindBar::textChanged, this, &frmMain::onFindText);
-    connect(findBar_, &FindBar::firstMatchRequested, this, &frmMain::openFirstMatch);
-    connect(findBar_, &FindBar::closed, this, [this] {
-        Form_Resize();
-        Lvw_->setFocus();
-    });
-    Lvw_->setFilterColumns({kNameColumn, kCommentsColumn});
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    find->setObjectName(QStringLiteral("findShortcut"));
-    find->setContext(Qt::WindowShortcut);
-    connect(find, &QShortcut::activated, this, [this] {
-        findBar_->open();
-        showFindCount();
-        Form_Resize();
-    });
-}
-
-// Import and Export follow the classic entries, so those keep their places and numbers.
-void frmMain::createExchangeEntries(QMenu* menu) {
-    menu->addSeparator()->setObjectName(QStringLiteral("MnuExchangeSeparator"));
-    MnuImport_ = addCommandEntry(menu, tr("Import..."), "MnuImport",
-                                 QKeySequence(Qt::CTRL | Qt::Key_I), &frmMain::MnuImport_Click);
-    MnuExport_ = addCommandEntry(menu, tr("Export..."), "MnuExport",
-                                 QKeySequence(Qt::CTRL | Qt::Key_E), &frmMain::MnuExport_Click);
-}
-
-QAction* frmMain::addCommandEntry(QMenu* menu, const QString& caption, const char* name,
-                                  const QKeySequence& shortcut, void (frmMain::*command)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
-    return action;
+// The legend picture takes no focus; the menu entry makes the legend reachable by keyboard.
+void frmMain::createLegendEntry(QMenu* view) {
+    QAction* legend = view->addAction(tr("&Legend..."));
+    legend->setObjectName(QStringLiteral("MnuLegend"));
+    legend->setShortcut(QKeySequence(Qt::Key_F1));
+    legend->setShortcutContext(Qt::WindowShortcut);
+    connect(legend, &QAction::triggered, this, &frmMain::imgLegend_Click);
 }
 
 // Tab order: the list first, then Delete, Add, the two view buttons, Exit, Refresh, Edit.
@@ -333,115 +282,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// --- the list --------------------------------------------------------------------
-
-void frmMain::InitLvw() {
-    Lvw_->clearColumns();
-    Lvw_->clearRows();
-    Lvw_->addColumn(tr("Name"), 1515, Qt::AlignLeft);
-    Lvw_->addColumn(tr("Year"), 1140, Qt::AlignLeft);
-    Lvw_->addColumn(tr("Age"), 3015, Qt::AlignLeft);
-    Lvw_->addColumn(tr("Comments"), 3015, Qt::AlignLeft);
-    Lvw_->setViewMode(platform::ListView::ViewMode::Details);
-}
-
-// A load started while another one is yielding would clear the rows under it; it is
-// run after the current load instead (the latest request wins).
-void frmMain::LoadLvw(const QString& SQLFilter) {
-    if (loading_) {
-        reloadPending_ = true;
-        pendingFilter_ = SQLFilter;
-        return;
-    }
-    QString filter = SQLFilter;
-    for (;;) {
-        loading_ = true;
-        personlist::PersonListLoader(*Lvw_).Run(filter.toStdString());
-        loading_ = false;
-        if (!reloadPending_) break;
-        reloadPending_ = false;
-        filter = pendingFilter_;
-    }
-    afterLoad();
-    runPendingAfterLoad();
-}
-
-// The list's ages were just worked out for today; what depends on them follows.
-void frmMain::afterLoad() {
-    loadedDay_ = modAgeCalc::TodaySerial();
-    if (upcoming_) upcoming_->refresh();
-    if (findBar_->isVisible()) showFindCount();
-}
-
-// --- day change ------------------------------------------------------------------
-
-// Wakes at the next midnight by the clock, but at least once a minute, so that a clock
-// set forward or a machine waking from sleep is noticed soon.
-void frmMain::armDayTimer() {
-    const modAgeCalc::DateParts now = platform::Now();
-    const int secondsLeft = 24 * 3600 - (now.hour * 3600 + now.minute * 60 + now.second);
-    dayTimer_->start(std::clamp(secondsLeft * 1000 + 500, 500, 60 * 1000));
-}
-
-// A new day reloads the list (ages, age groups) and with it the upcoming birthdays.
-// While the editor is open or a load runs, the next round tries again.
-void frmMain::onDayTimer() {
-    if (modAgeCalc::TodaySerial() != loadedDay_ && acceptsCommands()) LoadLvw(QString());
-    armDayTimer();
-}
-
-// --- find bar --------------------------------------------------------------------
-
-void frmMain::onFindText(const QString& text) {
-    Lvw_->setFilter(text);
-    showFindCount();
-}
-
-// The "no records" row counts as nobody.
-void frmMain::showFindCount() {
-    const platform::ListRowStore& rows = Lvw_->storedRows();
-    const bool placeholder = rows.count() == 1 && rows.key(0).isEmpty();
-    const int shown = Lvw_->rowCount() - (placeholder && Lvw_->positionOfStored(0) >= 0 ? 1 : 0);
-    findBar_->showCount(shown, placeholder ? 0 : rows.count());
-}
-
-void frmMain::openFirstMatch() {
-    if (Lvw_->rowCount() == 0) return;
-    Lvw_->selectRow(0);
-    onCommand(&frmMain::cmdEdit_Click);
-}
-
-void frmMain::runPendingAfterLoad() {
-    if (!closePending_) return;
-    closePending_ = false;
-    close();
-}
-
-void frmMain::SetListButtons() {
-    cmdDelete_->setEnabled(Lvw_->selectedRow() >= 0);
-    cmdEdit_->setEnabled(cmdDelete_->isEnabled());
-    platform::DoEvents();
-}
-
-void frmMain::Lvw_Click() {
-    SetListButtons();
-}
-
-void frmMain::Lvw_DblClick() {
-    if (Lvw_->rowCount() > 0) onCommand(&frmMain::cmdEdit_Click);
-}
-
-// A click on the header of the sort column reverses the order; a click on another
-// header sorts by that column in the order last used.
-void frmMain::Lvw_ColumnClick(int position) {
-    const int previous = Lvw_->sortKey();
-    Lvw_->setSortKey(position - 1);
-    if (Lvw_->sortKey() == previous)
-        Lvw_->setSortOrder(Lvw_->sortOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                                   : Qt::AscendingOrder);
-    Lvw_->setSorted(true);
-}
-
 // --- commands --------------------------------------------------------------------
 
 void frmMain::onCommand(void (frmMain::*command)()) {
@@ -487,6 +327,10 @@ void frmMain::cmdDelete_Click() {
 void frmMain::cmdRefresh_Click() {
     LoadLvw(QString());
 }
+void frmMain::onEscape() {
+    if (!closeFindBar()) cmdExit_->click();
+}
+
 void frmMain::cmdExit_Click() {
     close();
 }
@@ -518,15 +362,6 @@ void frmMain::MnuMenu_Click(int index) {
     }
 }
 
-// The list shows what the import stored, or after a failed one what is there.
-void frmMain::MnuImport_Click() {
-    if (fileexchange::ImportFromFile()) LoadLvw(QString());
-}
-
-void frmMain::MnuExport_Click() {
-    fileexchange::ExportToFile();
-}
-
 void frmMain::MnuView_Click(int index) {
     if (index == 1) cmdView_Click(0);
     if (index == 2) cmdView_Click(1);
@@ -552,49 +387,6 @@ void frmMain::runEditor(std::int32_t key, const QString& name, double birth,
 
 void frmMain::imgLegend_Click() {
     frmLegend::ShowFor(this, ImlB_);
-}
-
-// --- upcoming birthdays ----------------------------------------------------------
-
-void frmMain::MnuUpcoming_Click() {
-    showUpcoming(true);
-}
-
-frmUpcoming* frmMain::upcomingWindow() const {
-    return upcoming_;
-}
-
-void frmMain::RemindAtStartUp() {
-    if (!upcoming::RemindAtStartUp()) return;
-    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), modAgeCalc::TodaySerial(), upcoming::kReminderDays)
-            .empty())
-        return;
-    showUpcoming(false);
-}
-
-// One window at a time; the reminder leaves the keyboard with the main window. A
-// window that is hidden has been closed and only awaits deletion: a new one replaces it.
-void frmMain::showUpcoming(bool activate) {
-    if (upcoming_ && !upcoming_->isVisible()) upcoming_ = nullptr;
-    if (!upcoming_) {
-        upcoming_ = new frmUpcoming(this, *Lvw_, ImlS_);
-        connect(
-            upcoming_, &frmUpcoming::editRequested, this,
-            [this](const QString& key, const QString& name, double birth, const QString& comments,
-                   quint64 rowAsRead) {
-                const std::optional<std::int32_t> person = personlist::PersonKeyOf(key);
-                if (person && acceptsCommands())
-                    runEditor(*person, name, std::isnan(birth) ? 0.0 : birth, comments,
-                              rowAsRead);
-            });
-        upcoming_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
-        upcoming_->placeBesideOwner();
-        upcoming_->show();
-        upcoming_->placeBesideOwner();
-    }
-    if (!activate) return;
-    upcoming_->raise();
-    upcoming_->activateWindow();
 }
 
 // --- placement -------------------------------------------------------------------

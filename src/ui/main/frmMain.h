@@ -47,6 +47,9 @@ class ListView;
 // Add and Edit show the person editor modally; it exists only while it is shown, and
 // while it is shown the window's commands are refused, so that no second editor opens
 // and nothing changes the list under it.
+//
+// frmMain.cpp builds the window and runs its commands; the list, the find bar, Import
+// and Export, the upcoming birthdays and the day timer each have a frmMain*.cpp of their own.
 class frmMain final : public QMainWindow {
     Q_OBJECT
 
@@ -97,6 +100,8 @@ protected:
 private:
     static constexpr int kMenuEntries = 8;
     static constexpr int kViewEntries = 2;
+    static constexpr int kNameColumn = 0;
+    static constexpr int kCommentsColumn = 3;
 
     void Form_Load(const QString& programFolder);
     void Form_Resize();
@@ -118,6 +123,8 @@ private:
                    std::optional<std::uint64_t> rowAsRead = std::nullopt);
     void runPendingAfterLoad();
     void createUpcomingEntries(QMenu* view);
+    void createFindEntry(QMenu* view);
+    void createLegendEntry(QMenu* view);
     void createFindBar();
     void showUpcoming(bool activate);
     void afterLoad();
@@ -125,7 +132,10 @@ private:
     void onDayTimer();
     void onFindText(const QString& text);
     void showFindCount();
-    void openFirstMatch();
+    void openMatch();
+    bool closeFindBar();
+    void onEscape();
+    void showSelectionInButtons();
 
     platform::ImageList ImlS_;
     platform::ImageList ImlB_;

@@ -15,6 +15,7 @@
 #include "platform/Screen.h"
 #include "platform/Settings.h"
 #include "platform/Translate.h"
+#include "platform/qt/DialogOwner.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
@@ -50,29 +51,41 @@ std::string TranslateWithQt(const char* context, const char* text) {
     return QCoreApplication::translate(context, text).toStdString();
 }
 
+// The arguments as QCoreApplication::arguments() would give them, read before there is one.
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Marrowtide"));
-    QApplication::setApplicationVersion(app::Version());
-    QApplication::setDesktopFileName(QStringLiteral("io.github.marrowtide.Marrowtide"));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
+    QCoreApplication::setApplicationName(QStringLiteral("Marrowtide"));
+    QCoreApplication::setApplicationVersion(app::Version());
     platform::SetTranslator(TranslateWithQt);
 
-    const app::CommandLine commandLine = app::ParseCommandLine(QApplication::arguments());
+    // The options and the database named on the command line are dealt with before the
+    // window system is opened, so that they work without a display (over ssh, in scripts).
+    const app::CommandLine commandLine = app::ParseCommandLine(ArgumentsOf(argc, argv));
     if (commandLine.action != app::CommandLine::Action::Run) return Finish(commandLine);
-
-    platform::QtMessageBox messageBox;
-    platform::SetMessageBox(&messageBox);
     QString error;
     const auto database =
         app::LocateDatabase(commandLine.database, app::StandardDataFolders(), error);
+    // Pointed at a file on the command line, the message there is enough.
+    if (!database && !commandLine.database.isEmpty()) {
+        Print(stderr, QStringLiteral("marrowtide: ") + error);
+        return app::kUnusableDatabaseExitStatus;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("io.github.marrowtide.Marrowtide"));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(artwork::kWindowIcon)));
+    platform::QtMessageBox messageBox;
+    platform::SetMessageBox(&messageBox);
+    // Started from the desktop, nobody would see a message on standard error alone.
     if (!database) {
         Print(stderr, QStringLiteral("marrowtide: ") + error);
-        // Pointed at a file on the command line, the message there is enough; started
-        // from the desktop, nobody would see it.
-        if (!commandLine.database.isEmpty()) return app::kUnusableDatabaseExitStatus;
         platform::MsgBox(error.toStdString(), platform::Icon::Critical);
         return kNoDatabase;
     }
@@ -91,6 +104,7 @@ int main(int argc, char** argv) {
     // Creating the window loads it (database folder, list, placement); then it is shown.
     frmMain window(QDir::toNativeSeparators(file.absolutePath()));
     AddAboutEntry(window);
+    platform::SetMainWindow(&window);
     // Qt sends no close event when the desktop session ends; save the placement then too.
     placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
@@ -104,6 +118,7 @@ int main(int argc, char** argv) {
     backup.startWhenIdle();
     const int result = QApplication::exec();
 
+    platform::SetMainWindow(nullptr);
     platform::SetFileDialog(nullptr);
     platform::SetScreenInfo(nullptr);
     platform::SetSettings(nullptr);

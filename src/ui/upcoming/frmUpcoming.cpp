@@ -42,7 +42,7 @@ frmUpcoming::frmUpcoming(QWidget* owner, const platform::ListView& list,
     days_->setObjectName(QStringLiteral("spnDays"));
     days_->setRange(0, upcoming::kMaxDays);
     days_->setValue(upcoming::DaysAhead());
-    auto* caption = new QLabel(tr("Days ahead:"), this);
+    auto* caption = new QLabel(tr("&Days ahead:"), this);
     caption->setBuddy(days_);
 
     people_->setObjectName(QStringLiteral("lvwUpcoming"));

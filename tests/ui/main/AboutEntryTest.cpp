@@ -20,7 +20,7 @@ TEST_F(AboutEntryTest, ComesLastInTheViewMenuAndNamesVersionDatabaseAndLicence) 
     EXPECT_TRUE(after[before.size()]->isSeparator());
     QAction* about = after.last();
     EXPECT_EQ(about->objectName(), QStringLiteral("MnuAbout"));
-    EXPECT_EQ(about->text(), QStringLiteral("About Marrowtide..."));
+    EXPECT_EQ(about->text(), QStringLiteral("&About Marrowtide..."));
 
     box_.setFallback(platform::MsgAnswer::Ok);
     about->trigger();

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 #include "EditorDriver.h"
 #include "MainWindowFixture.h"
@@ -108,6 +109,78 @@ TEST_F(FindBarTest, ReloadDeleteEnterAndEscWorkOnTheFilteredList) {
     EXPECT_TRUE(window->findBar()->edit()->text().isEmpty());
     EXPECT_EQ(window->Lvw()->rowCount(), 4);
     EXPECT_EQ(window->Lvw()->geometry(), designList);
+}
+
+// While the bar is shown, Esc anywhere in the window closes the bar; the next Esc is
+// the window's own.
+TEST_F(FindBarTest, EscClosesTheBarBeforeTheWindow) {
+    const char* focused[] = {"txtFind", "cmdFindClose", "cmdAdd", "list"};
+    for (const char* name : focused) {
+        auto window = open();
+        show(*window);
+        find(*window, QStringLiteral("zoe"));
+        QWidget* target = QLatin1String(name) == QLatin1String("list")
+                              ? testsupport::DetailsViewOf(window->Lvw())
+                              : window->findChild<QWidget*>(QLatin1String(name));
+        target->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(window->isVisible()) << name;
+        EXPECT_FALSE(window->findBar()->isVisible()) << name;
+        EXPECT_TRUE(window->findBar()->edit()->text().isEmpty()) << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << name;
+    }
+}
+
+// Enter in the field edits the selected match, else the first; with nothing typed, nobody.
+TEST_F(FindBarTest, EnterEditsTheSelectedMatch) {
+    const struct {
+        const char* typed;
+        int selected;
+        const char* edited;
+    } cases[] = {{"zoe", 2, "Zoë Adams"}, {"zoe", 1, "Chloé"}, {"zoe", -1, "Zoe Baker"}, {"", 0, ""}};
+    for (const auto& c : cases) {
+        auto window = open();
+        show(*window);
+        window->Lvw_ColumnClick(4);  // by comments: ".", "friend of ZOË", "piano"
+        find(*window, QString::fromUtf8(c.typed));
+        window->Lvw()->selectRow(c.selected);
+        QString edited;
+        EditorDriver driver([&](frmAEP& editor) { edited = editor.PersonName(); });
+        QTest::keyClick(window->findBar()->edit(), Qt::Key_Return);
+        EXPECT_EQ(edited, QString::fromUtf8(c.edited)) << c.typed << " " << c.selected;
+    }
+}
+
+// Edit and Delete are enabled exactly when a row is selected, whatever changed the selection.
+TEST_F(FindBarTest, EditAndDeleteFollowTheSelection) {
+    auto window = open();
+    show(*window);
+    auto* edit = window->findChild<QToolButton*>(QStringLiteral("cmdEdit"));
+    auto* remove = window->findChild<QToolButton*>(QStringLiteral("cmdDelete"));
+    const auto expectFollowing = [&](const char* after) {
+        const bool selected = window->Lvw()->selectedRow() >= 0;
+        EXPECT_EQ(edit->isEnabled(), selected) << after;
+        EXPECT_EQ(remove->isEnabled(), selected) << after;
+    };
+    expectFollowing("the first load");
+    find(*window, QStringLiteral("zoe"));
+    window->Lvw()->selectRow(1);
+    expectFollowing("a row selected");
+    {
+        EditorDriver driver;
+        QTest::keyClick(window->findBar()->edit(), Qt::Key_Return);
+    }
+    expectFollowing("Enter opened and closed the editor");
+    QTest::keyClicks(window->findBar()->edit(), QStringLiteral("zzz"));
+    ASSERT_EQ(Count(*window), QStringLiteral("0 of 4"));
+    expectFollowing("no match");
+    QTest::keyClick(window->findBar()->edit(), Qt::Key_Escape);
+    expectFollowing("the bar closed");
+    window->Lvw()->selectRow(0);
+    window->cmdRefresh_Click();
+    expectFollowing("a reload");
+    EXPECT_FALSE(edit->isEnabled());
 }
 
 }  // namespace maintest

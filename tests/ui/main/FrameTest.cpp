@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <filesystem>
@@ -13,6 +14,9 @@
 #include "platform/qt/list/ListDetailsView.h"
 #include "platform/qt/list/ListIconView.h"
 #include "store/Database.h"
+#include "ui/main/AboutEntry.h"
+#include "ui/main/FindBar.h"
+#include "ui/upcoming/frmUpcoming.h"
 
 namespace maintest {
 
@@ -31,7 +35,8 @@ TEST_F(FrameTest, ShowsItsCaptionAndControls) {
         bool enabled;
     } buttons[] = {
         {"cmdAdd", TwipsRect(720, 0, 555, 570), "Add Person", true},
-        {"cmdEdit", TwipsRect(1320, 0, 555, 570), "Edit Person", true},
+        // Edit follows the selection from the first load on: nothing is selected yet.
+        {"cmdEdit", TwipsRect(1320, 0, 555, 570), "Edit Person", false},
         {"cmdDelete", TwipsRect(1920, 0, 555, 570), "Remove Selected Person", false},
         {"cmdRefresh", TwipsRect(2760, 0, 555, 570), "Refresh", true},
         {"cmdView_0", TwipsRect(3600, 0, 555, 570), "View Big Icons", true},
@@ -70,9 +75,58 @@ TEST_F(FrameTest, MenusHoldTheirEntries) {
     }
     EXPECT_EQ(entries.join(QLatin1Char('|')),
               QStringLiteral("&Functions:|&Add New... F2|&Edit... F4|-|&Delete Del|-|Refresh F5|-|"
-                             "E&xit |-|Import... Ctrl+I|Export... Ctrl+E|&View:|Lar&ge Icons F11|"
-                             "&Detail F12|-|&Upcoming Birthdays F6|Remind at Start-up |"
-                             "Remind &When Closed "));
+                             "E&xit |-|&Import... Ctrl+I|Ex&port... Ctrl+E|&View:|Lar&ge Icons F11|"
+                             "&Detail F12|-|&Find... Ctrl+F|&Legend... F1|-|&Upcoming Birthdays F6|"
+                             "Remind at &Start-up |Remind &When Closed "));
+}
+
+// Every entry and the Upcoming window's field can be reached by an access letter of its
+// own; "Refresh" keeps its caption without one, as designed.
+TEST_F(FrameTest, AccessLettersDoNotClash) {
+    auto window = open();
+    AddAboutEntry(*window);
+    window->MnuUpcoming_Click();
+    const auto letterOf = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at < 0 || at + 1 >= text.size() ? QChar() : text[at + 1].toLower();
+    };
+    QList<QStringList> groups;
+    for (QAction* menu : window->menuBar()->actions()) {
+        QStringList captions;
+        for (QAction* entry : menu->menu()->actions())
+            if (!entry->isSeparator()) captions << entry->text();
+        groups << captions;
+    }
+    QStringList labels;
+    for (QLabel* label : window->upcomingWindow()->findChildren<QLabel*>())
+        if (label->buddy()) labels << label->text();
+    groups << labels;
+    for (const QStringList& captions : groups) {
+        QSet<QChar> letters;
+        for (const QString& caption : captions) {
+            if (caption == QLatin1String("Refresh")) continue;
+            const QChar letter = letterOf(caption);
+            EXPECT_FALSE(letter.isNull()) << caption.toStdString();
+            EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
+            letters.insert(letter);
+        }
+    }
+    EXPECT_EQ(labels, QStringList{QStringLiteral("&Days ahead:")});
+}
+
+// The legend and the find bar have View entries, so the keyboard reaches both.
+TEST_F(FrameTest, LegendAndFindHaveViewEntries) {
+    auto window = open();
+    show(*window);
+    QTest::keyClick(testsupport::DetailsViewOf(window->Lvw()), Qt::Key_F1);
+    QWidget* legend = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmLegend") && top->isVisible()) legend = top;
+    ASSERT_NE(legend, nullptr);
+    legend->close();
+    activate(*window);
+    window->findChild<QAction*>(QStringLiteral("MnuFind"))->trigger();
+    EXPECT_TRUE(window->findBar()->isVisible());
 }
 
 // The keys work with the focus anywhere in the window, the list included.
@@ -161,7 +215,7 @@ TEST_F(FrameTest, ListFollowsTheClientArea) {
 TEST_F(FrameTest, TabOrderStartsAtTheList) {
     auto window = open();
     show(*window);
-    window->findChild<QToolButton*>(QStringLiteral("cmdDelete"))->setEnabled(true);
+    window->Lvw()->selectRow(0);  // so that Delete and Edit are enabled and take the focus
     window->Lvw()->setFocus();
     const char* expected[] = {"cmdDelete", "cmdAdd",     "cmdView_0", "cmdView_1",
                               "cmdExit",   "cmdRefresh", "cmdEdit",   "LvwDetails"};

@@ -58,7 +58,7 @@ protected:
 TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
     const struct {
         const char* what;
-        modAgeCalc::DateParts today;
+        platform::ClockReading today;
         int days;
         std::vector<std::pair<const char*, const char*>> people;  // name, stored birth
         QStringList expected;
@@ -168,15 +168,20 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     EXPECT_EQ(Kept(settings_, "Days"), "12");
 }
 
-// The reminder opens beside the window when a birthday is within a week, unless it is
-// switched off; the menu entry shows and keeps the setting.
+// The reminder opens beside the window when it will show a birthday within a week (and
+// within the days it shows), unless it is switched off; the menu entry shows and keeps
+// the setting.
 TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
     const struct {
         const char* remind;  // nullptr: never saved
         const char* birth;   // today is 05/20/2024
         bool opens;
+        const char* days = nullptr;  // "Days ahead"; nullptr: never saved
     } cases[] = {
         {nullptr, "1980-05-27 00:00:00", true},
+        {nullptr, "1980-05-27 00:00:00", false, "3"},
+        {nullptr, "1980-05-23 00:00:00", true, "3"},
+        {nullptr, "1980-05-20 00:00:00", true, "0"},
         {nullptr, "1980-05-28 00:00:00", false},
         {"1", "1980-05-20 00:00:00", true},
         {"0", "1980-05-20 00:00:00", false},
@@ -185,6 +190,7 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
     for (const auto& c : cases) {
         RecordingSettings settings;
         if (c.remind) settings.save("Marrowtide", "Upcoming", "RemindAtStartUp", c.remind);
+        if (c.days) settings.save("Marrowtide", "Upcoming", "Days", c.days);
         db_.exec("DELETE FROM tblAges");
         if (*c.birth) db_.add("Ann", c.birth, ".");
         auto window = open();
@@ -193,7 +199,7 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         window->RemindAtStartUp();
         QApplication::processEvents();
         const frmUpcoming* upcoming = window->upcomingWindow();
-        EXPECT_EQ(upcoming && upcoming->isVisible(), c.opens) << c.birth;
+        EXPECT_EQ(upcoming && upcoming->isVisible(), c.opens) << c.birth << " " << c.days;
         if (upcoming) {
             EXPECT_FALSE(upcoming->frameGeometry().intersects(window->frameGeometry()));
         }

@@ -32,6 +32,10 @@ ListView::ListView(QWidget* parent)
     connect(icons_, &ListIconView::leftDoubleClicked, this, &ListView::doubleClicked);
     setViewMode(ViewMode::Details);
     connect(model_, &ListModel::sortChanged, this, &ListView::showSortIndicator);
+    // A reset clears the selection without a word from the selection model.
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, &ListView::selectionChanged);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ListView::selectionChanged);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &ListView::selectionChanged);
 }
 
 void ListView::addView(QAbstractItemView* view) {

@@ -24,7 +24,8 @@ class ListModel;
 //
 // Events, as signals: `clicked` for a left click anywhere on the list, `doubleClicked`
 // for a double click anywhere on it, `columnClicked` with the header's position
-// counted from 1. Texts are never edited in place.
+// counted from 1, `selectionChanged` whenever the selection may have changed. Texts are
+// never edited in place.
 class ListView final : public QWidget {
     Q_OBJECT
 
@@ -83,6 +84,9 @@ signals:
     void clicked();
     void doubleClicked();
     void columnClicked(int position);
+    // The selection may have changed: by the user, by selectRow, or because the rows
+    // were replaced, filtered or sorted.
+    void selectionChanged();
 
 private:
     void addView(QAbstractItemView* view);
