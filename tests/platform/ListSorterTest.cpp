@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/qt/list/ListRowStore.h"
+#include "platform/TextFold.h"
 #include "platform/qt/list/ListSorter.h"
 
 using platform::ListRowStore;
@@ -25,6 +26,9 @@ QString RandomText(std::mt19937& random) {
         QStringLiteral("ANN WALKER "),
         QStringLiteral("a very long shared beginning of many names "),
         QStringLiteral("Zo\u00eb"),
+        QStringLiteral("Zoe\u0308"),          // the same, decomposed
+        QStringLiteral("\u00d8degaard"),       // folds to "odegaard", beyond the packing limit
+        QStringLiteral("stra\u00dfe"),         // folds longer: "strasse"
         QStringLiteral("\u00c5ngstr\u00f6m"),
         QStringLiteral("\u00ff"),               // folds to itself at the packing limit
         QStringLiteral("\u0178"),               // folds to U+00FF
@@ -75,6 +79,37 @@ TEST(ListSorter, OrdersLikeAStableCaseInsensitiveSortFromAnyStartingOrder) {
                           Reference(rows, order, column, sortOrder))
                     << "column " << column << (order == stored ? ", stored" : ", shuffled")
                     << (sortOrder == Qt::AscendingOrder ? ", ascending" : ", descending");
+}
+
+std::u16string Folded(QStringView text) {
+    return platform::FoldText(
+        {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
+}
+
+// Names: by their folded texts (turned round when descending), then by key as a number,
+// then by their current order.
+std::vector<int> NamesReference(const ListRowStore& rows, std::vector<int> order,
+                                Qt::SortOrder sortOrder) {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = Folded(rows.cell(a, 0)).compare(Folded(rows.cell(b, 0)));
+        if (c != 0) return sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
+        return rows.key(a).toInt() < rows.key(b).toInt();
+    });
+    return order;
+}
+
+TEST(ListSorter, OrdersNamesByTheirFoldedTextsThenByKey) {
+    std::mt19937 random(20261207);
+    ListRowStore rows;
+    for (int i = 0; i < 6000; ++i)
+        rows.append(QString::number(random() % 3000), RandomText(random), 1, 1);
+    std::vector<int> shuffled(static_cast<std::size_t>(rows.count()));
+    std::iota(shuffled.begin(), shuffled.end(), 0);
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    for (Qt::SortOrder sortOrder : {Qt::AscendingOrder, Qt::DescendingOrder})
+        ASSERT_EQ(ListSorter::Sorted(rows, shuffled, 0, sortOrder, platform::SortAs::Names),
+                  NamesReference(rows, shuffled, sortOrder))
+            << (sortOrder == Qt::AscendingOrder ? "ascending" : "descending");
 }
 
 // Sorting what an earlier sort gave keeps equal texts in that earlier order.

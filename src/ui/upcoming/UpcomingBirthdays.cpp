@@ -10,7 +10,7 @@
 
 namespace upcoming {
 
-// Names are put in order by the list's own sort, which settles most comparisons on
+// Names are put in order by the list's own name sort, which settles most comparisons on
 // packed integers, and the days by counting, which keeps that order within a day.
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days) {
@@ -27,7 +27,8 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
     }
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
     std::vector<UpcomingBirthday> soonest(found.size());
-    for (const int row : platform::ListSorter::Sorted(rows, found, 0, Qt::AscendingOrder)) {
+    for (const int row : platform::ListSorter::Sorted(rows, found, 0, Qt::AscendingOrder,
+                                                            platform::SortAs::Names)) {
         const UpcomingBirthday& birthday = byRow[static_cast<std::size_t>(row)];
         soonest[static_cast<std::size_t>(perDay[static_cast<std::size_t>(birthday.daysUntil)]++)] =
             birthday;

@@ -122,7 +122,8 @@ void ListModel::resetOrder() {
 // A stable sort of the shown order, so rows with equal texts stay in the order the
 // previous sort (or the load) gave them.
 std::vector<int> ListModel::sortedOrder() const {
-    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_);
+    const SortAs sortAs = sortKey_ < columns() ? columns_[sortKey_].sortAs : SortAs::Text;
+    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_, sortAs);
 }
 
 void ListModel::sortNow() {

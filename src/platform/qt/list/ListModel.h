@@ -56,7 +56,7 @@ public:
     const QString& filter() const { return filter_; }
 
     // Sorting: while `sorted` is set the rows are kept in the order of the sort column's
-    // texts, compared without regard to letter case; equal texts keep their order.
+    // texts, as its SortAs says.
     int sortKey() const { return sortKey_; }
     Qt::SortOrder sortOrder() const { return sortOrder_; }
     bool isSorted() const { return sorted_; }

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "platform/TextFold.h"
 
 namespace platform {
 
@@ -51,16 +55,11 @@ bool PackAscii(const char16_t* units, int count, Entry& entry) {
     return true;
 }
 
-Entry Pack(QStringView text, TextPool::Id id, int position) {
-    Entry entry;
-    entry.text = id;
-    entry.position = static_cast<std::uint32_t>(position);
-    entry.whole = text.size() <= kPackedUnits;
-    const int units = static_cast<int>(std::min<qsizetype>(text.size(), kPackedUnits));
-    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
-    if (PackAscii(data, units, entry)) return entry;
+// Packs the first units of `data`, each folded by `fold`.
+template <class Fold>
+void PackUnits(const char16_t* data, int units, Entry& entry, Fold fold) {
     for (int i = 0; i < units; ++i) {
-        const char16_t unit = Folded(data[i]);
+        const char16_t unit = fold(data[i]);
         const std::uint64_t byte = unit < kFirstUnpacked ? unit + 1u : 0xFFu;
         entry.packed[static_cast<std::size_t>(i / 8)] |= byte << (8 * (7 - i % 8));
         if (byte == 0xFF) {
@@ -68,31 +67,100 @@ Entry Pack(QStringView text, TextPool::Id id, int position) {
             break;
         }
     }
+}
+
+Entry Pack(QStringView text, TextPool::Id id, int position) {
+    Entry entry;
+    entry.text = id;
+    entry.position = static_cast<std::uint32_t>(position);
+    entry.whole = text.size() <= kPackedUnits;
+    const int units = static_cast<int>(std::min<qsizetype>(text.size(), kPackedUnits));
+    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
+    if (!PackAscii(data, units, entry)) PackUnits(data, units, entry, Folded);
     return entry;
 }
 
+std::u16string_view Units(QStringView text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// A name is packed from its folded text; where the packing cannot hold that whole, the
+// folded text is kept for the comparisons that need it. Most names are plain ASCII,
+// whose folding is the packing's own.
+Entry PackName(QStringView text, TextPool::Id id, int position,
+               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts) {
+    Entry entry;
+    entry.text = id;
+    entry.position = static_cast<std::uint32_t>(position);
+    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
+    if (text.size() <= kPackedUnits && PackAscii(data, static_cast<int>(text.size()), entry)) {
+        entry.whole = true;
+        return entry;
+    }
+    std::u16string folded = FoldText(Units(text));
+    entry.whole = folded.size() <= kPackedUnits;
+    const int units = static_cast<int>(std::min<std::size_t>(folded.size(), kPackedUnits));
+    PackUnits(folded.data(), units, entry, [](char16_t unit) { return unit; });
+    if (!entry.whole) foldedTexts.emplace(id, std::move(folded));
+    return entry;
+}
+
+// Keys are compared as the numbers they hold: a shorter key first.
+int CompareKeys(QStringView a, QStringView b) {
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return Units(a).compare(Units(b));
+}
+
 // The final say between two rows: the packed texts, then (where the packing did not hold
-// both texts whole) the texts themselves, then the current position, so that equal
-// texts keep their order in either direction. In descending order the packed words
-// arrive inverted (see Sorted), so only the texts' own comparison is turned round here.
+// both texts whole) the texts themselves, then for names the keys, then the current
+// position, so that equal texts keep their order in either direction. In descending
+// order the packed words arrive inverted (see Sorted), so only the texts' own comparison
+// is turned round here; keys count upwards either way.
 class Before {
 public:
-    Before(const ListRowStore& rows, bool ascending) : rows_(rows), ascending_(ascending) {}
+    using FoldedTexts = std::unordered_map<TextPool::Id, std::u16string>;
+
+    Before(const ListRowStore& rows, const std::vector<int>& order, bool ascending,
+           const FoldedTexts* names)
+        : rows_(rows), order_(order), ascending_(ascending), names_(names) {}
 
     bool operator()(const Entry& a, const Entry& b) const {
         // Word by word rather than std::array's operators, which go through memcmp.
         for (std::size_t w = 0; w < kWords; ++w)
             if (a.packed[w] != b.packed[w]) return a.packed[w] < b.packed[w];
         if (a.text != b.text && !(a.whole && b.whole)) {
-            const int c = rows_.text(a.text).compare(rows_.text(b.text), Qt::CaseInsensitive);
+            const int c = compareTexts(a, b);
             if (c != 0) return ascending_ ? c < 0 : c > 0;
+        }
+        if (names_) {
+            const int c = CompareKeys(rows_.key(rowOf(a)), rows_.key(rowOf(b)));
+            if (c != 0) return c < 0;
         }
         return a.position < b.position;
     }
 
 private:
+    int rowOf(const Entry& entry) const { return order_[entry.position]; }
+
+    int compareTexts(const Entry& a, const Entry& b) const {
+        if (!names_) return rows_.text(a.text).compare(rows_.text(b.text), Qt::CaseInsensitive);
+        std::u16string spareA, spareB;
+        return folded(a, spareA).compare(folded(b, spareB));
+    }
+
+    // Names whose packing is not whole were folded while packing; the others (whole,
+    // met here beside one that is not) are folded into `spare`.
+    std::u16string_view folded(const Entry& entry, std::u16string& spare) const {
+        const auto found = names_->find(entry.text);
+        if (found != names_->end()) return found->second;
+        spare = FoldText(Units(rows_.text(entry.text)));
+        return spare;
+    }
+
     const ListRowStore& rows_;
+    const std::vector<int>& order_;
     bool ascending_;
+    const FoldedTexts* names_;  // set when sorting names
 };
 
 constexpr std::size_t kPackedBytes = kWords * 8;
@@ -162,7 +230,7 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
 }  // namespace
 
 std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<int>& order,
-                                    int column, Qt::SortOrder sortOrder) {
+                                    int column, Qt::SortOrder sortOrder, SortAs sortAs) {
     const std::size_t count = order.size();
     const bool ascending = sortOrder == Qt::AscendingOrder;
     // Each row's current position. Rows are packed in the order they are stored, which
@@ -179,16 +247,20 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     }
     std::vector<Entry> entries;
     entries.reserve(count);
+    Before::FoldedTexts foldedTexts;
+    const bool names = sortAs == SortAs::Names;
     for (int row = 0; row < rows.count(); ++row) {
         const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
         if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
         const TextPool::Id id = rows.cellId(row, column);
-        entries.push_back(Pack(rows.text(id), id, position));
+        entries.push_back(names ? PackName(rows.text(id), id, position, foldedTexts)
+                                : Pack(rows.text(id), id, position));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
             for (auto& word : entries.back().packed) word = ~word;
     }
-    RadixSort(entries.data(), entries.data() + entries.size(), 0, Before(rows, ascending));
+    RadixSort(entries.data(), entries.data() + entries.size(), 0,
+              Before(rows, order, ascending, names ? &foldedTexts : nullptr));
     std::vector<int> sorted;
     sorted.reserve(entries.size());
     for (const Entry& entry : entries) sorted.push_back(order[entry.position]);

@@ -54,8 +54,9 @@ void ListView::clearColumns() {
     model_->clearColumns();
 }
 
-void ListView::addColumn(const QString& caption, double widthTwips, Qt::Alignment alignment) {
-    model_->addColumn({caption, widthTwips, alignment});
+void ListView::addColumn(const QString& caption, double widthTwips, Qt::Alignment alignment,
+                         SortAs sortAs) {
+    model_->addColumn({caption, widthTwips, alignment, sortAs});
     // The model's reset forgets section sizes, so every width is set again.
     for (int i = 0; i < model_->columns(); ++i)
         details_->header()->resizeSection(i, TwipsToPixels(model_->column(i).widthTwips));
