@@ -6,6 +6,8 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace platform {
 
@@ -86,13 +88,8 @@ std::u16string WithoutMarks(std::u16string_view text) {
     return bare;
 }
 
-}  // namespace
-
-void AppendFolded(std::u16string_view text, std::u16string& out) {
-    if (IsAscii(text)) {
-        AppendAsciiFolded(text, out);
-        return;
-    }
+// The whole way: decomposed, without marks, case-folded, spelt plain.
+void AppendFoldedByIcu(std::u16string_view text, std::u16string& out) {
     UErrorCode status = U_ZERO_ERROR;
     const UNormalizer2* nfkd = unorm2_getNFKDInstance(&status);
     std::u16string decomposed, folded;
@@ -111,6 +108,58 @@ void AppendFolded(std::u16string_view text, std::u16string& out) {
                 });
     if (!ok) folded = text;  // ICU without its data: the text as it stands
     for (const char16_t unit : folded) AppendSpelt(unit, out);
+}
+
+// Below this every code point has its fold looked up in a table: the Latin, Greek,
+// Cyrillic, Armenian and Hebrew letters and the combining accents, which most names
+// are written in.
+constexpr char16_t kTableEnd = 0x0600;
+
+// The fold of each code point below kTableEnd, worked out once the whole way. Folding
+// a text is folding its code points one by one and joining the results (the marks go,
+// and decomposition and case folding work per code point), so the table gives the
+// same as the whole way, only without the work for each text.
+class FoldTable {
+public:
+    FoldTable() {
+        for (char16_t unit = 0; unit < kTableEnd; ++unit) {
+            start_[unit] = static_cast<std::uint32_t>(folds_.size());
+            AppendFoldedByIcu(std::u16string_view(&unit, 1), folds_);
+        }
+        start_[kTableEnd] = static_cast<std::uint32_t>(folds_.size());
+    }
+    std::u16string_view fold(char16_t unit) const {
+        return std::u16string_view(folds_).substr(start_[unit], start_[unit + 1] - start_[unit]);
+    }
+
+private:
+    std::u16string folds_;
+    std::array<std::uint32_t, kTableEnd + 1> start_{};
+};
+
+const FoldTable& Table() {
+    static const FoldTable table;
+    return table;
+}
+
+}  // namespace
+
+void AppendFolded(std::u16string_view text, std::u16string& out) {
+    if (IsAscii(text)) {
+        AppendAsciiFolded(text, out);
+        return;
+    }
+    if (std::any_of(text.begin(), text.end(), [](char16_t unit) { return unit >= kTableEnd; })) {
+        AppendFoldedByIcu(text, out);
+        return;
+    }
+    const FoldTable& table = Table();
+    for (const char16_t unit : text) {
+        if (unit < 0x80)
+            out += static_cast<char16_t>(static_cast<unsigned>(unit - u'A') < 26u ? unit + 32 : unit);
+        else
+            out += table.fold(unit);
+    }
 }
 
 std::u16string FoldText(std::u16string_view text) {

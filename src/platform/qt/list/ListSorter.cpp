@@ -88,7 +88,8 @@ std::u16string_view Units(QStringView text) {
 // folded text is kept for the comparisons that need it. Most names are plain ASCII,
 // whose folding is the packing's own.
 Entry PackName(QStringView text, TextPool::Id id, int position,
-               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts) {
+               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
+               std::u16string& folded) {
     Entry entry;
     entry.text = id;
     entry.position = static_cast<std::uint32_t>(position);
@@ -97,11 +98,12 @@ Entry PackName(QStringView text, TextPool::Id id, int position,
         entry.whole = true;
         return entry;
     }
-    std::u16string folded = FoldText(Units(text));
+    folded.clear();
+    AppendFolded(Units(text), folded);
     entry.whole = folded.size() <= kPackedUnits;
     const int units = static_cast<int>(std::min<std::size_t>(folded.size(), kPackedUnits));
     PackUnits(folded.data(), units, entry, [](char16_t unit) { return unit; });
-    if (!entry.whole) foldedTexts.emplace(id, std::move(folded));
+    if (!entry.whole) foldedTexts.emplace(id, folded);
     return entry;
 }
 
@@ -248,12 +250,13 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     std::vector<Entry> entries;
     entries.reserve(count);
     Before::FoldedTexts foldedTexts;
+    std::u16string folded;  // one name's, reused
     const bool names = sortAs == SortAs::Names;
     for (int row = 0; row < rows.count(); ++row) {
         const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
         if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
         const TextPool::Id id = rows.cellId(row, column);
-        entries.push_back(names ? PackName(rows.text(id), id, position, foldedTexts)
+        entries.push_back(names ? PackName(rows.text(id), id, position, foldedTexts, folded)
                                 : Pack(rows.text(id), id, position));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
