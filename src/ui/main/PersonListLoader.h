@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/MessageBox.h"
 #include "platform/qt/list/ListRowStore.h"
@@ -11,6 +12,8 @@
 #include "store/Error.h"
 #include "store/PersonStamp.h"
 #include "store/Recordset.h"
+#include "store/Statement.h"
+#include "ui/main/BirthColumns.h"
 
 namespace platform {
 class ListView;
@@ -26,6 +29,11 @@ namespace personlist {
 // The rows are gathered away from the list and shown in one piece at the end, so the
 // window events processed while the load yields (after the query and every 21 rows)
 // never meet a half-changed list.
+//
+// The table is read in one pass straight into the rows, and the read ends before the
+// first yield, so that no read lock is held while other programs may want to write.
+// Anything that pass cannot take as it comes (a failed step, a missing column, a key
+// that is not a number) sends the load the step-by-step way, which asks the user.
 class PersonListLoader {
 public:
     static constexpr const char* kSelectAll = "SELECT * FROM tblAges";
@@ -60,7 +68,11 @@ private:
     Outcome Guarded(Step step);
     platform::MsgAnswer Ask(const store::Error& error) const;
     bool GoesOn(Outcome outcome);
-    bool Open();
+    bool OpenConnection();
+    bool OpenRecords();
+    bool ReadDirect();
+    bool ReadAllRows(store::Statement& select, std::vector<BirthColumns::Cells>& births);
+    void FillBirthColumns(const std::vector<BirthColumns::Cells>& births);
     bool ReadRows();
     bool CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
                       store::Error& error);
