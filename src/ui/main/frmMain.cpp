@@ -564,8 +564,8 @@ frmUpcoming* frmMain::upcomingWindow() const {
 
 void frmMain::RemindAtStartUp() {
     if (!upcoming::RemindAtStartUp()) return;
-    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), modAgeCalc::TodaySerial(), upcoming::kReminderDays)
-            .empty())
+    if (!upcoming::AnyUpcomingBirthday(Lvw_->storedRows(), modAgeCalc::TodaySerial(),
+                                       upcoming::kReminderDays))
         return;
     showUpcoming(false);
 }

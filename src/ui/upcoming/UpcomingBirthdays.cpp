@@ -36,6 +36,14 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
     return soonest;
 }
 
+bool AnyUpcomingBirthday(const platform::ListRowStore& rows, std::int32_t today, int days) {
+    modAgeCalc::NextBirthdayInfo next;
+    for (int row = 0; row < rows.count(); ++row)
+        if (modAgeCalc::NextBirthday(rows.birth(row), today, next) && next.daysUntil <= days)
+            return true;
+    return false;
+}
+
 QString WhenText(std::int32_t daysUntil) {
     if (daysUntil == 0) return QCoreApplication::translate("upcoming", "today");
     if (daysUntil == 1) return QCoreApplication::translate("upcoming", "tomorrow");
