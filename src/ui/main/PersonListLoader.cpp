@@ -85,12 +85,30 @@ bool PersonListLoader::OpenConnection() {
     return goesOn;
 }
 
+// How many rows the whole table holds, so that the rows are not moved as they grow; a
+// guess only (0 when unknown), as the table may change before it is read.
+int PersonListLoader::ExpectedRows() {
+    if (filter_ != kSelectAll) return 0;
+    store::Statement count;
+    store::Error error;
+    if (!count.Prepare(connection_.Handle(), "SELECT COUNT(*) FROM tblAges", connection_.Path(),
+                       error) ||
+        count.Step() != store::Statement::kRow)
+        return 0;
+    const store::Value value = count.Column(0);
+    const auto* rows = std::get_if<std::int64_t>(&value);
+    return rows && *rows > 0 && *rows <= kMostExpectedRows ? static_cast<int>(*rows) : 0;
+}
+
 // True when the one pass read the whole result; false leaves no rows behind.
 bool PersonListLoader::ReadDirect() {
     if (!connection_.IsOpen()) return false;
     store::Statement select;
     store::Error error;
     std::vector<BirthColumns::Cells> births;
+    const int expected = ExpectedRows();
+    rows_.reserve(expected);
+    births.reserve(static_cast<std::size_t>(expected));
     if (!select.Prepare(connection_.Handle(), filter_, connection_.Path(), error) ||
         !ReadAllRows(select, births)) {
         rows_.clear();

@@ -39,6 +39,7 @@ public:
     static constexpr const char* kSelectAll = "SELECT * FROM tblAges";
     static constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PersonListLoader", "Error!");
     static constexpr int kYieldEvery = 21;
+    static constexpr std::int64_t kMostExpectedRows = 50'000'000;
 
     explicit PersonListLoader(platform::ListView& list);
 
@@ -70,6 +71,7 @@ private:
     bool GoesOn(Outcome outcome);
     bool OpenConnection();
     bool OpenRecords();
+    int ExpectedRows();
     bool ReadDirect();
     bool ReadAllRows(store::Statement& select, std::vector<BirthColumns::Cells>& births);
     void FillBirthColumns(const std::vector<BirthColumns::Cells>& births);
