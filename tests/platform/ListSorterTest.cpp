@@ -55,7 +55,8 @@ QString RandomText(std::mt19937& random) {
 std::vector<int> Reference(const ListRowStore& rows, std::vector<int> order, int column,
                            Qt::SortOrder sortOrder) {
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = rows.cell(a, column).compare(rows.cell(b, column), Qt::CaseInsensitive);
+        const int c = QAnyStringView::compare(rows.cell(a, column), rows.cell(b, column),
+                                                 Qt::CaseInsensitive);
         return sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     return order;
@@ -91,9 +92,9 @@ std::u16string Folded(QStringView text) {
 std::vector<int> NamesReference(const ListRowStore& rows, std::vector<int> order,
                                 Qt::SortOrder sortOrder) {
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = Folded(rows.cell(a, 0)).compare(Folded(rows.cell(b, 0)));
+        const int c = Folded(rows.cell(a, 0).toString()).compare(Folded(rows.cell(b, 0).toString()));
         if (c != 0) return sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
-        return rows.key(a).toInt() < rows.key(b).toInt();
+        return rows.key(a).toString().toInt() < rows.key(b).toString().toInt();
     });
     return order;
 }

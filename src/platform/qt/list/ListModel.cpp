@@ -89,7 +89,7 @@ std::vector<int> ListModel::filtered(const std::vector<int>& order) const {
     return kept;
 }
 
-QStringView ListModel::cell(int position, int column) const {
+QAnyStringView ListModel::cell(int position, int column) const {
     return rows_.cell(storeIndex(position), column);
 }
 

@@ -38,8 +38,8 @@ public:
     void publish(ListRowStore&& rows);
     int rows() const { return static_cast<int>(shown().size()); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
-    QStringView key(int position) const { return rows_.key(storeIndex(position)); }
-    QStringView cell(int position, int column) const;
+    QAnyStringView key(int position) const { return rows_.key(storeIndex(position)); }
+    QAnyStringView cell(int position, int column) const;
     double birth(int position) const { return rows_.birth(storeIndex(position)); }
     std::uint64_t stamp(int position) const { return rows_.stamp(storeIndex(position)); }
     // The row of the store shown at `position`.

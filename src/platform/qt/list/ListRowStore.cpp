@@ -66,7 +66,7 @@ ListRowStore::TextId ListRowStore::cellId(int row, int column) const {
     return column >= 0 && column < kColumns ? at(row).cells[column] : TextPool::kEmpty;
 }
 
-QStringView ListRowStore::cell(int row, int column) const {
+QAnyStringView ListRowStore::cell(int row, int column) const {
     return texts_.view(cellId(row, column));
 }
 

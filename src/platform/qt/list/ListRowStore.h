@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QStringView>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,12 +40,19 @@ public:
     void setSubItem(int row, int subItem, TextId text);
     void setIcons(int row, int smallIcon, int largeIcon);
 
-    QStringView key(int row) const { return texts_.view(at(row).key); }
+    // Texts are Latin-1 or UTF-16 as stored; units() gives UTF-16 for either.
+    QAnyStringView key(int row) const { return texts_.view(at(row).key); }
     // The stored text behind a cell; rows showing a shared text give the same id.
     TextId cellId(int row, int column) const;
-    QStringView text(TextId id) const { return texts_.view(id); }
+    QAnyStringView text(TextId id) const { return texts_.view(id); }
+    std::u16string_view units(TextId id, std::u16string& buffer) const {
+        return texts_.units(id, buffer);
+    }
+    std::u16string_view keyUnits(int row, std::u16string& buffer) const {
+        return texts_.units(at(row).key, buffer);
+    }
     // Column 0 is the row's text, columns 1 to 3 its sub-items.
-    QStringView cell(int row, int column) const;
+    QAnyStringView cell(int row, int column) const;
     int smallIcon(int row) const { return at(row).smallIcon; }
     int largeIcon(int row) const { return at(row).largeIcon; }
     double birth(int row) const { return at(row).birth; }

@@ -31,10 +31,11 @@ void ListSearchIndex::clear() {
 void ListSearchIndex::build(const ListRowStore& rows, const std::vector<int>& columns) {
     clear();
     start_.reserve(static_cast<std::size_t>(rows.count()) + 1);
+    std::u16string buffer;
     for (int row = 0; row < rows.count(); ++row) {
         start_.push_back(static_cast<std::uint32_t>(text_.size()));
         for (const int column : columns) {
-            AppendFolded(Units(rows.cell(row, column)), text_);
+            AppendFolded(rows.units(rows.cellId(row, column), buffer), text_);
             text_.push_back(u'\0');
         }
     }

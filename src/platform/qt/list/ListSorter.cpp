@@ -69,37 +69,32 @@ void PackUnits(const char16_t* data, int units, Entry& entry, Fold fold) {
     }
 }
 
-Entry Pack(QStringView text, TextPool::Id id, int position) {
+Entry Pack(std::u16string_view text, TextPool::Id id, int position) {
     Entry entry;
     entry.text = id;
     entry.position = static_cast<std::uint32_t>(position);
     entry.whole = text.size() <= kPackedUnits;
-    const int units = static_cast<int>(std::min<qsizetype>(text.size(), kPackedUnits));
-    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
-    if (!PackAscii(data, units, entry)) PackUnits(data, units, entry, Folded);
+    const int units = static_cast<int>(std::min<std::size_t>(text.size(), kPackedUnits));
+    if (!PackAscii(text.data(), units, entry)) PackUnits(text.data(), units, entry, Folded);
     return entry;
-}
-
-std::u16string_view Units(QStringView text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 // A name is packed from its folded text; where the packing cannot hold that whole, the
 // folded text is kept for the comparisons that need it. Most names are plain ASCII,
 // whose folding is the packing's own.
-Entry PackName(QStringView text, TextPool::Id id, int position,
+Entry PackName(std::u16string_view text, TextPool::Id id, int position,
                std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
                std::u16string& folded) {
     Entry entry;
     entry.text = id;
     entry.position = static_cast<std::uint32_t>(position);
-    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
-    if (text.size() <= kPackedUnits && PackAscii(data, static_cast<int>(text.size()), entry)) {
+    if (text.size() <= kPackedUnits &&
+        PackAscii(text.data(), static_cast<int>(text.size()), entry)) {
         entry.whole = true;
         return entry;
     }
     folded.clear();
-    AppendFolded(Units(text), folded);
+    AppendFolded(text, folded);
     entry.whole = folded.size() <= kPackedUnits;
     const int units = static_cast<int>(std::min<std::size_t>(folded.size(), kPackedUnits));
     PackUnits(folded.data(), units, entry, [](char16_t unit) { return unit; });
@@ -108,9 +103,9 @@ Entry PackName(QStringView text, TextPool::Id id, int position,
 }
 
 // Keys are compared as the numbers they hold: a shorter key first.
-int CompareKeys(QStringView a, QStringView b) {
+int CompareKeys(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return Units(a).compare(Units(b));
+    return a.compare(b);
 }
 
 // The final say between two rows: the packed texts, then (where the packing did not hold
@@ -135,7 +130,9 @@ public:
             if (c != 0) return ascending_ ? c < 0 : c > 0;
         }
         if (names_) {
-            const int c = CompareKeys(rows_.key(rowOf(a)), rows_.key(rowOf(b)));
+            std::u16string spareA, spareB;
+            const int c = CompareKeys(rows_.keyUnits(rowOf(a), spareA),
+                                      rows_.keyUnits(rowOf(b), spareB));
             if (c != 0) return c < 0;
         }
         return a.position < b.position;
@@ -145,7 +142,9 @@ private:
     int rowOf(const Entry& entry) const { return order_[entry.position]; }
 
     int compareTexts(const Entry& a, const Entry& b) const {
-        if (!names_) return rows_.text(a.text).compare(rows_.text(b.text), Qt::CaseInsensitive);
+        if (!names_)
+            return QAnyStringView::compare(rows_.text(a.text), rows_.text(b.text),
+                                           Qt::CaseInsensitive);
         std::u16string spareA, spareB;
         return folded(a, spareA).compare(folded(b, spareB));
     }
@@ -155,7 +154,8 @@ private:
     std::u16string_view folded(const Entry& entry, std::u16string& spare) const {
         const auto found = names_->find(entry.text);
         if (found != names_->end()) return found->second;
-        spare = FoldText(Units(rows_.text(entry.text)));
+        std::u16string units;
+        spare = FoldText(rows_.units(entry.text, units));
         return spare;
     }
 
@@ -250,14 +250,15 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     std::vector<Entry> entries;
     entries.reserve(count);
     Before::FoldedTexts foldedTexts;
-    std::u16string folded;  // one name's, reused
+    std::u16string folded, units;  // one name's, reused
     const bool names = sortAs == SortAs::Names;
     for (int row = 0; row < rows.count(); ++row) {
         const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
         if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
         const TextPool::Id id = rows.cellId(row, column);
-        entries.push_back(names ? PackName(rows.text(id), id, position, foldedTexts, folded)
-                                : Pack(rows.text(id), id, position));
+        const std::u16string_view text = rows.units(id, units);
+        entries.push_back(names ? PackName(text, id, position, foldedTexts, folded)
+                                : Pack(text, id, position));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
             for (auto& word : entries.back().packed) word = ~word;
