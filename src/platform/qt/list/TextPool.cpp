@@ -7,14 +7,10 @@
 namespace platform {
 
 namespace {
-// Each text is stored as a two-byte header at an even offset, the length times two plus
-// one for UTF-16, followed by its code units; UTF-16 units thus always sit on an even
-// address.
+// Each text is stored as a two-byte header, the length times two plus one for UTF-16,
+// followed by its code units. A UTF-16 text starts at an even offset, so that its units
+// sit on an even address; one-byte texts fill the gaps.
 constexpr std::size_t kHeader = 2;
-
-std::size_t Even(std::size_t bytes) {
-    return (bytes + 1) & ~std::size_t(1);
-}
 
 bool IsLatin1(QStringView text) {
     char16_t seen = 0;
@@ -43,12 +39,13 @@ TextPool& TextPool::operator=(TextPool&& other) noexcept {
 
 // A text goes into the chunks unless the chunk ids are used up.
 bool TextPool::fitsInChunk(std::size_t bytes) const {
-    return used_ + kHeader + bytes <= kChunkBytes || chunks_.size() < kMaxChunks;
+    return used_ + 1 + kHeader + bytes <= kChunkBytes || chunks_.size() < kMaxChunks;
 }
 
 // Room for a text of `length` code units; `length` is at most kMostUnits.
 char* TextPool::reserve(qsizetype length, bool wide, Id& id) {
     const std::size_t bytes = static_cast<std::size_t>(length) * (wide ? 2 : 1);
+    if (wide) used_ += used_ & 1;
     if (used_ + kHeader + bytes > kChunkBytes) {
         chunks_.push_back(std::make_unique_for_overwrite<char[]>(kChunkBytes));
         // Offset 0 of the first chunk is never handed out, so that no text gets id 0.
@@ -58,7 +55,7 @@ char* TextPool::reserve(qsizetype length, bool wide, Id& id) {
     const auto header = static_cast<std::uint16_t>(length << 1 | (wide ? 1 : 0));
     std::memcpy(slot, &header, kHeader);
     id = static_cast<Id>(((chunks_.size() - 1) << kChunkBits) | used_);
-    used_ = Even(used_ + kHeader + bytes);
+    used_ += kHeader + bytes;
     return slot + kHeader;
 }
 
