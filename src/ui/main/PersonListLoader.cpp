@@ -37,8 +37,18 @@ void PersonListLoader::Run(std::string sqlFilter) {
     filter_ = std::move(sqlFilter);
     list_.clearRows();
     list_.setViewMode(platform::ListView::ViewMode::Details);
+    today_ = modAgeCalc::TodayText();
+    DeriveBirthTexts();
     if (OpenConnection() && !ReadDirect() && OpenRecords()) ReadRows();
     Finish();
+}
+
+// Rows with a readable birth show their Year and Age as of the day of the load.
+void PersonListLoader::DeriveBirthTexts() {
+    rows_.deriveColumn(kYearColumn, &BirthColumns::YearText);
+    rows_.deriveColumn(kAgeColumn, [today = today_](double birth) {
+        return BirthColumns::AgeText(birth, today);
+    });
 }
 
 // Runs one step of the load until it succeeds or the user lets it go. The missing
@@ -139,7 +149,7 @@ bool PersonListLoader::ReadAllRows(store::Statement& select,
                           ColumnIndex(select, "dtmBirth"), ColumnIndex(select, "strComments")};
     if (columns.id < 0 || columns.name < 0 || columns.birth < 0 || columns.comments < 0)
         return false;
-    BirthColumns birthColumns(rows_, modAgeCalc::TodayText());
+    BirthColumns birthColumns(rows_, today_);
     std::string nameBuffer, commentsBuffer;
     int code = 0;
     while ((code = select.Step()) == store::Statement::kRow) {
@@ -256,7 +266,7 @@ bool PersonListLoader::ReadRows() {
     const Columns columns{records_.FieldIndex("lngID"), records_.FieldIndex("strName"),
                           records_.FieldIndex("dtmBirth"), records_.FieldIndex("strComments")};
     rows_.reserve(records_.RecordCount());
-    BirthColumns births(rows_, modAgeCalc::TodayText());
+    BirthColumns births(rows_, today_);
     Person person;
     for (;;) {
         if (!records_.IsOpen() || records_.Eof()) return true;

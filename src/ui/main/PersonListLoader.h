@@ -69,6 +69,7 @@ private:
     Outcome Guarded(Step step);
     platform::MsgAnswer Ask(const store::Error& error) const;
     bool GoesOn(Outcome outcome);
+    void DeriveBirthTexts();
     bool OpenConnection();
     bool OpenRecords();
     int ExpectedRows();
@@ -85,6 +86,7 @@ private:
 
     platform::ListView& list_;
     std::string filter_;
+    std::string today_;  // "MM/DD/YYYY", the day the ages are counted to
     store::Connection connection_;
     store::Recordset records_;
     platform::ListRowStore rows_;

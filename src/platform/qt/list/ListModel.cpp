@@ -89,8 +89,8 @@ std::vector<int> ListModel::filtered(const std::vector<int>& order) const {
     return kept;
 }
 
-QAnyStringView ListModel::cell(int position, int column) const {
-    return rows_.cell(storeIndex(position), column);
+QString ListModel::cellText(int position, int column) const {
+    return rows_.cellText(storeIndex(position), column);
 }
 
 void ListModel::setSortKey(int column) {
@@ -172,7 +172,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     const int row = storeIndex(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            return rows_.cell(row, index.column()).toString();
+            return rows_.cellText(row, index.column());
         case Qt::DecorationRole:
             return index.column() == 0 ? icon(smallImages_, rows_.smallIcon(row)) : QVariant();
         case Qt::TextAlignmentRole:

@@ -39,7 +39,7 @@ public:
     int rows() const { return static_cast<int>(shown().size()); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
     QAnyStringView key(int position) const { return rows_.key(storeIndex(position)); }
-    QAnyStringView cell(int position, int column) const;
+    QString cellText(int position, int column) const;
     double birth(int position) const { return rows_.birth(storeIndex(position)); }
     std::uint64_t stamp(int position) const { return rows_.stamp(storeIndex(position)); }
     // The row of the store shown at `position`.

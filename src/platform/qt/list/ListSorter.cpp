@@ -3,6 +3,7 @@
 #include <QChar>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -117,9 +118,9 @@ class Before {
 public:
     using FoldedTexts = std::unordered_map<TextPool::Id, std::u16string>;
 
-    Before(const ListRowStore& rows, const std::vector<int>& order, bool ascending,
-           const FoldedTexts* names)
-        : rows_(rows), order_(order), ascending_(ascending), names_(names) {}
+    Before(const ListRowStore& rows, const TextPool& texts, const std::vector<int>& order,
+           bool ascending, const FoldedTexts* names)
+        : rows_(rows), texts_(texts), order_(order), ascending_(ascending), names_(names) {}
 
     bool operator()(const Entry& a, const Entry& b) const {
         // Word by word rather than std::array's operators, which go through memcmp.
@@ -143,7 +144,7 @@ private:
 
     int compareTexts(const Entry& a, const Entry& b) const {
         if (!names_)
-            return QAnyStringView::compare(rows_.text(a.text), rows_.text(b.text),
+            return QAnyStringView::compare(texts_.view(a.text), texts_.view(b.text),
                                            Qt::CaseInsensitive);
         std::u16string spareA, spareB;
         return folded(a, spareA).compare(folded(b, spareB));
@@ -155,11 +156,12 @@ private:
         const auto found = names_->find(entry.text);
         if (found != names_->end()) return found->second;
         std::u16string units;
-        spare = FoldText(rows_.units(entry.text, units));
+        spare = FoldText(texts_.units(entry.text, units));
         return spare;
     }
 
     const ListRowStore& rows_;
+    const TextPool& texts_;  // where the entries' texts are
     const std::vector<int>& order_;
     bool ascending_;
     const FoldedTexts* names_;  // set when sorting names
@@ -229,6 +231,21 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
     }
 }
 
+// A derived text is worked out once per day of birth; rows born on the same day share
+// it, as they share a stored text. A row's own text is taken as it is.
+TextPool::Id DerivedId(const ListRowStore& rows, int row, int column, TextPool& texts,
+                       std::unordered_map<std::int64_t, TextPool::Id>& byDay) {
+    const double birth = rows.birth(row);
+    if (rows.cellId(row, column) != TextPool::kEmpty || !(std::abs(birth) < 1e15))
+        return texts.add(rows.cellText(row, column));
+    const auto day = static_cast<std::int64_t>(std::floor(birth));
+    const auto found = byDay.find(day);
+    if (found != byDay.end()) return found->second;
+    const TextPool::Id id = texts.add(rows.cellText(row, column));
+    byDay.emplace(day, id);
+    return id;
+}
+
 }  // namespace
 
 std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<int>& order,
@@ -252,11 +269,17 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     Before::FoldedTexts foldedTexts;
     std::u16string folded, units;  // one name's, reused
     const bool names = sortAs == SortAs::Names;
+    // A derived column's texts are worked out once for the sort and kept beside it.
+    const bool derived = rows.derives(column);
+    TextPool derivedTexts;
+    std::unordered_map<std::int64_t, TextPool::Id> byDay;
+    const TextPool& texts = derived ? derivedTexts : rows.texts();
     for (int row = 0; row < rows.count(); ++row) {
         const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
         if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
-        const TextPool::Id id = rows.cellId(row, column);
-        const std::u16string_view text = rows.units(id, units);
+        const TextPool::Id id = derived ? DerivedId(rows, row, column, derivedTexts, byDay)
+                                        : rows.cellId(row, column);
+        const std::u16string_view text = texts.units(id, units);
         entries.push_back(names ? PackName(text, id, position, foldedTexts, folded)
                                 : Pack(text, id, position));
         // Descending is ascending over inverted bytes; the positions still count upwards.
@@ -264,7 +287,7 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
             for (auto& word : entries.back().packed) word = ~word;
     }
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
-              Before(rows, order, ascending, names ? &foldedTexts : nullptr));
+              Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr));
     std::vector<int> sorted;
     sorted.reserve(entries.size());
     for (const Entry& entry : entries) sorted.push_back(order[entry.position]);

@@ -92,7 +92,7 @@ QString ListView::rowKey(int position) const {
 
 QString ListView::cellText(int position, int column) const {
     if (position < 0 || position >= rowCount()) return {};
-    return model_->cell(position, column).toString();
+    return model_->cellText(position, column);
 }
 
 double ListView::rowBirth(int position) const {
