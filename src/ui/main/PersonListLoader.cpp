@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <charconv>
+#include <new>
 
 #include "age/AgeCalc.h"
 #include "platform/EventPump.h"
@@ -95,14 +96,19 @@ bool PersonListLoader::OpenConnection() {
     return goesOn;
 }
 
-// How many rows the whole table holds, so that the rows are not moved as they grow; a
-// guess only (0 when unknown), as the table may change before it is read.
+// About how many rows the whole table holds, at least as many as it does, so that the
+// rows are not moved as they grow: the highest key, which the index gives at once
+// (counting would read the whole table), but no more than the file has room for. Room
+// reserved beyond the rows read is never touched, so it costs no memory. A guess only
+// (0 when unknown), as the table may change before it is read.
 int PersonListLoader::ExpectedRows() {
     if (filter_ != kSelectAll) return 0;
     store::Statement count;
     store::Error error;
-    if (!count.Prepare(connection_.Handle(), "SELECT COUNT(*) FROM tblAges", connection_.Path(),
-                       error) ||
+    if (!count.Prepare(connection_.Handle(),
+                       "SELECT min(max(lngID), (SELECT page_count * page_size "
+                       "FROM pragma_page_count(), pragma_page_size()) / 16) FROM tblAges",
+                       connection_.Path(), error) ||
         count.Step() != store::Statement::kRow)
         return 0;
     const store::Value value = count.Column(0);
@@ -117,8 +123,12 @@ bool PersonListLoader::ReadDirect() {
     store::Error error;
     std::vector<BirthColumns::Cells> births;
     const int expected = ExpectedRows();
-    rows_.reserve(expected);
-    births.reserve(static_cast<std::size_t>(expected));
+    try {
+        rows_.reserve(expected);
+        births.reserve(static_cast<std::size_t>(expected));
+    } catch (const std::bad_alloc&) {
+        // Only a guess: the rows grow as they come instead.
+    }
     if (!select.Prepare(connection_.Handle(), filter_, connection_.Path(), error) ||
         !ReadAllRows(select, births)) {
         rows_.clear();

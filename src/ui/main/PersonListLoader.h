@@ -39,7 +39,7 @@ public:
     static constexpr const char* kSelectAll = "SELECT * FROM tblAges";
     static constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PersonListLoader", "Error!");
     static constexpr int kYieldEvery = 21;
-    static constexpr std::int64_t kMostExpectedRows = 50'000'000;
+    static constexpr std::int64_t kMostExpectedRows = 10'000'000;
 
     explicit PersonListLoader(platform::ListView& list);
 
