@@ -56,6 +56,25 @@ bool PackAscii(const char16_t* units, int count, Entry& entry) {
     return true;
 }
 
+// The same for a text kept one byte per character, straight from its bytes.
+bool PackAsciiBytes(std::string_view text, Entry& entry) {
+    unsigned char seen = 0;
+    for (const char c : text) seen |= static_cast<unsigned char>(c);
+    if (seen >= 0x80 || text.size() > kPackedUnits) return false;
+    const int count = static_cast<int>(text.size());
+    for (int word = 0; word < static_cast<int>(kWords); ++word) {
+        std::uint64_t packed = 0;
+        for (int i = word * 8; i < word * 8 + 8; ++i) {
+            const unsigned unit = i < count ? static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) : 0u;
+            const unsigned folded = unit + (unit - 'A' < 26u ? 32u : 0u);
+            packed = packed << 8 | (i < count ? folded + 1u : 0u);
+        }
+        entry.packed[static_cast<std::size_t>(word)] = packed;
+    }
+    entry.whole = true;
+    return true;
+}
+
 // Packs the first units of `data`, each folded by `fold`.
 template <class Fold>
 void PackUnits(const char16_t* data, int units, Entry& entry, Fold fold) {
@@ -231,6 +250,22 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
     }
 }
 
+// Short plain ASCII, the most common text by far, packs alike as a name or not, and
+// straight from the pool's bytes.
+Entry PackText(const TextPool& texts, TextPool::Id id, int position, bool name,
+               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
+               std::u16string& folded, std::u16string& buffer) {
+    std::string_view bytes;
+    if (texts.narrow(id, bytes)) {
+        Entry entry;
+        entry.text = id;
+        entry.position = static_cast<std::uint32_t>(position);
+        if (PackAsciiBytes(bytes, entry)) return entry;
+    }
+    const std::u16string_view text = texts.units(id, buffer);
+    return name ? PackName(text, id, position, foldedTexts, folded) : Pack(text, id, position);
+}
+
 // A derived text is worked out once per day of birth; rows born on the same day share
 // it, as they share a stored text. A row's own text is taken as it is.
 TextPool::Id DerivedId(const ListRowStore& rows, int row, int column, TextPool& texts,
@@ -279,9 +314,7 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
         if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
         const TextPool::Id id = derived ? DerivedId(rows, row, column, derivedTexts, byDay)
                                         : rows.cellId(row, column);
-        const std::u16string_view text = texts.units(id, units);
-        entries.push_back(names ? PackName(text, id, position, foldedTexts, folded)
-                                : Pack(text, id, position));
+        entries.push_back(PackText(texts, id, position, names, foldedTexts, folded, units));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
             for (auto& word : entries.back().packed) word = ~word;

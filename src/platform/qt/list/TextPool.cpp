@@ -114,6 +114,13 @@ QAnyStringView TextPool::view(Id id) const {
     return QLatin1StringView(text.data, text.length);
 }
 
+bool TextPool::narrow(Id id, std::string_view& bytes) const {
+    const Stored text = stored(id);
+    if (text.wide) return false;
+    bytes = std::string_view(text.data, static_cast<std::size_t>(text.length));
+    return true;
+}
+
 std::u16string_view TextPool::units(Id id, std::u16string& buffer) const {
     const Stored text = stored(id);
     if (text.wide)
