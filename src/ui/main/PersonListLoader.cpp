@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <charconv>
+#include <filesystem>
 #include <new>
 
 #include "age/AgeCalc.h"
@@ -103,17 +104,20 @@ bool PersonListLoader::OpenConnection() {
 // (0 when unknown), as the table may change before it is read.
 int PersonListLoader::ExpectedRows() {
     if (filter_ != kSelectAll) return 0;
-    store::Statement count;
+    store::Statement highest;
     store::Error error;
-    if (!count.Prepare(connection_.Handle(),
-                       "SELECT min(max(lngID), (SELECT page_count * page_size "
-                       "FROM pragma_page_count(), pragma_page_size()) / 16) FROM tblAges",
-                       connection_.Path(), error) ||
-        count.Step() != store::Statement::kRow)
+    if (!highest.Prepare(connection_.Handle(), "SELECT max(lngID) FROM tblAges",
+                         connection_.Path(), error) ||
+        highest.Step() != store::Statement::kRow)
         return 0;
-    const store::Value value = count.Column(0);
-    const auto* rows = std::get_if<std::int64_t>(&value);
-    return rows && *rows > 0 && *rows <= kMostExpectedRows ? static_cast<int>(*rows) : 0;
+    const store::Value value = highest.Column(0);
+    const auto* key = std::get_if<std::int64_t>(&value);
+    std::error_code failed;
+    const std::uintmax_t bytes = std::filesystem::file_size(connection_.Path(), failed);
+    if (!key || *key <= 0 || failed) return 0;
+    const auto room = static_cast<std::int64_t>(
+        std::min<std::uintmax_t>(bytes / kLeastBytesPerRow, kMostExpectedRows));
+    return static_cast<int>(std::min(*key, room));
 }
 
 // True when the one pass read the whole result; false leaves no rows behind.
@@ -121,16 +125,16 @@ bool PersonListLoader::ReadDirect() {
     if (!connection_.IsOpen()) return false;
     store::Statement select;
     store::Error error;
-    std::vector<BirthColumns::Cells> births;
+    std::vector<std::int16_t> images;
     const int expected = ExpectedRows();
     try {
         rows_.reserve(expected);
-        births.reserve(static_cast<std::size_t>(expected));
+        images.reserve(static_cast<std::size_t>(expected));
     } catch (const std::bad_alloc&) {
         // Only a guess: the rows grow as they come instead.
     }
     if (!select.Prepare(connection_.Handle(), filter_, connection_.Path(), error) ||
-        !ReadAllRows(select, births)) {
+        !ReadAllRows(select, images)) {
         rows_.clear();
         return false;
     }
@@ -139,7 +143,7 @@ bool PersonListLoader::ReadDirect() {
         AddPlaceholder();
         return true;
     }
-    FillBirthColumns(births);
+    FillImages(images);
     return true;
 }
 
@@ -151,10 +155,10 @@ int ColumnIndex(const store::Statement& select, std::string_view name) {
 }
 }  // namespace
 
-// Reads every row's key, texts and stamp into the rows and works out its birth's cells,
-// which are set on the rows afterwards.
+// Reads every row's key, texts, birth and stamp into the rows and works out its age
+// group's image, which is set on the rows afterwards.
 bool PersonListLoader::ReadAllRows(store::Statement& select,
-                                   std::vector<BirthColumns::Cells>& births) {
+                                   std::vector<std::int16_t>& images) {
     const Columns columns{ColumnIndex(select, "lngID"), ColumnIndex(select, "strName"),
                           ColumnIndex(select, "dtmBirth"), ColumnIndex(select, "strComments")};
     if (columns.id < 0 || columns.name < 0 || columns.birth < 0 || columns.comments < 0)
@@ -173,20 +177,23 @@ bool PersonListLoader::ReadAllRows(store::Statement& select,
         const BirthColumns::Cells cells = birthColumns.For(birth);
         const int row = rows_.appendUtf8(ItemKey(key), ValueText(name, nameBuffer), 1, 1,
                                          cells.birth, store::StampOf(id, name, birth, comments));
+        rows_.setSubItem(row, kYearColumn, cells.yearText);
+        rows_.setSubItem(row, kAgeColumn, cells.ageText);
         rows_.setSubItem(row, kCommentsColumn, rows_.storeUtf8(ValueText(comments, commentsBuffer)));
-        births.push_back(cells);
+        // Image numbers are small; anything else shows none, as in the row store.
+        images.push_back(cells.image >= 0 && cells.image <= 0x7FFF
+                             ? static_cast<std::int16_t>(cells.image)
+                             : std::int16_t{0});
     }
     return code == store::Statement::kDone;
 }
 
 // Yields as the step-by-step read does: after the query and every 21 rows.
-void PersonListLoader::FillBirthColumns(const std::vector<BirthColumns::Cells>& births) {
+void PersonListLoader::FillImages(const std::vector<std::int16_t>& images) {
     platform::DoEvents();
     for (int row = 0; row < rows_.count(); ++row) {
-        const BirthColumns::Cells& cells = births[static_cast<std::size_t>(row)];
-        rows_.setSubItem(row, kYearColumn, cells.yearText);
-        rows_.setSubItem(row, kAgeColumn, cells.ageText);
-        rows_.setIcons(row, cells.image, cells.image);
+        const int image = images[static_cast<std::size_t>(row)];
+        rows_.setIcons(row, image, image);
         if ((row + 1) % kYieldEvery == 0) platform::DoEvents();
     }
 }

@@ -40,6 +40,7 @@ public:
     static constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PersonListLoader", "Error!");
     static constexpr int kYieldEvery = 21;
     static constexpr std::int64_t kMostExpectedRows = 10'000'000;
+    static constexpr std::uintmax_t kLeastBytesPerRow = 16;
 
     explicit PersonListLoader(platform::ListView& list);
 
@@ -74,8 +75,8 @@ private:
     bool OpenRecords();
     int ExpectedRows();
     bool ReadDirect();
-    bool ReadAllRows(store::Statement& select, std::vector<BirthColumns::Cells>& births);
-    void FillBirthColumns(const std::vector<BirthColumns::Cells>& births);
+    bool ReadAllRows(store::Statement& select, std::vector<std::int16_t>& images);
+    void FillImages(const std::vector<std::int16_t>& images);
     bool ReadRows();
     bool CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
                       store::Error& error);
