@@ -19,9 +19,10 @@ TEST(TextPool, KeepsEveryKindOfText) {
         {"accented", QStringLiteral("Zo\u00eb Br\u00fcckner")},
         {"outside the basic plane", QString::fromUtf8("\xF0\x9F\x98\x80 smile")},
         {"long", longText},
-        {"Latin-1, the longest a block takes", QString(0x7FFF, QChar(0xE9))},
-        {"UTF-16, the longest a block takes", QString(0x7FFF, QChar(0x416))},
-        {"UTF-16, one past it", QString(0x8000, QChar(0x416))},
+        {"Latin-1, the longest with a short header", QString(0x7F, QChar(0xE9))},
+        {"Latin-1, one past it", QString(0x80, QChar(0xE9))},
+        {"UTF-16, the longest a block takes", QString(0x3FFF, QChar(0x416))},
+        {"UTF-16, one past it", QString(0x4000, QChar(0x416))},
     };
     TextPool pool;
     std::vector<TextPool::Id> ids, utf8Ids;

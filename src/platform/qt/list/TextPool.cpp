@@ -7,10 +7,17 @@
 namespace platform {
 
 namespace {
-// Each text is stored as a two-byte header, the length times two plus one for UTF-16,
-// followed by its code units. A UTF-16 text starts at an even offset, so that its units
-// sit on an even address; one-byte texts fill the gaps.
-constexpr std::size_t kHeader = 2;
+// Each text is stored as a header followed by its code units. A one-byte text of up to
+// kShortUnits characters (most names, comments and keys) has a one-byte header, its
+// length times two; any other text a two-byte header whose first byte is odd: the
+// length times four, plus two for UTF-16, plus one. A UTF-16 text starts at an even
+// offset, so that its units sit on an even address; one-byte texts fill the gaps.
+constexpr std::size_t kLongHeader = 2;
+constexpr qsizetype kShortUnits = 0x7F;
+
+std::size_t HeaderSize(qsizetype length, bool wide) {
+    return !wide && length <= kShortUnits ? 1 : kLongHeader;
+}
 
 bool IsLatin1(QStringView text) {
     char16_t seen = 0;
@@ -39,24 +46,30 @@ TextPool& TextPool::operator=(TextPool&& other) noexcept {
 
 // A text goes into the chunks unless the chunk ids are used up.
 bool TextPool::fitsInChunk(std::size_t bytes) const {
-    return used_ + 1 + kHeader + bytes <= kChunkBytes || chunks_.size() < kMaxChunks;
+    return used_ + 1 + kLongHeader + bytes <= kChunkBytes || chunks_.size() < kMaxChunks;
 }
 
 // Room for a text of `length` code units; `length` is at most kMostUnits.
 char* TextPool::reserve(qsizetype length, bool wide, Id& id) {
+    const std::size_t header = HeaderSize(length, wide);
     const std::size_t bytes = static_cast<std::size_t>(length) * (wide ? 2 : 1);
     if (wide) used_ += used_ & 1;
-    if (used_ + kHeader + bytes > kChunkBytes) {
+    if (used_ + header + bytes > kChunkBytes) {
         chunks_.push_back(std::make_unique_for_overwrite<char[]>(kChunkBytes));
         // Offset 0 of the first chunk is never handed out, so that no text gets id 0.
-        used_ = chunks_.size() == 1 ? kHeader : 0;
+        used_ = chunks_.size() == 1 ? kLongHeader : 0;
     }
-    char* slot = chunks_.back().get() + used_;
-    const auto header = static_cast<std::uint16_t>(length << 1 | (wide ? 1 : 0));
-    std::memcpy(slot, &header, kHeader);
+    auto* slot = reinterpret_cast<unsigned char*>(chunks_.back().get() + used_);
+    if (header == 1) {
+        slot[0] = static_cast<unsigned char>(length << 1);
+    } else {
+        const auto value = static_cast<unsigned>(length << 2 | (wide ? 2 : 0) | 1);
+        slot[0] = static_cast<unsigned char>(value & 0xFF);
+        slot[1] = static_cast<unsigned char>(value >> 8);
+    }
     id = static_cast<Id>(((chunks_.size() - 1) << kChunkBits) | used_);
-    used_ += kHeader + bytes;
-    return slot + kHeader;
+    used_ += header + bytes;
+    return reinterpret_cast<char*>(slot + header);
 }
 
 TextPool::Id TextPool::addLarge(QString text) {
@@ -103,9 +116,10 @@ TextPool::Stored TextPool::stored(Id id) const {
         return {reinterpret_cast<const char*>(text.utf16()), text.size(), true};
     }
     const char* slot = chunks_[id >> kChunkBits].get() + (id & (kChunkBytes - 1));
-    std::uint16_t header = 0;
-    std::memcpy(&header, slot, kHeader);
-    return {slot + kHeader, static_cast<qsizetype>(header >> 1), (header & 1) != 0};
+    const auto* bytes = reinterpret_cast<const unsigned char*>(slot);
+    if ((bytes[0] & 1) == 0) return {slot + 1, static_cast<qsizetype>(bytes[0] >> 1), false};
+    const unsigned value = bytes[0] | unsigned(bytes[1]) << 8;
+    return {slot + kLongHeader, static_cast<qsizetype>(value >> 2), (value & 2) != 0};
 }
 
 QAnyStringView TextPool::view(Id id) const {

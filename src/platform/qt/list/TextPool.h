@@ -43,7 +43,7 @@ public:
 private:
     static constexpr int kChunkBits = 16;
     static constexpr std::size_t kChunkBytes = std::size_t(1) << kChunkBits;
-    static constexpr qsizetype kMostUnits = 0x7FFF;  // a longer text is kept on its own
+    static constexpr qsizetype kMostUnits = 0x3FFF;  // a longer text is kept on its own
     static constexpr Id kLargeFlag = 0x80000000u;
     static constexpr std::size_t kMaxChunks = std::size_t(1) << (31 - kChunkBits);
 
