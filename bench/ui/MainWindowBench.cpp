@@ -2,7 +2,7 @@
 // shown window on the offscreen platform unless a display is chosen:
 //   - a plain read of all rows through SQLite's C interface (the yardstick),
 //   - LoadLvw with the real event pump, and without it (the share of the yields),
-//   - a header-click sort and a switch to large icons,
+//   - header-click sorts by age and by name, and a switch to large icons,
 //   - resident memory per person beyond the empty program (Linux only).
 // Prints the figures against their goals at the end.
 #include <benchmark/benchmark.h>
@@ -98,6 +98,15 @@ void BM_HeaderSort(benchmark::State& state) {
     window.Lvw_ColumnClick(1);
 }
 
+// A click on the "Name" header: names in a reader's order, reversed at each click.
+void BM_NameHeaderSort(benchmark::State& state) {
+    frmMain& window = WindowWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.Lvw_ColumnClick(1);
+        PaintNow();
+    }
+}
+
 void BM_SwitchToLargeIcons(benchmark::State& state) {
     frmMain& window = WindowWith(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -116,6 +125,7 @@ BENCHMARK(BM_LoadLvwNoYield)->Arg(kHundredThousand)->Unit(benchmark::kMillisecon
 BENCHMARK(BM_LoadLvw)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLvwNoYield)->Arg(kMillion)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HeaderSort)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NameHeaderSort)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchToLargeIcons)->Arg(kHundredThousand)->Unit(benchmark::kMillisecond);
 
 #if defined(__linux__)
@@ -163,26 +173,30 @@ int main(int argc, char** argv) {
     bench::Collector collector;
     collector.run(argc, argv);
 
-    const double raw = collector.ms("BM_RawRead/100000");
-    const double load = collector.ms("BM_LoadLvw/100000");
-    const double quiet = collector.ms("BM_LoadLvwNoYield/100000");
-    std::printf("\nAt 100,000 people:\n");
-    std::printf("  raw read %.1f ms, LoadLvw %.1f ms: ratio %.2f (goal < 3)\n", raw, load,
-                raw > 0 ? load / raw : 0.0);
-    std::printf("  the 4,762 yields take %.1f ms of the load (%.0f%%)\n", load - quiet,
-                load > 0 ? 100.0 * (load - quiet) / load : 0.0);
-    bench::Verdict("LoadLvw / raw read", raw > 0 ? load / raw : 0.0, "x", 3);
-    bench::Verdict("header-click sort", collector.ms("BM_HeaderSort/100000"), "ms", 50);
-    bench::Verdict("switch to large icons", collector.ms("BM_SwitchToLargeIcons/100000"), "ms", 20);
+    // The list is loaded, sorted and painted on this thread alone: CPU time.
+    const double raw = collector.cpuMs("BM_RawRead/100000");
+    const double load = collector.cpuMs("BM_LoadLvw/100000");
+    const double quiet = collector.cpuMs("BM_LoadLvwNoYield/100000");
+    std::printf("\nIn CPU time, at 100,000 people:\n");
+    std::printf("  raw read %.1f ms, LoadLvw %.1f ms; the 4,762 yields take %.1f ms of it\n", raw,
+                load, load - quiet);
+    bench::Verdict("LoadLvw / raw read", raw > 0 ? load / raw : 0.0, "x", 1.2);
+    bench::Verdict("header-click sort, Age", collector.cpuMs("BM_HeaderSort/100000"), "ms", 30);
+    bench::Verdict("header-click sort, Name", collector.cpuMs("BM_NameHeaderSort/100000"), "ms",
+                   30);
+    bench::Verdict("switch to large icons", collector.cpuMs("BM_SwitchToLargeIcons/100000"), "ms",
+                   20);
 #if defined(__linux__)
-    bench::Verdict("resident memory per person", perPerson, "bytes", 300);
+    bench::Verdict("resident memory per person", perPerson, "bytes", 150);
 #endif
+    const double rawMillion = collector.cpuMs("BM_RawRead/1000000");
+    const double loadMillion = collector.cpuMs("BM_LoadLvw/1000000/iterations:3");
+    const double quietMillion = collector.cpuMs("BM_LoadLvwNoYield/1000000/iterations:3");
     std::printf("At 1,000,000 people:\n");
-    const double loadMillion = collector.ms("BM_LoadLvw/1000000/iterations:3");
-    const double quietMillion = collector.ms("BM_LoadLvwNoYield/1000000/iterations:3");
-    std::printf("  raw read %.1f ms; the 47,619 yields take %.1f ms of the load\n",
-                collector.ms("BM_RawRead/1000000"), loadMillion - quietMillion);
-    bench::Verdict("LoadLvw", loadMillion, "ms", 1500);
+    std::printf("  raw read %.1f ms, LoadLvw %.1f ms; the 47,619 yields take %.1f ms of it\n",
+                rawMillion, loadMillion, loadMillion - quietMillion);
+    bench::Verdict("LoadLvw / raw read", rawMillion > 0 ? loadMillion / rawMillion : 0.0, "x",
+                   1.2);
     benchmark::Shutdown();
     g_windows.clear();
     return 0;

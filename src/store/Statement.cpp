@@ -6,6 +6,8 @@
 
 namespace store {
 
+static_assert(Statement::kRow == SQLITE_ROW && Statement::kDone == SQLITE_DONE);
+
 Statement::~Statement() {
     Finalize();
 }
@@ -136,6 +138,10 @@ std::string Statement::ColumnName(int index) const {
 }
 
 Value Statement::Column(int index) const {
+    return ValueOf(ColumnView(index));
+}
+
+ValueView Statement::ColumnView(int index) const {
     switch (sqlite3_column_type(stmt_, index)) {
         case SQLITE_INTEGER:
             return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
@@ -147,12 +153,14 @@ Value Statement::Column(int index) const {
             // Ask for the size after the pointer: it belongs to the form last asked for.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
             const int bytes = sqlite3_column_bytes(stmt_, index);
-            return text ? std::string(text, static_cast<std::size_t>(bytes)) : std::string();
+            return text ? std::string_view(text, static_cast<std::size_t>(bytes))
+                        : std::string_view();
         }
         default: {
             const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
             const int bytes = sqlite3_column_bytes(stmt_, index);
-            return blob ? std::string(blob, static_cast<std::size_t>(bytes)) : std::string();
+            return blob ? std::string_view(blob, static_cast<std::size_t>(bytes))
+                        : std::string_view();
         }
     }
 }

@@ -28,7 +28,10 @@ public:
     bool Prepare(sqlite3* db, std::string_view sql, const std::string& path, Error& error);
     bool Bind(const std::vector<Value>& params, Error& error);
 
-    // One step: SQLITE_ROW, SQLITE_DONE or an extended error code.
+    // SQLite's codes for a step that gave a row and for one that reached the end.
+    static constexpr int kRow = 100, kDone = 101;
+
+    // One step: kRow, kDone or an extended error code.
     int Step();
     // Steps to the end, skipping any rows.
     bool Run(Error& error);
@@ -40,6 +43,8 @@ public:
     int ColumnCount() const;
     std::string ColumnName(int index) const;
     Value Column(int index) const;
+    // The same without copying a text: the view lives until the next step or reset.
+    ValueView ColumnView(int index) const;
     Error LastError(int code) const;
 
 private:

@@ -1,6 +1,5 @@
 #include "transfer/Exporter.h"
 
-#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -9,6 +8,7 @@
 
 #include "exchange/TextEncoding.h"
 #include "platform/Translate.h"
+#include "platform/TextFold.h"
 #include "transfer/FileBytes.h"
 #include "transfer/Importer.h"
 
@@ -16,64 +16,38 @@ namespace transfer {
 
 namespace {
 
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// Names are compared as the list's sort compares them: by their folded UTF-16 units.
-// Each folded name is written as a byte key whose byte order is that order (a unit
-// below 0x80 as itself, any other as three bytes from 0x80 up), so sorting compares
-// plain bytes. Most names are ASCII and are folded here without Qt; all keys share one
-// buffer, so a large list costs no allocation per name.
-void AppendUnit(std::string& keys, char16_t unit) {
-    if (unit < 0x80) {
-        keys += static_cast<char>(unit);
-        return;
-    }
-    keys += static_cast<char>(0x80 + (unit >> 14));
-    keys += static_cast<char>((unit >> 7) & 0x7F);
-    keys += static_cast<char>(unit & 0x7F);
-}
-
-void AppendKey(std::string& keys, const std::string& name) {
-    if (IsAscii(name)) {
-        for (const char c : name) keys += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-        return;
-    }
-    for (const QChar unit : QString::fromUtf8(name).toCaseFolded())
-        AppendUnit(keys, unit.unicode());
-}
-
+// Names go in a reader's order (platform/TextFold.h), as the list sorts them. All folded
+// names share one buffer, so a large list costs no allocation per name, and each entry
+// carries its first four folded units to settle most comparisons on its own.
 struct SortEntry {
-    std::uint64_t prefix = 0;  // the key's first eight bytes, to settle most comparisons
+    std::uint64_t prefix = 0;
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
     std::int32_t key = 0;
     std::uint32_t index = 0;
 };
 
-std::uint64_t PrefixOf(std::string_view key) {
+std::uint64_t PrefixOf(std::u16string_view folded) {
     std::uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    for (std::size_t i = 0; i < 4; ++i)
+        prefix = prefix << 16 | (i < folded.size() ? folded[i] : 0u);
     return prefix;
 }
 
 }  // namespace
 
 std::vector<std::size_t> NameOrder(const std::vector<store::Person>& people) {
-    std::string keys;
+    std::u16string folded;
     std::vector<SortEntry> entries(people.size());
     for (std::size_t i = 0; i < people.size(); ++i) {
-        const std::size_t start = keys.size();
-        AppendKey(keys, people[i].name);
-        entries[i] = {PrefixOf(std::string_view(keys).substr(start)),
+        const std::size_t start = folded.size();
+        platform::AppendFoldedUtf8(people[i].name, folded);
+        entries[i] = {PrefixOf(std::u16string_view(folded).substr(start)),
                       static_cast<std::uint32_t>(start),
-                      static_cast<std::uint32_t>(keys.size() - start), people[i].key,
+                      static_cast<std::uint32_t>(folded.size() - start), people[i].key,
                       static_cast<std::uint32_t>(i)};
     }
-    const std::string_view all(keys);
+    const std::u16string_view all(folded);
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.prefix != b.prefix) return a.prefix < b.prefix;
         const int c = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length));

@@ -18,8 +18,8 @@ struct ExportResult {
     bool fileExists = false;  // the file was there and overwriting was not allowed
 };
 
-// The people in the order the list shows them: by name, without regard to letter case,
-// people of the same name by key.
+// The people in the order the list shows them: by name in a reader's order
+// (platform/TextFold.h), people whose names fold alike by key.
 void SortByName(std::vector<store::Person>& people);
 // The same order as positions in `people`, which stays as it is.
 std::vector<std::size_t> NameOrder(const std::vector<store::Person>& people);

@@ -6,13 +6,16 @@
 
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <random>
 #include <vector>
 
 #include "platform/qt/list/ListRowStore.h"
+#include "platform/TextFold.h"
 #include "platform/qt/list/ListSorter.h"
 
+using platform::ListRow;
 using platform::ListRowStore;
 using platform::ListSorter;
 
@@ -25,6 +28,9 @@ QString RandomText(std::mt19937& random) {
         QStringLiteral("ANN WALKER "),
         QStringLiteral("a very long shared beginning of many names "),
         QStringLiteral("Zo\u00eb"),
+        QStringLiteral("Zoe\u0308"),          // the same, decomposed
+        QStringLiteral("\u00d8degaard"),       // folds to "odegaard", beyond the packing limit
+        QStringLiteral("stra\u00dfe"),         // folds longer: "strasse"
         QStringLiteral("\u00c5ngstr\u00f6m"),
         QStringLiteral("\u00ff"),               // folds to itself at the packing limit
         QStringLiteral("\u0178"),               // folds to U+00FF
@@ -51,7 +57,8 @@ QString RandomText(std::mt19937& random) {
 std::vector<int> Reference(const ListRowStore& rows, std::vector<int> order, int column,
                            Qt::SortOrder sortOrder) {
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = rows.cell(a, column).compare(rows.cell(b, column), Qt::CaseInsensitive);
+        const int c = rows.cellText(a, column).compare(rows.cellText(b, column),
+                                                       Qt::CaseInsensitive);
         return sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     return order;
@@ -75,6 +82,67 @@ TEST(ListSorter, OrdersLikeAStableCaseInsensitiveSortFromAnyStartingOrder) {
                           Reference(rows, order, column, sortOrder))
                     << "column " << column << (order == stored ? ", stored" : ", shuffled")
                     << (sortOrder == Qt::AscendingOrder ? ", ascending" : ", descending");
+}
+
+std::u16string Folded(QStringView text) {
+    return platform::FoldText(
+        {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
+}
+
+// A derived column sorts by the texts its rows show: derived from the day of birth,
+// a row's own text, or none without a birth.
+TEST(ListSorter, OrdersADerivedColumnByTheTextsItShows) {
+    std::mt19937 random(20241207);
+    ListRowStore rows;
+    rows.deriveColumn(2, [](double birth) {
+        const int day = static_cast<int>(std::floor(birth));
+        return (day % 3 ? QStringLiteral("a long shared beginning of the texts of day ")
+                        : QStringLiteral("Day ")) +
+               QString::number(day % 40);
+    });
+    for (int i = 0; i < 3000; ++i) {
+        const double birth = random() % 9 == 0 ? ListRow::kNoBirth
+                                               : 20000 + random() % 300 + (random() % 4) / 4.0;
+        const int row = rows.append(QString(), QString(), 1, 1, birth);
+        if (random() % 7 == 0) rows.setSubItem(row, 2, RandomText(random));
+    }
+    const int own = rows.append(QString(), QString(), 1, 1, 20003.5);
+    rows.setSubItem(own, 2, u"own");
+    EXPECT_EQ(rows.cellText(own, 2), QStringLiteral("own"));
+    EXPECT_EQ(rows.cellText(rows.append(QString(), QString(), 1, 1), 2), QString());
+    EXPECT_EQ(rows.cellText(rows.append(QString(), QString(), 1, 1, 20001.75), 2),
+              QStringLiteral("Day 1"));
+    std::vector<int> order(static_cast<std::size_t>(rows.count()));
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), random);
+    for (Qt::SortOrder sortOrder : {Qt::AscendingOrder, Qt::DescendingOrder})
+        EXPECT_EQ(ListSorter::Sorted(rows, order, 2, sortOrder), Reference(rows, order, 2, sortOrder));
+}
+
+// Names: by their folded texts (turned round when descending), then by key as a number,
+// then by their current order.
+std::vector<int> NamesReference(const ListRowStore& rows, std::vector<int> order,
+                                Qt::SortOrder sortOrder) {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = Folded(rows.cell(a, 0).toString()).compare(Folded(rows.cell(b, 0).toString()));
+        if (c != 0) return sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
+        return rows.key(a).toString().toInt() < rows.key(b).toString().toInt();
+    });
+    return order;
+}
+
+TEST(ListSorter, OrdersNamesByTheirFoldedTextsThenByKey) {
+    std::mt19937 random(20261207);
+    ListRowStore rows;
+    for (int i = 0; i < 6000; ++i)
+        rows.append(QString::number(random() % 3000), RandomText(random), 1, 1);
+    std::vector<int> shuffled(static_cast<std::size_t>(rows.count()));
+    std::iota(shuffled.begin(), shuffled.end(), 0);
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    for (Qt::SortOrder sortOrder : {Qt::AscendingOrder, Qt::DescendingOrder})
+        ASSERT_EQ(ListSorter::Sorted(rows, shuffled, 0, sortOrder, platform::SortAs::Names),
+                  NamesReference(rows, shuffled, sortOrder))
+            << (sortOrder == Qt::AscendingOrder ? "ascending" : "descending");
 }
 
 // Sorting what an earlier sort gave keeps equal texts in that earlier order.

@@ -19,6 +19,10 @@ TEST(TextPool, KeepsEveryKindOfText) {
         {"accented", QStringLiteral("Zo\u00eb Br\u00fcckner")},
         {"outside the basic plane", QString::fromUtf8("\xF0\x9F\x98\x80 smile")},
         {"long", longText},
+        {"Latin-1, the longest with a short header", QString(0x7F, QChar(0xE9))},
+        {"Latin-1, one past it", QString(0x80, QChar(0xE9))},
+        {"UTF-16, the longest a block takes", QString(0x3FFF, QChar(0x416))},
+        {"UTF-16, one past it", QString(0x4000, QChar(0x416))},
     };
     TextPool pool;
     std::vector<TextPool::Id> ids, utf8Ids;
@@ -26,9 +30,11 @@ TEST(TextPool, KeepsEveryKindOfText) {
         ids.push_back(pool.add(c.text));
         utf8Ids.push_back(pool.addUtf8(c.text.toStdString()));
     }
+    std::u16string buffer;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(pool.view(ids[i]).toString(), cases[i].text) << cases[i].what;
         EXPECT_EQ(pool.view(utf8Ids[i]).toString(), cases[i].text) << cases[i].what;
+        EXPECT_EQ(pool.units(ids[i], buffer), cases[i].text.toStdU16String()) << cases[i].what;
     }
     EXPECT_EQ(ids[0], TextPool::kEmpty);
 }
@@ -65,4 +71,21 @@ TEST(TextPool, DecodedTextsAmongPlainOnesAcrossBlocks) {
         stored.emplace_back(pool.addUtf8(text.toStdString()), text);
     }
     for (const auto& [id, text] : stored) ASSERT_EQ(pool.view(id).toString(), text);
+}
+
+// One-byte and two-byte texts of every odd and even length, side by side over many
+// blocks: the two-byte ones must stay whole and aligned wherever they land.
+TEST(TextPool, NarrowAndWideTextsSideBySideAcrossBlocks) {
+    TextPool pool;
+    std::vector<std::pair<TextPool::Id, QString>> stored;
+    for (int i = 0; i < 40000; ++i) {
+        const QString text = i % 3 == 1 ? QStringLiteral("\u0416\u0435\u043d\u044f %1").arg(i)
+                                        : QStringLiteral("Jos\u00e9 %1").arg(i) + QString(i % 5, 'x');
+        stored.emplace_back(pool.add(text), text);
+    }
+    std::u16string buffer;
+    for (const auto& [id, text] : stored) {
+        ASSERT_EQ(pool.view(id).toString(), text);
+        ASSERT_EQ(pool.units(id, buffer), text.toStdU16String());
+    }
 }

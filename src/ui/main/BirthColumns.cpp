@@ -56,14 +56,25 @@ BirthColumns::DayCells* BirthColumns::Slot(std::int32_t day) {
 const BirthColumns::DayCells& BirthColumns::ForDay(std::int32_t day, double birth) {
     DayCells* cells = Slot(day);
     if (cells->image == 0) {
-        const Cells computed = Compute(modAgeCalc::FormatDateText(birth));
-        *cells = {computed.yearText, computed.ageText, computed.image};
+        std::string today = today_;
+        cells->image = AgeGroupImage(AgeGroupValue(
+            modAgeCalc::AgeText(modAgeCalc::FormatDateText(birth), today, kYearsMonthsDays)));
     }
     return *cells;
 }
 
+QString BirthColumns::YearText(double birth) {
+    return QString::fromStdString(modAgeCalc::FormatDateText(birth));
+}
+
 // The age is counted between the two date texts, so the birth's time of day plays no
 // part in it.
+QString BirthColumns::AgeText(double birth, const std::string& today) {
+    std::string to = today;
+    return QString::fromStdString(
+        modAgeCalc::AgeText(modAgeCalc::FormatDateText(birth), to, kYearsMonthsDays));
+}
+
 BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
     Cells cells;
     const std::string age = modAgeCalc::AgeText(birthText, today_, kYearsMonthsDays);
@@ -77,11 +88,8 @@ BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
 BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
     double birth = 0;
     if (modAgeCalc::BirthFromStored(stored, birth)) {
-        const DayCells& day = ForDay(modAgeCalc::DaySerialOf(birth), birth);
         Cells cells;
-        cells.yearText = day.yearText;
-        cells.ageText = day.ageText;
-        cells.image = day.image;
+        cells.image = ForDay(modAgeCalc::DaySerialOf(birth), birth).image;
         cells.birth = birth;
         return cells;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,8 +13,10 @@
 namespace personlist {
 
 // The cells a person's stored birth gives a list row: the "Year" text, the "Age" text
-// against today and the age group's image. People born on the same day share the
-// same texts, so each day's texts are worked out and stored only once per load.
+// against today and the age group's image. For a birth that reads as a date the two
+// texts are not stored: the list works them out from the row's birth when it shows
+// them (YearText, AgeText), and only the image is worked out here, once per day of
+// birth. A stored birth that is no date is shown as stored, with its texts kept.
 class BirthColumns {
 public:
     using TextId = platform::ListRowStore::TextId;
@@ -30,11 +33,13 @@ public:
 
     Cells For(const store::ValueView& stored);
 
+    // The texts a row with a readable birth shows; `today` is "MM/DD/YYYY".
+    static QString YearText(double birth);
+    static QString AgeText(double birth, const std::string& today);
+
 private:
-    // A day's cells as kept between rows; image 0 marks a day not worked out yet.
+    // A day's image as kept between rows; 0 marks a day not worked out yet.
     struct DayCells {
-        TextId yearText = 0;
-        TextId ageText = 0;
         std::int32_t image = 0;
     };
     // A million people are born on some tens of thousands of days within a century or

@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <charconv>
+#include <filesystem>
+#include <new>
 
 #include "age/AgeCalc.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/list/ListView.h"
 #include "store/Database.h"
+#include "store/Identifier.h"
 #include "store/PersonStamp.h"
 #include "store/PersonStore.h"
 #include "ui/main/BirthColumns.h"
@@ -36,8 +39,18 @@ void PersonListLoader::Run(std::string sqlFilter) {
     filter_ = std::move(sqlFilter);
     list_.clearRows();
     list_.setViewMode(platform::ListView::ViewMode::Details);
-    if (Open()) ReadRows();
+    today_ = modAgeCalc::TodayText();
+    DeriveBirthTexts();
+    if (OpenConnection() && !ReadDirect() && OpenRecords()) ReadRows();
     Finish();
+}
+
+// Rows with a readable birth show their Year and Age as of the day of the load.
+void PersonListLoader::DeriveBirthTexts() {
+    rows_.deriveColumn(kYearColumn, &BirthColumns::YearText);
+    rows_.deriveColumn(kAgeColumn, [today = today_](double birth) {
+        return BirthColumns::AgeText(birth, today);
+    });
 }
 
 // Runs one step of the load until it succeeds or the user lets it go. The missing
@@ -76,11 +89,116 @@ bool PersonListLoader::GoesOn(Outcome outcome) {
     return outcome == Outcome::Done || outcome == Outcome::Ignored;
 }
 
-bool PersonListLoader::Open() {
-    if (!GoesOn(Guarded(
-            [&](store::Error& e) { return connection_.Open(modAgeCalc::DatabasePath(), e); })))
-        return false;
+// The query is named in the messages from here on, not for the connection.
+bool PersonListLoader::OpenConnection() {
+    const bool goesOn = GoesOn(Guarded(
+        [&](store::Error& e) { return connection_.Open(modAgeCalc::DatabasePath(), e); }));
     if (filter_.empty()) filter_ = kSelectAll;
+    return goesOn;
+}
+
+// About how many rows the whole table holds, at least as many as it does, so that the
+// rows are not moved as they grow: the highest key, which the index gives at once
+// (counting would read the whole table), but no more than the file has room for. Room
+// reserved beyond the rows read is never touched, so it costs no memory. A guess only
+// (0 when unknown), as the table may change before it is read.
+int PersonListLoader::ExpectedRows() {
+    if (filter_ != kSelectAll) return 0;
+    store::Statement highest;
+    store::Error error;
+    if (!highest.Prepare(connection_.Handle(), "SELECT max(lngID) FROM tblAges",
+                         connection_.Path(), error) ||
+        highest.Step() != store::Statement::kRow)
+        return 0;
+    const store::Value value = highest.Column(0);
+    const auto* key = std::get_if<std::int64_t>(&value);
+    std::error_code failed;
+    const std::uintmax_t bytes = std::filesystem::file_size(connection_.Path(), failed);
+    if (!key || *key <= 0 || failed) return 0;
+    const auto room = static_cast<std::int64_t>(
+        std::min<std::uintmax_t>(bytes / kLeastBytesPerRow, kMostExpectedRows));
+    return static_cast<int>(std::min(*key, room));
+}
+
+// True when the one pass read the whole result; false leaves no rows behind.
+bool PersonListLoader::ReadDirect() {
+    if (!connection_.IsOpen()) return false;
+    store::Statement select;
+    store::Error error;
+    std::vector<std::int16_t> images;
+    const int expected = ExpectedRows();
+    try {
+        rows_.reserve(expected);
+        images.reserve(static_cast<std::size_t>(expected));
+    } catch (const std::bad_alloc&) {
+        // Only a guess: the rows grow as they come instead.
+    }
+    if (!select.Prepare(connection_.Handle(), filter_, connection_.Path(), error) ||
+        !ReadAllRows(select, images)) {
+        rows_.clear();
+        return false;
+    }
+    select.Finalize();
+    if (rows_.isEmpty()) {
+        AddPlaceholder();
+        return true;
+    }
+    FillImages(images);
+    return true;
+}
+
+namespace {
+int ColumnIndex(const store::Statement& select, std::string_view name) {
+    for (int i = 0; i < select.ColumnCount(); ++i)
+        if (store::SameIdentifier(select.ColumnName(i), name)) return i;
+    return -1;
+}
+}  // namespace
+
+// Reads every row's key, texts, birth and stamp into the rows and works out its age
+// group's image, which is set on the rows afterwards.
+bool PersonListLoader::ReadAllRows(store::Statement& select,
+                                   std::vector<std::int16_t>& images) {
+    const Columns columns{ColumnIndex(select, "lngID"), ColumnIndex(select, "strName"),
+                          ColumnIndex(select, "dtmBirth"), ColumnIndex(select, "strComments")};
+    if (columns.id < 0 || columns.name < 0 || columns.birth < 0 || columns.comments < 0)
+        return false;
+    BirthColumns birthColumns(rows_, today_);
+    std::string nameBuffer, commentsBuffer;
+    int code = 0;
+    while ((code = select.Step()) == store::Statement::kRow) {
+        const store::ValueView id = select.ColumnView(columns.id);
+        const store::ValueView name = select.ColumnView(columns.name);
+        const store::ValueView birth = select.ColumnView(columns.birth);
+        const store::ValueView comments = select.ColumnView(columns.comments);
+        std::int32_t key = 0;
+        store::Error error;
+        if (!ValueAsLong(modAgeCalc::NullToEmpty(id), key, error)) return false;
+        const BirthColumns::Cells cells = birthColumns.For(birth);
+        const int row = rows_.appendUtf8(ItemKey(key), ValueText(name, nameBuffer), 1, 1,
+                                         cells.birth, store::StampOf(id, name, birth, comments));
+        rows_.setSubItem(row, kYearColumn, cells.yearText);
+        rows_.setSubItem(row, kAgeColumn, cells.ageText);
+        rows_.setSubItem(row, kCommentsColumn, rows_.storeUtf8(ValueText(comments, commentsBuffer)));
+        // Image numbers are small; anything else shows none, as in the row store.
+        images.push_back(cells.image >= 0 && cells.image <= 0x7FFF
+                             ? static_cast<std::int16_t>(cells.image)
+                             : std::int16_t{0});
+    }
+    return code == store::Statement::kDone;
+}
+
+// Yields as the step-by-step read does: after the query and every 21 rows.
+void PersonListLoader::FillImages(const std::vector<std::int16_t>& images) {
+    platform::DoEvents();
+    for (int row = 0; row < rows_.count(); ++row) {
+        const int image = images[static_cast<std::size_t>(row)];
+        rows_.setIcons(row, image, image);
+        if ((row + 1) % kYieldEvery == 0) platform::DoEvents();
+    }
+}
+
+bool PersonListLoader::OpenRecords() {
     if (!GoesOn(
             Guarded([&](store::Error& e) { return records_.Open(connection_, filter_, {}, e); })))
         return false;
@@ -165,7 +283,7 @@ bool PersonListLoader::ReadRows() {
     const Columns columns{records_.FieldIndex("lngID"), records_.FieldIndex("strName"),
                           records_.FieldIndex("dtmBirth"), records_.FieldIndex("strComments")};
     rows_.reserve(records_.RecordCount());
-    BirthColumns births(rows_, modAgeCalc::TodayText());
+    BirthColumns births(rows_, today_);
     Person person;
     for (;;) {
         if (!records_.IsOpen() || records_.Eof()) return true;

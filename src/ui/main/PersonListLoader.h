@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/MessageBox.h"
 #include "platform/qt/list/ListRowStore.h"
@@ -11,6 +12,8 @@
 #include "store/Error.h"
 #include "store/PersonStamp.h"
 #include "store/Recordset.h"
+#include "store/Statement.h"
+#include "ui/main/BirthColumns.h"
 
 namespace platform {
 class ListView;
@@ -26,11 +29,18 @@ namespace personlist {
 // The rows are gathered away from the list and shown in one piece at the end, so the
 // window events processed while the load yields (after the query and every 21 rows)
 // never meet a half-changed list.
+//
+// The table is read in one pass straight into the rows, and the read ends before the
+// first yield, so that no read lock is held while other programs may want to write.
+// Anything that pass cannot take as it comes (a failed step, a missing column, a key
+// that is not a number) sends the load the step-by-step way, which asks the user.
 class PersonListLoader {
 public:
     static constexpr const char* kSelectAll = "SELECT * FROM tblAges";
     static constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PersonListLoader", "Error!");
     static constexpr int kYieldEvery = 21;
+    static constexpr std::int64_t kMostExpectedRows = 10'000'000;
+    static constexpr std::uintmax_t kLeastBytesPerRow = 16;
 
     explicit PersonListLoader(platform::ListView& list);
 
@@ -60,7 +70,13 @@ private:
     Outcome Guarded(Step step);
     platform::MsgAnswer Ask(const store::Error& error) const;
     bool GoesOn(Outcome outcome);
-    bool Open();
+    void DeriveBirthTexts();
+    bool OpenConnection();
+    bool OpenRecords();
+    int ExpectedRows();
+    bool ReadDirect();
+    bool ReadAllRows(store::Statement& select, std::vector<std::int16_t>& images);
+    void FillImages(const std::vector<std::int16_t>& images);
     bool ReadRows();
     bool CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
                       store::Error& error);
@@ -71,6 +87,7 @@ private:
 
     platform::ListView& list_;
     std::string filter_;
+    std::string today_;  // "MM/DD/YYYY", the day the ages are counted to
     store::Connection connection_;
     store::Recordset records_;
     platform::ListRowStore rows_;

@@ -12,10 +12,11 @@
 void frmMain::InitLvw() {
     Lvw_->clearColumns();
     Lvw_->clearRows();
-    Lvw_->addColumn(tr("Name"), 1515, Qt::AlignLeft);
+    // Names and comments sort as a reader expects; Year and Age as plain text.
+    Lvw_->addColumn(tr("Name"), 1515, Qt::AlignLeft, platform::SortAs::Names);
     Lvw_->addColumn(tr("Year"), 1140, Qt::AlignLeft);
     Lvw_->addColumn(tr("Age"), 3015, Qt::AlignLeft);
-    Lvw_->addColumn(tr("Comments"), 3015, Qt::AlignLeft);
+    Lvw_->addColumn(tr("Comments"), 3015, Qt::AlignLeft, platform::SortAs::Names);
     Lvw_->setViewMode(platform::ListView::ViewMode::Details);
 }
 

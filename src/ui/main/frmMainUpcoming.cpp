@@ -43,7 +43,7 @@ frmUpcoming* frmMain::upcomingWindow() const {
 void frmMain::RemindAtStartUp() {
     if (!upcoming::RemindAtStartUp()) return;
     const int days = std::min(upcoming::DaysAhead(), upcoming::kReminderDays);
-    if (upcoming::UpcomingBirthdays(Lvw_->storedRows(), modAgeCalc::TodaySerial(), days).empty())
+    if (!upcoming::AnyUpcomingBirthday(Lvw_->storedRows(), modAgeCalc::TodaySerial(), days))
         return;
     showUpcoming(false);
 }

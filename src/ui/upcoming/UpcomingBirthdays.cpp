@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "age/Birthday.h"
 #include "age/DateText.h"
@@ -10,7 +12,39 @@
 
 namespace upcoming {
 
-// Names are put in order by the list's own sort, which settles most comparisons on
+namespace {
+
+// The days of the year (month, day) that fall within the coming `days` days: a birth on
+// any other day of the year, unless on 29 February (which moves to the 28th in other
+// years), cannot have its birthday within them, and is passed over without working its
+// next birthday out.
+class ComingDays {
+public:
+    ComingDays(std::int32_t today, int days) {
+        const int count = std::min(std::max(days, 0), 366);
+        for (int offset = 0; offset <= count; ++offset) {
+            int year = 0, month = 0, day = 0;
+            modAgeCalc::CivilFromSerial(today + offset, year, month, day);
+            coming_[static_cast<std::size_t>(month * 32 + day)] = true;
+        }
+    }
+
+    bool MayCome(double birth) const {
+        if (!std::isfinite(birth) || birth < modAgeCalc::kMinSerial ||
+            birth >= modAgeCalc::kMaxSerial + 1.0)
+            return false;
+        int year = 0, month = 0, day = 0;
+        modAgeCalc::CivilFromSerial(modAgeCalc::DaySerialOf(birth), year, month, day);
+        return coming_[static_cast<std::size_t>(month * 32 + day)] || (month == 2 && day == 29);
+    }
+
+private:
+    std::array<bool, 13 * 32> coming_{};
+};
+
+}  // namespace
+
+// Names are put in order by the list's own name sort, which settles most comparisons on
 // packed integers, and the days by counting, which keeps that order within a day.
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days) {
@@ -18,8 +52,10 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
     std::vector<int> found;
     std::vector<int> perDay(static_cast<std::size_t>(std::max(days, 0)) + 2, 0);
     modAgeCalc::NextBirthdayInfo next;
+    const ComingDays coming(today, days);
     for (int row = 0; row < rows.count(); ++row) {
-        if (!modAgeCalc::NextBirthday(rows.birth(row), today, next) || next.daysUntil > days)
+        if (!coming.MayCome(rows.birth(row)) ||
+            !modAgeCalc::NextBirthday(rows.birth(row), today, next) || next.daysUntil > days)
             continue;
         byRow[static_cast<std::size_t>(row)] = {row, next.date, next.daysUntil, next.turns};
         found.push_back(row);
@@ -27,12 +63,21 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
     }
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
     std::vector<UpcomingBirthday> soonest(found.size());
-    for (const int row : platform::ListSorter::Sorted(rows, found, 0, Qt::AscendingOrder)) {
+    for (const int row : platform::ListSorter::Sorted(rows, found, 0, Qt::AscendingOrder,
+                                                            platform::SortAs::Names)) {
         const UpcomingBirthday& birthday = byRow[static_cast<std::size_t>(row)];
         soonest[static_cast<std::size_t>(perDay[static_cast<std::size_t>(birthday.daysUntil)]++)] =
             birthday;
     }
     return soonest;
+}
+
+bool AnyUpcomingBirthday(const platform::ListRowStore& rows, std::int32_t today, int days) {
+    modAgeCalc::NextBirthdayInfo next;
+    for (int row = 0; row < rows.count(); ++row)
+        if (modAgeCalc::NextBirthday(rows.birth(row), today, next) && next.daysUntil <= days)
+            return true;
+    return false;
 }
 
 QString WhenText(std::int32_t daysUntil) {

@@ -23,6 +23,9 @@ struct UpcomingBirthday {
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days);
 
+// Whether UpcomingBirthdays would find anyone; stops at the first person it finds.
+bool AnyUpcomingBirthday(const platform::ListRowStore& rows, std::int32_t today, int days);
+
 // "today", "tomorrow" or "in N days".
 QString WhenText(std::int32_t daysUntil);
 // The weekday's English name, "Monday" to "Sunday".

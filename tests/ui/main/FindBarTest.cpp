@@ -50,8 +50,8 @@ TEST_F(FindBarTest, FiltersByNameAndCommentsIgnoringCaseAndAccents) {
         QStringList names;
         const char* count;
     } cases[] = {
-        {"zoe", false, {"Chloé", "Zoe Baker", "Zoë Adams"}, "3 of 4"},
-        {"ZOË", true, {"Zoë Adams", "Zoe Baker", "Chloé"}, "3 of 4"},
+        {"zoe", false, {"Chloé", "Zoë Adams", "Zoe Baker"}, "3 of 4"},
+        {"ZOË", true, {"Zoe Baker", "Zoë Adams", "Chloé"}, "3 of 4"},
         {"eclair", false, {"Mark"}, "1 of 4"},
         {"e a", false, {"Zoë Adams"}, "1 of 4"},
         {"xyz", false, {}, "0 of 4"},
@@ -80,17 +80,17 @@ TEST_F(FindBarTest, ReloadDeleteEnterAndEscWorkOnTheFilteredList) {
 
     db_.add("Zoey", "1990-01-01 00:00:00", ".");
     window->cmdRefresh_Click();
-    EXPECT_EQ(Names(*window), (QStringList{"Chloé", "Zoe Baker", "Zoey", "Zoë Adams"}));
+    EXPECT_EQ(Names(*window), (QStringList{"Chloé", "Zoë Adams", "Zoe Baker", "Zoey"}));
     EXPECT_EQ(Count(*window), QStringLiteral("4 of 5"));
 
-    window->Lvw()->selectRow(1);
+    window->Lvw()->selectRow(2);
     QTest::keyClicks(window->findBar()->edit(), QStringLiteral(" "));
-    EXPECT_EQ(Names(*window), (QStringList{"Zoe Baker", "Zoë Adams"}));
-    EXPECT_EQ(window->Lvw()->selectedRow(), 0) << "the selected row stays selected";
+    EXPECT_EQ(Names(*window), (QStringList{"Zoë Adams", "Zoe Baker"}));
+    EXPECT_EQ(window->Lvw()->selectedRow(), 1) << "the selected row stays selected";
     QTest::keyClick(window->findBar()->edit(), Qt::Key_Backspace);
     box_.push(platform::MsgAnswer::Yes);
     window->cmdDelete_Click();
-    EXPECT_EQ(Names(*window), (QStringList{"Chloé", "Zoey", "Zoë Adams"}));
+    EXPECT_EQ(Names(*window), (QStringList{"Chloé", "Zoë Adams", "Zoey"}));
 
     QString edited;
     EditorDriver driver([&](frmAEP& editor) { edited = editor.PersonName(); });

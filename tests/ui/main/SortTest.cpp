@@ -2,7 +2,11 @@
 
 #include "ListViews.h"
 #include "MainWindowFixture.h"
+#include "age/AgeCalc.h"
 #include "platform/qt/list/ListDetailsView.h"
+#include "store/PersonRepository.h"
+#include "transfer/Exporter.h"
+#include "ui/upcoming/UpcomingBirthdays.h"
 
 namespace maintest {
 
@@ -88,6 +92,50 @@ TEST_F(SortTest, SelectionStaysOnItsPersonWhenSorting) {
     window->Lvw()->selectRow(rowNamed(*window, Q("Cy")));
     clickHeader(2);
     EXPECT_EQ(window->Lvw()->cellText(window->Lvw()->selectedRow(), 0), Q("Cy"));
+}
+
+// Names in a reader's order: accents beside their base letter, strokes as plain letters,
+// case ignored, names that fold alike by key. The list (also after a sort by age, which
+// put the two Ann Lees the other way round), the Upcoming lists and the export (which
+// the companion's list and upcoming share) all give the same order. Everyone's birthday
+// is today, 05/20.
+class NameOrderTest : public MainWindowFixture {};
+
+TEST_F(NameOrderTest, ListUpcomingAndExportSortNamesAsAReaderExpects) {
+    struct Person {
+        const char* name;
+        const char* birth;
+    };
+    const Person people[] = {
+        {"Zo\u00eb Martin", "1990-05-20 00:00:00"},     {"\u00e9mile Zola", "1991-05-20 00:00:00"},
+        {"\u00c5sa Lindqvist", "1992-05-20 00:00:00"},  {"Bj\u00f6rn \u00d8degaard", "1993-05-20 00:00:00"},
+        {"Bjorn Nilsen", "1994-05-20 00:00:00"},        {"\u00d8degaard Ola", "1995-05-20 00:00:00"},
+        {"Olav Berg", "1996-05-20 00:00:00"},           {"Ann Lee", "1970-05-20 00:00:00"},
+        {"ANN LEE", "2000-05-20 00:00:00"},             {"Anne Moe", "1997-05-20 00:00:00"}};
+    const std::vector<QString> expected = Names(
+        {"Ann Lee", "ANN LEE", "Anne Moe", "\u00c5sa Lindqvist", "Bjorn Nilsen",
+         "Bj\u00f6rn \u00d8degaard", "\u00e9mile Zola", "\u00d8degaard Ola", "Olav Berg",
+         "Zo\u00eb Martin"});
+    for (const Person& person : people) db_.add(person.name, person.birth, ".");
+    auto window = open();
+
+    window->Lvw()->setSortKey(2);  // by age: the younger Ann Lee first
+    window->Lvw()->setSortKey(0);
+    EXPECT_EQ(column(*window, 0), expected) << "list";
+
+    const platform::ListRowStore& rows = window->Lvw()->storedRows();
+    std::vector<QString> upcoming;
+    for (const auto& birthday : upcoming::UpcomingBirthdays(rows, modAgeCalc::TodaySerial(), 0))
+        upcoming.push_back(rows.cell(birthday.row, 0).toString());
+    EXPECT_EQ(upcoming, expected) << "upcoming";
+
+    std::vector<store::Person> stored;
+    store::RepositoryError error;
+    ASSERT_TRUE(store::PersonRepository(db_.path()).ReadAll(stored, error));
+    std::vector<QString> exported;
+    for (const std::size_t i : transfer::NameOrder(stored))
+        exported.push_back(QString::fromStdString(stored[i].name));
+    EXPECT_EQ(exported, expected) << "export";
 }
 
 }  // namespace maintest

@@ -10,6 +10,9 @@
 #include "EditorDriver.h"
 #include "MainWindowFixture.h"
 #include "ui/main/FindBar.h"
+#include "age/Birthday.h"
+#include "age/DateValue.h"
+#include "ui/upcoming/UpcomingBirthdays.h"
 #include "ui/upcoming/UpcomingModel.h"
 #include "ui/upcoming/frmUpcoming.h"
 #include "ListViews.h"
@@ -166,6 +169,35 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     EXPECT_TRUE(upcoming.isNull());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Kept(settings_, "Days"), "12");
+}
+
+// Every birth of four years (a leap year among them, times of day included) against
+// the plain rule: found exactly when its next birthday is at most `days` days away,
+// across a year's end and around 29 February, and whether anyone is found at all.
+TEST(UpcomingBirthdaysRule, FindsExactlyTheBirthdaysWithinTheDays) {
+    platform::ListRowStore rows;
+    const std::int32_t first = modAgeCalc::SerialFromCivil(1999, 1, 1);
+    for (std::int32_t day = first; day < first + 4 * 366; ++day)
+        rows.append(QString(), QString(), 1, 1, day + (day % 4) / 4.0);
+    rows.append(QString(), QString(), 1, 1);  // no birth
+    const struct {
+        int year, month, day, days;
+    } cases[] = {{2023, 12, 28, 7}, {2024, 2, 27, 3}, {2025, 2, 27, 1}, {2025, 2, 28, 0},
+                 {2024, 6, 1, 0},   {2024, 6, 1, 365}, {2024, 3, 1, -1}};
+    for (const auto& c : cases) {
+        const std::int32_t today = modAgeCalc::SerialFromCivil(c.year, c.month, c.day);
+        std::vector<int> expected;
+        modAgeCalc::NextBirthdayInfo next;
+        for (int row = 0; row < rows.count(); ++row)
+            if (modAgeCalc::NextBirthday(rows.birth(row), today, next) && next.daysUntil <= c.days)
+                expected.push_back(row);
+        std::vector<int> found;
+        for (const auto& birthday : upcoming::UpcomingBirthdays(rows, today, c.days))
+            found.push_back(birthday.row);
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, expected) << c.year << "-" << c.month << "-" << c.day << " +" << c.days;
+        EXPECT_EQ(upcoming::AnyUpcomingBirthday(rows, today, c.days), !expected.empty());
+    }
 }
 
 // The reminder opens beside the window when it will show a birthday within a week (and

@@ -89,8 +89,8 @@ std::vector<int> ListModel::filtered(const std::vector<int>& order) const {
     return kept;
 }
 
-QStringView ListModel::cell(int position, int column) const {
-    return rows_.cell(storeIndex(position), column);
+QString ListModel::cellText(int position, int column) const {
+    return rows_.cellText(storeIndex(position), column);
 }
 
 void ListModel::setSortKey(int column) {
@@ -122,7 +122,8 @@ void ListModel::resetOrder() {
 // A stable sort of the shown order, so rows with equal texts stay in the order the
 // previous sort (or the load) gave them.
 std::vector<int> ListModel::sortedOrder() const {
-    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_);
+    const SortAs sortAs = sortKey_ < columns() ? columns_[sortKey_].sortAs : SortAs::Text;
+    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_, sortAs);
 }
 
 void ListModel::sortNow() {
@@ -171,7 +172,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     const int row = storeIndex(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            return rows_.cell(row, index.column()).toString();
+            return rows_.cellText(row, index.column());
         case Qt::DecorationRole:
             return index.column() == 0 ? icon(smallImages_, rows_.smallIcon(row)) : QVariant();
         case Qt::TextAlignmentRole:

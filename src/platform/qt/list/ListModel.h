@@ -38,8 +38,8 @@ public:
     void publish(ListRowStore&& rows);
     int rows() const { return static_cast<int>(shown().size()); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
-    QStringView key(int position) const { return rows_.key(storeIndex(position)); }
-    QStringView cell(int position, int column) const;
+    QAnyStringView key(int position) const { return rows_.key(storeIndex(position)); }
+    QString cellText(int position, int column) const;
     double birth(int position) const { return rows_.birth(storeIndex(position)); }
     std::uint64_t stamp(int position) const { return rows_.stamp(storeIndex(position)); }
     // The row of the store shown at `position`.
@@ -56,7 +56,7 @@ public:
     const QString& filter() const { return filter_; }
 
     // Sorting: while `sorted` is set the rows are kept in the order of the sort column's
-    // texts, compared without regard to letter case; equal texts keep their order.
+    // texts, as its SortAs says.
     int sortKey() const { return sortKey_; }
     Qt::SortOrder sortOrder() const { return sortOrder_; }
     bool isSorted() const { return sorted_; }

@@ -1,5 +1,7 @@
 #include "ListRowStore.h"
 
+#include <cmath>
+
 namespace platform {
 
 namespace {
@@ -66,8 +68,23 @@ ListRowStore::TextId ListRowStore::cellId(int row, int column) const {
     return column >= 0 && column < kColumns ? at(row).cells[column] : TextPool::kEmpty;
 }
 
-QStringView ListRowStore::cell(int row, int column) const {
+QAnyStringView ListRowStore::cell(int row, int column) const {
     return texts_.view(cellId(row, column));
+}
+
+void ListRowStore::deriveColumn(int column, DerivedText text) {
+    if (column >= 0 && column < kColumns) derived_[static_cast<std::size_t>(column)] = std::move(text);
+}
+
+bool ListRowStore::derives(int column) const {
+    return column >= 0 && column < kColumns && derived_[static_cast<std::size_t>(column)];
+}
+
+QString ListRowStore::cellText(int row, int column) const {
+    const TextId id = cellId(row, column);
+    if (id != TextPool::kEmpty || !derives(column) || !std::isfinite(birth(row)))
+        return texts_.view(id).toString();
+    return derived_[static_cast<std::size_t>(column)](birth(row));
 }
 
 ListRow ListRowStore::row(int index) const {
@@ -75,7 +92,7 @@ ListRow ListRowStore::row(int index) const {
     out.key = key(index).toString();
     out.text = cell(index, 0).toString();
     for (int sub = 1; sub <= ListRow::kSubItems; ++sub)
-        out.subItems[static_cast<std::size_t>(sub - 1)] = cell(index, sub).toString();
+        out.subItems[static_cast<std::size_t>(sub - 1)] = cellText(index, sub);
     out.smallIcon = smallIcon(index);
     out.largeIcon = largeIcon(index);
     out.birth = birth(index);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QStringView>
+#include <array>
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +34,14 @@ public:
                    double birth = ListRow::kNoBirth, std::uint64_t stamp = 0);
     int append(const ListRow& row);
 
+    // A column whose text follows from the day of the row's birth: a row that has a
+    // birth and no text of its own in that column shows `text(birth)`, worked out
+    // whenever it is asked for, so that a text every row has but few are ever shown
+    // costs no memory. The text may not depend on the birth's time of day.
+    using DerivedText = std::function<QString(double birth)>;
+    void deriveColumn(int column, DerivedText text);
+    bool derives(int column) const;
+
     // Keeps a text once so that many rows can show it (dates and ages repeat a lot).
     TextId storeUtf8(std::string_view text) { return texts_.addUtf8(text); }
 
@@ -38,12 +50,23 @@ public:
     void setSubItem(int row, int subItem, TextId text);
     void setIcons(int row, int smallIcon, int largeIcon);
 
-    QStringView key(int row) const { return texts_.view(at(row).key); }
+    // Texts are Latin-1 or UTF-16 as stored; units() gives UTF-16 for either.
+    QAnyStringView key(int row) const { return texts_.view(at(row).key); }
     // The stored text behind a cell; rows showing a shared text give the same id.
     TextId cellId(int row, int column) const;
-    QStringView text(TextId id) const { return texts_.view(id); }
-    // Column 0 is the row's text, columns 1 to 3 its sub-items.
-    QStringView cell(int row, int column) const;
+    QAnyStringView text(TextId id) const { return texts_.view(id); }
+    const TextPool& texts() const { return texts_; }
+    std::u16string_view units(TextId id, std::u16string& buffer) const {
+        return texts_.units(id, buffer);
+    }
+    std::u16string_view keyUnits(int row, std::u16string& buffer) const {
+        return texts_.units(at(row).key, buffer);
+    }
+    // Column 0 is the row's text, columns 1 to 3 its sub-items: the stored text only.
+    QAnyStringView cell(int row, int column) const;
+    // The text the row shows in the column: the stored one, or the one derived from the
+    // row's birth.
+    QString cellText(int row, int column) const;
     int smallIcon(int row) const { return at(row).smallIcon; }
     int largeIcon(int row) const { return at(row).largeIcon; }
     double birth(int row) const { return at(row).birth; }
@@ -68,6 +91,7 @@ private:
 
     std::vector<Record> rows_;
     TextPool texts_;
+    std::array<DerivedText, kColumns> derived_;
 };
 
 }  // namespace platform

@@ -3,33 +3,21 @@
 #include <QStringMatcher>
 #include <algorithm>
 
+#include "platform/TextFold.h"
+
 namespace platform {
 
 namespace {
 
-// Plain ASCII, the common case, folds one unit at a time without the decomposition.
-bool FoldAscii(QStringView text, QString& out) {
-    out.resize(text.size());
-    QChar* to = out.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit >= 0x80) return false;
-        to[i] = QChar(unit >= 'A' && unit <= 'Z' ? char16_t(unit + 32) : unit);
-    }
-    return true;
+std::u16string_view Units(QStringView text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 }  // namespace
 
 QString FoldForSearch(QStringView text) {
-    QString folded;
-    if (FoldAscii(text, folded)) return folded;
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
-    QString bare;
-    bare.reserve(decomposed.size());
-    for (const QChar c : decomposed)
-        if (!c.isMark()) bare.append(c);
-    return bare.toCaseFolded();
+    const std::u16string folded = FoldText(Units(text));
+    return QString(reinterpret_cast<const QChar*>(folded.data()), static_cast<qsizetype>(folded.size()));
 }
 
 void ListSearchIndex::clear() {
@@ -43,13 +31,11 @@ void ListSearchIndex::clear() {
 void ListSearchIndex::build(const ListRowStore& rows, const std::vector<int>& columns) {
     clear();
     start_.reserve(static_cast<std::size_t>(rows.count()) + 1);
-    QString folded;
+    std::u16string buffer;
     for (int row = 0; row < rows.count(); ++row) {
         start_.push_back(static_cast<std::uint32_t>(text_.size()));
         for (const int column : columns) {
-            folded = FoldForSearch(rows.cell(row, column));
-            const auto* units = reinterpret_cast<const char16_t*>(folded.utf16());
-            text_.insert(text_.end(), units, units + folded.size());
+            AppendFolded(rows.units(rows.cellId(row, column), buffer), text_);
             text_.push_back(u'\0');
         }
     }

@@ -3,14 +3,15 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ListRowStore.h"
 
 namespace platform {
 
-// A text as the find bar compares it: compatibility-decomposed with the combining marks
-// dropped, then case-folded, so that "zoe" finds "Zoë" and "ZOË".
+// A text as the find bar compares it: folded as names are (platform/TextFold.h), so that
+// "zoe" finds "Zoë" and "ZOË", and "odegaard" finds "Ødegaard".
 QString FoldForSearch(QStringView text);
 
 // The searchable texts of every row of a ListRowStore, folded once when built so that
@@ -27,7 +28,7 @@ public:
     std::vector<char> matches(QStringView foldedNeedle) const;
 
 private:
-    std::vector<char16_t> text_;
+    std::u16string text_;
     std::vector<std::uint32_t> start_;  // where each row's texts begin; one more at the end
     bool built_ = false;
 };

@@ -3,7 +3,12 @@
 #include <QChar>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "platform/TextFold.h"
 
 namespace platform {
 
@@ -51,16 +56,30 @@ bool PackAscii(const char16_t* units, int count, Entry& entry) {
     return true;
 }
 
-Entry Pack(QStringView text, TextPool::Id id, int position) {
-    Entry entry;
-    entry.text = id;
-    entry.position = static_cast<std::uint32_t>(position);
-    entry.whole = text.size() <= kPackedUnits;
-    const int units = static_cast<int>(std::min<qsizetype>(text.size(), kPackedUnits));
-    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
-    if (PackAscii(data, units, entry)) return entry;
+// The same for a text kept one byte per character, straight from its bytes.
+bool PackAsciiBytes(std::string_view text, Entry& entry) {
+    unsigned char seen = 0;
+    for (const char c : text) seen |= static_cast<unsigned char>(c);
+    if (seen >= 0x80 || text.size() > kPackedUnits) return false;
+    const int count = static_cast<int>(text.size());
+    for (int word = 0; word < static_cast<int>(kWords); ++word) {
+        std::uint64_t packed = 0;
+        for (int i = word * 8; i < word * 8 + 8; ++i) {
+            const unsigned unit = i < count ? static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) : 0u;
+            const unsigned folded = unit + (unit - 'A' < 26u ? 32u : 0u);
+            packed = packed << 8 | (i < count ? folded + 1u : 0u);
+        }
+        entry.packed[static_cast<std::size_t>(word)] = packed;
+    }
+    entry.whole = true;
+    return true;
+}
+
+// Packs the first units of `data`, each folded by `fold`.
+template <class Fold>
+void PackUnits(const char16_t* data, int units, Entry& entry, Fold fold) {
     for (int i = 0; i < units; ++i) {
-        const char16_t unit = Folded(data[i]);
+        const char16_t unit = fold(data[i]);
         const std::uint64_t byte = unit < kFirstUnpacked ? unit + 1u : 0xFFu;
         entry.packed[static_cast<std::size_t>(i / 8)] |= byte << (8 * (7 - i % 8));
         if (byte == 0xFF) {
@@ -68,31 +87,103 @@ Entry Pack(QStringView text, TextPool::Id id, int position) {
             break;
         }
     }
+}
+
+Entry Pack(std::u16string_view text, TextPool::Id id, int position) {
+    Entry entry;
+    entry.text = id;
+    entry.position = static_cast<std::uint32_t>(position);
+    entry.whole = text.size() <= kPackedUnits;
+    const int units = static_cast<int>(std::min<std::size_t>(text.size(), kPackedUnits));
+    if (!PackAscii(text.data(), units, entry)) PackUnits(text.data(), units, entry, Folded);
     return entry;
 }
 
+// A name is packed from its folded text; where the packing cannot hold that whole, the
+// folded text is kept for the comparisons that need it. Most names are plain ASCII,
+// whose folding is the packing's own.
+Entry PackName(std::u16string_view text, TextPool::Id id, int position,
+               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
+               std::u16string& folded) {
+    Entry entry;
+    entry.text = id;
+    entry.position = static_cast<std::uint32_t>(position);
+    if (text.size() <= kPackedUnits &&
+        PackAscii(text.data(), static_cast<int>(text.size()), entry)) {
+        entry.whole = true;
+        return entry;
+    }
+    folded.clear();
+    AppendFolded(text, folded);
+    entry.whole = folded.size() <= kPackedUnits;
+    const int units = static_cast<int>(std::min<std::size_t>(folded.size(), kPackedUnits));
+    PackUnits(folded.data(), units, entry, [](char16_t unit) { return unit; });
+    if (!entry.whole) foldedTexts.emplace(id, folded);
+    return entry;
+}
+
+// Keys are compared as the numbers they hold: a shorter key first.
+int CompareKeys(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
 // The final say between two rows: the packed texts, then (where the packing did not hold
-// both texts whole) the texts themselves, then the current position, so that equal
-// texts keep their order in either direction. In descending order the packed words
-// arrive inverted (see Sorted), so only the texts' own comparison is turned round here.
+// both texts whole) the texts themselves, then for names the keys, then the current
+// position, so that equal texts keep their order in either direction. In descending
+// order the packed words arrive inverted (see Sorted), so only the texts' own comparison
+// is turned round here; keys count upwards either way.
 class Before {
 public:
-    Before(const ListRowStore& rows, bool ascending) : rows_(rows), ascending_(ascending) {}
+    using FoldedTexts = std::unordered_map<TextPool::Id, std::u16string>;
+
+    Before(const ListRowStore& rows, const TextPool& texts, const std::vector<int>& order,
+           bool ascending, const FoldedTexts* names)
+        : rows_(rows), texts_(texts), order_(order), ascending_(ascending), names_(names) {}
 
     bool operator()(const Entry& a, const Entry& b) const {
         // Word by word rather than std::array's operators, which go through memcmp.
         for (std::size_t w = 0; w < kWords; ++w)
             if (a.packed[w] != b.packed[w]) return a.packed[w] < b.packed[w];
         if (a.text != b.text && !(a.whole && b.whole)) {
-            const int c = rows_.text(a.text).compare(rows_.text(b.text), Qt::CaseInsensitive);
+            const int c = compareTexts(a, b);
             if (c != 0) return ascending_ ? c < 0 : c > 0;
+        }
+        if (names_) {
+            std::u16string spareA, spareB;
+            const int c = CompareKeys(rows_.keyUnits(rowOf(a), spareA),
+                                      rows_.keyUnits(rowOf(b), spareB));
+            if (c != 0) return c < 0;
         }
         return a.position < b.position;
     }
 
 private:
+    int rowOf(const Entry& entry) const { return order_[entry.position]; }
+
+    int compareTexts(const Entry& a, const Entry& b) const {
+        if (!names_)
+            return QAnyStringView::compare(texts_.view(a.text), texts_.view(b.text),
+                                           Qt::CaseInsensitive);
+        std::u16string spareA, spareB;
+        return folded(a, spareA).compare(folded(b, spareB));
+    }
+
+    // Names whose packing is not whole were folded while packing; the others (whole,
+    // met here beside one that is not) are folded into `spare`.
+    std::u16string_view folded(const Entry& entry, std::u16string& spare) const {
+        const auto found = names_->find(entry.text);
+        if (found != names_->end()) return found->second;
+        std::u16string units;
+        spare = FoldText(texts_.units(entry.text, units));
+        return spare;
+    }
+
     const ListRowStore& rows_;
+    const TextPool& texts_;  // where the entries' texts are
+    const std::vector<int>& order_;
     bool ascending_;
+    const FoldedTexts* names_;  // set when sorting names
 };
 
 constexpr std::size_t kPackedBytes = kWords * 8;
@@ -159,10 +250,41 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
     }
 }
 
+// Short plain ASCII, the most common text by far, packs alike as a name or not, and
+// straight from the pool's bytes.
+Entry PackText(const TextPool& texts, TextPool::Id id, int position, bool name,
+               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
+               std::u16string& folded, std::u16string& buffer) {
+    std::string_view bytes;
+    if (texts.narrow(id, bytes)) {
+        Entry entry;
+        entry.text = id;
+        entry.position = static_cast<std::uint32_t>(position);
+        if (PackAsciiBytes(bytes, entry)) return entry;
+    }
+    const std::u16string_view text = texts.units(id, buffer);
+    return name ? PackName(text, id, position, foldedTexts, folded) : Pack(text, id, position);
+}
+
+// A derived text is worked out once per day of birth; rows born on the same day share
+// it, as they share a stored text. A row's own text is taken as it is.
+TextPool::Id DerivedId(const ListRowStore& rows, int row, int column, TextPool& texts,
+                       std::unordered_map<std::int64_t, TextPool::Id>& byDay) {
+    const double birth = rows.birth(row);
+    if (rows.cellId(row, column) != TextPool::kEmpty || !(std::abs(birth) < 1e15))
+        return texts.add(rows.cellText(row, column));
+    const auto day = static_cast<std::int64_t>(std::floor(birth));
+    const auto found = byDay.find(day);
+    if (found != byDay.end()) return found->second;
+    const TextPool::Id id = texts.add(rows.cellText(row, column));
+    byDay.emplace(day, id);
+    return id;
+}
+
 }  // namespace
 
 std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<int>& order,
-                                    int column, Qt::SortOrder sortOrder) {
+                                    int column, Qt::SortOrder sortOrder, SortAs sortAs) {
     const std::size_t count = order.size();
     const bool ascending = sortOrder == Qt::AscendingOrder;
     // Each row's current position. Rows are packed in the order they are stored, which
@@ -179,16 +301,26 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     }
     std::vector<Entry> entries;
     entries.reserve(count);
+    Before::FoldedTexts foldedTexts;
+    std::u16string folded, units;  // one name's, reused
+    const bool names = sortAs == SortAs::Names;
+    // A derived column's texts are worked out once for the sort and kept beside it.
+    const bool derived = rows.derives(column);
+    TextPool derivedTexts;
+    std::unordered_map<std::int64_t, TextPool::Id> byDay;
+    const TextPool& texts = derived ? derivedTexts : rows.texts();
     for (int row = 0; row < rows.count(); ++row) {
         const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
         if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
-        const TextPool::Id id = rows.cellId(row, column);
-        entries.push_back(Pack(rows.text(id), id, position));
+        const TextPool::Id id = derived ? DerivedId(rows, row, column, derivedTexts, byDay)
+                                        : rows.cellId(row, column);
+        entries.push_back(PackText(texts, id, position, names, foldedTexts, folded, units));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
             for (auto& word : entries.back().packed) word = ~word;
     }
-    RadixSort(entries.data(), entries.data() + entries.size(), 0, Before(rows, ascending));
+    RadixSort(entries.data(), entries.data() + entries.size(), 0,
+              Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr));
     std::vector<int> sorted;
     sorted.reserve(entries.size());
     for (const Entry& entry : entries) sorted.push_back(order[entry.position]);

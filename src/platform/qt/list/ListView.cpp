@@ -58,8 +58,9 @@ void ListView::clearColumns() {
     model_->clearColumns();
 }
 
-void ListView::addColumn(const QString& caption, double widthTwips, Qt::Alignment alignment) {
-    model_->addColumn({caption, widthTwips, alignment});
+void ListView::addColumn(const QString& caption, double widthTwips, Qt::Alignment alignment,
+                         SortAs sortAs) {
+    model_->addColumn({caption, widthTwips, alignment, sortAs});
     // The model's reset forgets section sizes, so every width is set again.
     for (int i = 0; i < model_->columns(); ++i)
         details_->header()->resizeSection(i, TwipsToPixels(model_->column(i).widthTwips));
@@ -95,7 +96,7 @@ QString ListView::rowKey(int position) const {
 
 QString ListView::cellText(int position, int column) const {
     if (position < 0 || position >= rowCount()) return {};
-    return model_->cell(position, column).toString();
+    return model_->cellText(position, column);
 }
 
 double ListView::rowBirth(int position) const {

@@ -39,7 +39,7 @@ public:
 
     void clearColumns();
     void addColumn(const QString& caption, double widthTwips,
-                   Qt::Alignment alignment = Qt::AlignLeft);
+                   Qt::Alignment alignment = Qt::AlignLeft, SortAs sortAs = SortAs::Text);
     int columnCount() const;
     ListColumn column(int index) const;
 

@@ -1,13 +1,34 @@
 #include "TextPool.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace platform {
 
+namespace {
+// Each text is stored as a header followed by its code units. A one-byte text of up to
+// kShortUnits characters (most names, comments and keys) has a one-byte header, its
+// length times two; any other text a two-byte header whose first byte is odd: the
+// length times four, plus two for UTF-16, plus one. A UTF-16 text starts at an even
+// offset, so that its units sit on an even address; one-byte texts fill the gaps.
+constexpr std::size_t kLongHeader = 2;
+constexpr qsizetype kShortUnits = 0x7F;
+
+std::size_t HeaderSize(qsizetype length, bool wide) {
+    return !wide && length <= kShortUnits ? 1 : kLongHeader;
+}
+
+bool IsLatin1(QStringView text) {
+    char16_t seen = 0;
+    for (const QChar c : text) seen |= c.unicode();
+    return seen < 0x100;
+}
+}  // namespace
+
 TextPool::TextPool(TextPool&& other) noexcept
     : chunks_(std::move(other.chunks_)),
-      used_(std::exchange(other.used_, kChunkChars)),
+      used_(std::exchange(other.used_, kChunkBytes)),
       large_(std::move(other.large_)) {
     other.chunks_.clear();
     other.large_.clear();
@@ -16,31 +37,39 @@ TextPool::TextPool(TextPool&& other) noexcept
 TextPool& TextPool::operator=(TextPool&& other) noexcept {
     if (this == &other) return *this;
     chunks_ = std::move(other.chunks_);
-    used_ = std::exchange(other.used_, kChunkChars);
+    used_ = std::exchange(other.used_, kChunkBytes);
     large_ = std::move(other.large_);
     other.chunks_.clear();
     other.large_.clear();
     return *this;
 }
 
-// A text goes into the chunks unless it is huge or the chunk ids are used up.
-bool TextPool::fitsInChunk(qsizetype length) const {
-    if (length >= kChunkChars - 1) return false;
-    return used_ + 1 + length <= kChunkChars || chunks_.size() < kMaxChunks;
+// A text goes into the chunks unless the chunk ids are used up.
+bool TextPool::fitsInChunk(std::size_t bytes) const {
+    return used_ + 1 + kLongHeader + bytes <= kChunkBytes || chunks_.size() < kMaxChunks;
 }
 
-// Each text is stored as its length (one code unit) followed by its code units.
-char16_t* TextPool::reserve(qsizetype length, Id& id) {
-    if (used_ + 1 + length > kChunkChars) {
-        chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(kChunkChars));
-        // Position 0 of the first chunk is never handed out, so that no text gets id 0.
-        used_ = chunks_.size() == 1 ? 1 : 0;
+// Room for a text of `length` code units; `length` is at most kMostUnits.
+char* TextPool::reserve(qsizetype length, bool wide, Id& id) {
+    const std::size_t header = HeaderSize(length, wide);
+    const std::size_t bytes = static_cast<std::size_t>(length) * (wide ? 2 : 1);
+    if (wide) used_ += used_ & 1;
+    if (used_ + header + bytes > kChunkBytes) {
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(kChunkBytes));
+        // Offset 0 of the first chunk is never handed out, so that no text gets id 0.
+        used_ = chunks_.size() == 1 ? kLongHeader : 0;
     }
-    char16_t* slot = chunks_.back().get() + used_;
-    *slot = static_cast<char16_t>(length);
-    id = static_cast<Id>(((chunks_.size() - 1) << kChunkBits) | static_cast<std::size_t>(used_));
-    used_ += 1 + length;
-    return slot + 1;
+    auto* slot = reinterpret_cast<unsigned char*>(chunks_.back().get() + used_);
+    if (header == 1) {
+        slot[0] = static_cast<unsigned char>(length << 1);
+    } else {
+        const auto value = static_cast<unsigned>(length << 2 | (wide ? 2 : 0) | 1);
+        slot[0] = static_cast<unsigned char>(value & 0xFF);
+        slot[1] = static_cast<unsigned char>(value >> 8);
+    }
+    id = static_cast<Id>(((chunks_.size() - 1) << kChunkBits) | used_);
+    used_ += header + bytes;
+    return reinterpret_cast<char*>(slot + header);
 }
 
 TextPool::Id TextPool::addLarge(QString text) {
@@ -48,46 +77,77 @@ TextPool::Id TextPool::addLarge(QString text) {
     return kLargeFlag | static_cast<Id>(large_.size() - 1);
 }
 
-TextPool::Id TextPool::add(QStringView text) {
-    if (text.isEmpty()) return kEmpty;
-    if (!fitsInChunk(text.size())) return addLarge(text.toString());
+TextPool::Id TextPool::addLatin1(QStringView text) {
     Id id = kEmpty;
-    char16_t* out = reserve(text.size(), id);
-    std::copy_n(text.utf16(), text.size(), out);
+    char* out = reserve(text.size(), false, id);
+    for (const QChar c : text) *out++ = static_cast<char>(c.unicode());
     return id;
 }
 
-// Plain ASCII is widened straight into the pool, noting on the way whether any byte was
-// not ASCII after all: one pass over the text for the common case. A text that turns out
-// to need decoding gives its place back and is stored decoded.
+TextPool::Id TextPool::add(QStringView text) {
+    if (text.isEmpty()) return kEmpty;
+    const bool latin1 = IsLatin1(text);
+    const auto bytes = static_cast<std::size_t>(text.size()) * (latin1 ? 1 : 2);
+    if (text.size() > kMostUnits || !fitsInChunk(bytes)) return addLarge(text.toString());
+    if (latin1) return addLatin1(text);
+    Id id = kEmpty;
+    char* out = reserve(text.size(), true, id);
+    std::memcpy(out, text.utf16(), bytes);
+    return id;
+}
+
+// Plain ASCII is copied straight into the pool; any other text is decoded first.
 TextPool::Id TextPool::addUtf8(std::string_view text) {
     if (text.empty()) return kEmpty;
     const auto length = static_cast<qsizetype>(text.size());
-    if (!fitsInChunk(length)) return add(QString::fromUtf8(text.data(), length));
+    const bool ascii = std::none_of(text.begin(), text.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!ascii || length > kMostUnits || !fitsInChunk(text.size()))
+        return add(QString::fromUtf8(text.data(), length));
     Id id = kEmpty;
-    char16_t* out = reserve(length, id);
-    unsigned char seen = 0;
-    for (qsizetype i = 0; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-        seen |= byte;
-        out[i] = byte;
-    }
-    if (seen < 0x80) return id;
-    used_ = static_cast<qsizetype>(id & (kChunkChars - 1));  // where the text began
-    return add(QString::fromUtf8(text.data(), length));
+    std::memcpy(reserve(length, false, id), text.data(), text.size());
+    return id;
 }
 
-QStringView TextPool::view(Id id) const {
+TextPool::Stored TextPool::stored(Id id) const {
     if (id == kEmpty) return {};
-    if (id & kLargeFlag) return large_[id & ~kLargeFlag];
-    const char16_t* slot = chunks_[id >> kChunkBits].get() + (id & (kChunkChars - 1));
-    return QStringView(slot + 1, static_cast<qsizetype>(*slot));
+    if (id & kLargeFlag) {
+        const QString& text = large_[id & ~kLargeFlag];
+        return {reinterpret_cast<const char*>(text.utf16()), text.size(), true};
+    }
+    const char* slot = chunks_[id >> kChunkBits].get() + (id & (kChunkBytes - 1));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(slot);
+    if ((bytes[0] & 1) == 0) return {slot + 1, static_cast<qsizetype>(bytes[0] >> 1), false};
+    const unsigned value = bytes[0] | unsigned(bytes[1]) << 8;
+    return {slot + kLongHeader, static_cast<qsizetype>(value >> 2), (value & 2) != 0};
+}
+
+QAnyStringView TextPool::view(Id id) const {
+    const Stored text = stored(id);
+    if (text.wide) return QStringView(reinterpret_cast<const char16_t*>(text.data), text.length);
+    return QLatin1StringView(text.data, text.length);
+}
+
+bool TextPool::narrow(Id id, std::string_view& bytes) const {
+    const Stored text = stored(id);
+    if (text.wide) return false;
+    bytes = std::string_view(text.data, static_cast<std::size_t>(text.length));
+    return true;
+}
+
+std::u16string_view TextPool::units(Id id, std::u16string& buffer) const {
+    const Stored text = stored(id);
+    if (text.wide)
+        return {reinterpret_cast<const char16_t*>(text.data), static_cast<std::size_t>(text.length)};
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data);
+    buffer.assign(bytes, bytes + text.length);
+    return buffer;
 }
 
 void TextPool::clear() {
     chunks_.clear();
     large_.clear();
-    used_ = kChunkChars;
+    used_ = kChunkBytes;
 }
 
 }  // namespace platform

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,8 +13,10 @@ namespace platform {
 
 // Append-only storage for many short texts. A list of a million people holds a few
 // million small texts; one heap block and one QString header each would cost more
-// than the texts themselves, so they are packed into large blocks of UTF-16 instead
-// and named by a 32-bit id. Texts are never changed or freed one by one.
+// than the texts themselves, so they are packed into large blocks instead and named by
+// a 32-bit id. A text whose characters all fit in one byte (Latin-1, which covers
+// plain ASCII and most Western names) is kept one byte per character, any other in
+// UTF-16. Texts are never changed or freed one by one.
 class TextPool {
 public:
     using Id = std::uint32_t;
@@ -25,25 +29,40 @@ public:
     TextPool& operator=(const TextPool&) = delete;
 
     Id add(QStringView text);
-    // Stores UTF-8 text; plain ASCII is widened straight into the pool.
+    // Stores UTF-8 text; plain ASCII is copied straight into the pool.
     Id addUtf8(std::string_view text);
-    QStringView view(Id id) const;
+    // Latin-1 or UTF-16, as stored; valid until the pool is cleared or goes away.
+    QAnyStringView view(Id id) const;
+    // The text's bytes when it is kept one byte per character (Latin-1).
+    bool narrow(Id id, std::string_view& bytes) const;
+    // The text's UTF-16 code units: in the pool, or widened into `buffer`.
+    std::u16string_view units(Id id, std::u16string& buffer) const;
 
     void clear();
 
 private:
-    static constexpr int kChunkBits = 15;
-    static constexpr qsizetype kChunkChars = qsizetype(1) << kChunkBits;
+    static constexpr int kChunkBits = 16;
+    static constexpr std::size_t kChunkBytes = std::size_t(1) << kChunkBits;
+    static constexpr qsizetype kMostUnits = 0x3FFF;  // a longer text is kept on its own
     static constexpr Id kLargeFlag = 0x80000000u;
     static constexpr std::size_t kMaxChunks = std::size_t(1) << (31 - kChunkBits);
 
-    bool fitsInChunk(qsizetype length) const;
-    char16_t* reserve(qsizetype length, Id& id);
-    Id addLarge(QString text);
+    // Where a text's code units are: one byte each, or two when `wide`.
+    struct Stored {
+        const char* data = nullptr;
+        qsizetype length = 0;
+        bool wide = false;
+    };
 
-    std::vector<std::unique_ptr<char16_t[]>> chunks_;
-    qsizetype used_ = kChunkChars;  // chars used in the last chunk; full before the first
-    std::vector<QString> large_;    // texts too long for a chunk
+    Stored stored(Id id) const;
+    bool fitsInChunk(std::size_t bytes) const;
+    char* reserve(qsizetype length, bool wide, Id& id);
+    Id addLarge(QString text);
+    Id addLatin1(QStringView text);
+
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    std::size_t used_ = kChunkBytes;  // bytes used in the last chunk; full before the first
+    std::vector<QString> large_;      // texts too long for a chunk
 };
 
 }  // namespace platform
