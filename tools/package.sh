@@ -49,6 +49,15 @@ hardening-check --nocfprotection "$unpacked/usr/bin/marrowtide" "$unpacked/usr/b
 cat "$out/hardening-check.txt"
 [ "$hardening" -eq 0 ] || { echo "package.sh: not fully hardened" >&2; exit 1; }
 
+# The reminder's timer is off until a user switches it on from the menu: the postinst
+# may re-enable it only where the package had enabled it before (debian-installed),
+# never on a first installation.
+postinst=$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst 2>/dev/null || true)
+if grep -q -- '--user enable' <<<"$postinst" && ! grep -q -- '--user debian-installed' <<<"$postinst"; then
+    echo "package.sh: installing the package would switch the reminder on for every user" >&2
+    exit 1
+fi
+
 if $twice; then
     build "$out/build-2"
     echo "Second build, in another folder:"

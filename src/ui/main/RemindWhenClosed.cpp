@@ -23,14 +23,16 @@ QString Translated(const char* text) {
 }
 
 // Run from where it was built, the program has its own copies of the schedule's
-// definitions, pointing at the companion built beside it.
+// definitions beside its folder, pointing at the companion built beside it. They are
+// found from where the program runs rather than from a path compiled in, so that two
+// builds of one tree in different folders give the same program.
 std::string OwnDefinitions() {
-#if defined(MARROWTIDE_BUILD_BIN) && defined(MARROWTIDE_BUILD_UNITS)
-    const QString here = QDir(QString::fromStdString(platform::ExecutableFolder())).canonicalPath();
-    if (!here.isEmpty() && here == QDir(QStringLiteral(MARROWTIDE_BUILD_BIN)).canonicalPath())
-        return MARROWTIDE_BUILD_UNITS;
-#endif
-    return {};
+    const QDir buildTree(QString::fromStdString(platform::ExecutableFolder()) +
+                         QStringLiteral("/.."));
+    if (!buildTree.exists(QStringLiteral("CMakeCache.txt")) ||
+        !buildTree.exists(QStringLiteral("systemd-user/marrowtide-remind.service")))
+        return {};
+    return buildTree.absoluteFilePath(QStringLiteral("systemd-user")).toStdString();
 }
 
 platform::ScheduleOutcome Apply(bool on, std::string& problem) {
