@@ -104,6 +104,8 @@ int main() {
     bench::PersonFiles files;
     testsupport::TempDir root;
     std::printf("Making the person files (empty and %d people)...\n", kPeople);
+    // Flushed before any start is forked, so the children do not print it again.
+    std::fflush(stdout);
     const Run empty = CopyOf(files.folderWith(0), root.path(), "empty");
     const Run full = CopyOf(files.folderWith(kPeople), root.path(), "full");
     // The first start of the day makes the day's backup; it also warms the file cache.
