@@ -22,8 +22,7 @@ bool monthOf(double date, int& year, int& month) {
 }
 
 DateParts NowParts() {
-    const platform::ClockReading r = platform::Now();
-    return {r.year, r.month, r.day, r.hour, r.minute, r.second};
+    return platform::Now();
 }
 
 }  // namespace

@@ -1,18 +1,10 @@
 #pragma once
 
+#include "platform/DateParts.h"
+
 namespace modAgeCalc {
 
-// A calendar date and time of day, to the whole second, in the proleptic Gregorian
-// calendar. The defaults are day 0 of the date-time value, 12/30/1899 at midnight.
-struct DateParts {
-    int year = 1899;
-    int month = 12;
-    int day = 30;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-
-    friend bool operator==(const DateParts&, const DateParts&) = default;
-};
+// The clock's date and time parts, under the name the age library has always used.
+using DateParts = platform::DateParts;
 
 }  // namespace modAgeCalc

@@ -19,7 +19,7 @@ constexpr const char* kSection = "Backup";
 constexpr const char* kFailureShownKey = "FailureShownOn";
 
 std::string Today() {
-    const platform::ClockReading now = platform::Now();
+    const platform::DateParts now = platform::Now();
     return store::BackupDay(now.year, now.month, now.day);
 }
 

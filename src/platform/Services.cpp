@@ -40,7 +40,7 @@ EventPump* SetEventPump(EventPump* pump) {
     return old;
 }
 
-ClockReading SystemClock::now() const {
+DateParts SystemClock::now() const {
     std::time_t t = std::time(nullptr);
     std::tm tm{};
 #ifdef _WIN32
@@ -52,7 +52,7 @@ ClockReading SystemClock::now() const {
             tm.tm_hour,        tm.tm_min,     tm.tm_sec > 59 ? 59 : tm.tm_sec};
 }
 
-ClockReading Now() {
+DateParts Now() {
     return (g_clock ? *g_clock : systemClock()).now();
 }
 

@@ -8,7 +8,7 @@ namespace agetest {
 // Installs a fixed clock for one test and puts the previous clock back afterwards.
 class ClockOverride {
 public:
-    explicit ClockOverride(platform::ClockReading now) : clock_(now) {
+    explicit ClockOverride(platform::DateParts now) : clock_(now) {
         previous_ = platform::SetClock(&clock_);
     }
     ~ClockOverride() { platform::SetClock(previous_); }

@@ -19,7 +19,7 @@ const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 constexpr int kServiceDefaultTimeout = -1;
 
 // Services that read markup would take "Tom & Jerry" or "<3" for markup and show
-// nothing or garbage; the specification asks senders to escape these.
+// nothing or garbage; the freedesktop notification rules ask senders to escape these.
 QString BodyText(const Notification& notification, bool markup) {
     QStringList lines;
     for (const std::string& line : notification.lines) {

@@ -9,7 +9,7 @@
 // Wakes at the next midnight by the clock, but at least once a minute, so that a clock
 // set forward or a machine waking from sleep is noticed soon.
 void frmMain::armDayTimer() {
-    const platform::ClockReading now = platform::Now();
+    const platform::DateParts now = platform::Now();
     const int secondsLeft = 24 * 3600 - (now.hour * 3600 + now.minute * 60 + now.second);
     dayTimer_->start(std::clamp(secondsLeft * 1000 + 500, 500, 60 * 1000));
 }

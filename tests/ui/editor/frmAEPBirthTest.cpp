@@ -131,7 +131,7 @@ TEST_F(BirthTest, ABirthThatIsNoDateIsStoredAsThePickerShowsIt) {
 TEST_F(BirthTest, AnAddedPersonKeepsTheTimeTheDialogOpenedWith) {
     testsupport::FixedClock clock({2024, 2, 29, 13, 45, 7});
     const platform::Clock* previous = platform::SetClock(&clock);
-    const platform::ClockReading now = platform::Now();
+    const platform::DateParts now = platform::Now();
     dialog_->EditOr(0, "", Value(now.year, now.month, now.day, now.hour, now.minute, now.second),
                     "");
     platform::SetClock(previous);

@@ -107,7 +107,7 @@ TEST_F(StartupBackupTest, QuittingDuringTheCopyLeavesNoPartialFile) {
 TEST_F(StartupBackupTest, AMissingCopyIsToldOnceADay) {
     testsupport::WriteFile(folder().string(), "in the way");
     const struct {
-        platform::ClockReading now;
+        platform::DateParts now;
         std::size_t boxes;
     } table[] = {
         {{2024, 5, 20, 9, 30, 0}, 1},

@@ -61,7 +61,7 @@ protected:
 TEST_F(UpcomingTest, ListsTheBirthdaysWithinTheChosenDaysSoonestFirst) {
     const struct {
         const char* what;
-        platform::ClockReading today;
+        platform::DateParts today;
         int days;
         std::vector<std::pair<const char*, const char*>> people;  // name, stored birth
         QStringList expected;
