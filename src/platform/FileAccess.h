@@ -17,6 +17,9 @@ bool MakePrivateFolders(const std::string& path, std::string& reason);
 // Fails (reason names "File exists") when anything is at `path`, a link included.
 bool CreatePrivateFile(const std::string& path, std::string& reason);
 
+// The system's text for an error number, as the messages quote it.
+std::string SystemText(int error);
+
 enum class ReadOutcome { Read, Missing, NotRegular, TooLarge, Failed };
 
 // Reads a whole regular file of at most `limit` bytes. Anything else (a folder, a

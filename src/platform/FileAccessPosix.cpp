@@ -21,10 +21,6 @@ constexpr mode_t kPrivateFolder = 0700;
 constexpr mode_t kPrivateFile = 0600;
 constexpr int kMaxLinkHops = 40;
 
-std::string SystemText(int error) {
-    return std::strerror(error);
-}
-
 // Closes on leaving scope; Release hands the descriptor back to the caller.
 class FileHandle {
 public:
@@ -98,7 +94,8 @@ std::string TemporaryPrefix(const std::string& target) {
 // the file system or the system cannot do it; the caller then takes a named file.
 bool WriteUnnamed(const std::string& target, std::string_view bytes, mode_t mode,
                   std::string& temporary) {
-    FileHandle file(::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kPrivateFile));
+    FileHandle file(
+        ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kPrivateFile));
     if (file.get() < 0) return false;
     int error = 0;
     if (!WriteAll(file.get(), bytes, error) || ::fchmod(file.get(), mode) != 0 ||
@@ -184,6 +181,10 @@ bool ReadAll(int fd, std::uint64_t limit, std::string& bytes, bool& tooLarge, in
 }
 
 }  // namespace
+
+std::string SystemText(int error) {
+    return std::strerror(error);
+}
 
 bool MakePrivateFolders(const std::string& path, std::string& reason) {
     for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {

@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/FileAccess.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -20,10 +22,6 @@ namespace {
 
 constexpr std::size_t kRandomLength = 6;  // mkstemp's XXXXXX
 constexpr std::time_t kAbandonedAfterSeconds = 60;
-
-std::string ErrnoText(int code) {
-    return std::generic_category().message(code);
-}
 
 // Renames without ever replacing `to`. Filesystems without the atomic call get the same
 // through a second link, which also fails when the name exists.
@@ -71,7 +69,7 @@ bool ScratchFile::Create(const fs::path& folder, const std::string& prefix, std:
     // mkstemp opens with O_EXCL and mode 0600: never someone else's file, never a link.
     fd_ = ::mkostemp(buffer.data(), O_CLOEXEC);
     if (fd_ < 0) {
-        error = "cannot make a file in " + folder.string() + ": " + ErrnoText(errno);
+        error = "cannot make a file in " + folder.string() + ": " + SystemText(errno);
         return false;
     }
     path_ = buffer.data();
@@ -82,7 +80,7 @@ bool ScratchFile::Create(const fs::path& folder, const std::string& prefix, std:
 
 bool ScratchFile::Sync(std::string& error) {
     if (::fsync(fd_) == 0) return true;
-    error = "cannot write " + path_.string() + " to the disk: " + ErrnoText(errno);
+    error = "cannot write " + path_.string() + " to the disk: " + SystemText(errno);
     return false;
 }
 
@@ -93,7 +91,7 @@ ScratchFile::Publish ScratchFile::PublishAs(const fs::path& target, std::string&
         return Publish::NameTaken;
     }
     if (code != 0) {
-        error = "cannot name the copy " + target.string() + ": " + ErrnoText(code);
+        error = "cannot name the copy " + target.string() + ": " + SystemText(code);
         return Publish::Failed;
     }
     published_ = true;
