@@ -21,10 +21,6 @@ bool monthOf(double date, int& year, int& month) {
     return DateOfValue(date, year, month, day);
 }
 
-DateParts NowParts() {
-    return platform::Now();
-}
-
 }  // namespace
 
 bool IsBlankDate(const std::string& text) {
@@ -54,13 +50,13 @@ std::int32_t DaysInMonth(double date) {
 }
 
 double NowValue() {
-    const DateParts p = NowParts();
+    const DateParts p = platform::Now();
     // A clock that answers no real date gives a value that is no date either.
     return IsValidDateParts(p) ? ToDateValue(p) : std::nan("");
 }
 
 std::int32_t TodaySerial() {
-    const DateParts now = NowParts();
+    const DateParts now = platform::Now();
     return SerialFromCivil(now.year, now.month, now.day);
 }
 
