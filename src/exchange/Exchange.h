@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "age/YearlessBirth.h"
+
 // Reading and writing people in the file formats other programs use: CSV, vCard and
 // iCalendar. Everything here works on UTF-8 text in memory and needs no window and no
 // database; what to do with the records (skip rules, duplicates, storing) is the
@@ -22,6 +24,9 @@ struct ImportRecord {
     std::string where;     // where it stands, for messages: "line 12" (CSV) or "card 3" (vCard)
     std::string problem;   // why the birth cannot be used ("the birthday has no year", "02/30/2001
                            // is no date", "no birthday", ...); "" when the birth is a full date
+                           // or a birthday without a year
+    // Set, and `birth` meaningless, when the birthday is known without its year.
+    modAgeCalc::YearlessBirth yearless;
 };
 
 // Something the user should look at in a file that was read all the same.
@@ -44,6 +49,8 @@ struct ExportPerson {
     std::string name;
     double birth = 0;  // date-time value
     std::string comments;
+    // Set, and `birth` meaningless, when the birthday is known without its year.
+    modAgeCalc::YearlessBirth yearless;
 };
 
 // The format of a file from its content, else from its name's extension (.csv, .vcf,

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "age/YearlessBirth.h"
+
 namespace store {
 
 // One person as the program keeps it, away from any window.
@@ -14,6 +16,8 @@ struct Person {
     // as no date, so that such a row is never taken for someone born on 12/30/1899.
     double birth = std::numeric_limits<double>::quiet_NaN();
     std::string comments;
+    // Set, with `birth` NaN, for a birthday whose year is unknown (stored as "--MM-DD").
+    modAgeCalc::YearlessBirth yearless;
 };
 
 }  // namespace store

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "age/DateValue.h"
+#include "age/YearlessBirth.h"
 #include "store/BirthText.h"
 #include "store/Connection.h"
 #include "store/Statement.h"
@@ -36,7 +37,8 @@ void ReadText(sqlite3_stmt* stmt, int column, std::string& out) {
     if (text) out.assign(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
 }
 
-double ReadBirth(sqlite3_stmt* stmt, int column) {
+// A birth as a date-time value, or as a birthday without a year when the text is one.
+void ReadBirth(sqlite3_stmt* stmt, int column, Person& person) {
     ValueView stored;
     switch (sqlite3_column_type(stmt, column)) {
         case SQLITE_INTEGER:
@@ -53,9 +55,9 @@ double ReadBirth(sqlite3_stmt* stmt, int column) {
                                       static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
         }
     }
-    double birth = std::numeric_limits<double>::quiet_NaN();
-    modAgeCalc::BirthFromStored(stored, birth);
-    return birth;
+    if (modAgeCalc::BirthFromStored(stored, person.birth)) return;
+    if (const auto* text = std::get_if<std::string_view>(&stored))
+        if (const auto yearless = modAgeCalc::YearlessFromText(*text)) person.yearless = *yearless;
 }
 
 Person PersonOf(const Statement& row) {
@@ -63,7 +65,7 @@ Person PersonOf(const Statement& row) {
     Person person;
     person.key = static_cast<std::int32_t>(sqlite3_column_int64(stmt, 0));
     ReadText(stmt, 1, person.name);
-    person.birth = ReadBirth(stmt, 2);
+    ReadBirth(stmt, 2, person);
     ReadText(stmt, 3, person.comments);
     return person;
 }
@@ -135,11 +137,19 @@ bool InsertAll(Connection& connection, std::vector<Person>& people,
     if (!insert.Prepare(connection.Handle(), kInsert, connection.Path(), e)) return false;
     sqlite3_stmt* stmt = insert.Handle();
     char birthText[20];
+    std::string yearlessText;
     for (std::size_t i = 0; i < people.size(); ++i) {
         Person& person = people[i];
         const std::string_view comments =
             person.comments.empty() ? std::string_view(".") : std::string_view(person.comments);
-        if (!BindText(stmt, 1, person.name) || !BindText(stmt, 2, IsoText(births[i], birthText)) ||
+        std::string_view birth;
+        if (person.yearless.IsSet()) {
+            yearlessText = modAgeCalc::YearlessToText(person.yearless);
+            birth = yearlessText;
+        } else {
+            birth = IsoText(births[i], birthText);
+        }
+        if (!BindText(stmt, 1, person.name) || !BindText(stmt, 2, birth) ||
             !BindText(stmt, 3, comments)) {
             e = insert.LastError(sqlite3_errcode(connection.Handle()));
             return false;
@@ -174,7 +184,9 @@ bool BirthsOf(const std::vector<Person>& people, std::vector<modAgeCalc::DatePar
               const std::string& path, RepositoryError& error) {
     births.resize(people.size());
     for (std::size_t i = 0; i < people.size(); ++i) {
-        if (modAgeCalc::FromDateValue(people[i].birth, births[i])) continue;
+        if (people[i].yearless.IsSet() ? modAgeCalc::IsValidYearless(people[i].yearless)
+                                       : modAgeCalc::FromDateValue(people[i].birth, births[i]))
+            continue;
         error = RepositoryError::From(
             StoreError(kValueOutOfRange, "The birth date of " + people[i].name +
                                              " lies outside 01/01/0100 to 12/31/9999."),
