@@ -14,7 +14,51 @@ constexpr std::int16_t kYearsMonthsDays = 9;
 }
 
 BirthColumns::BirthColumns(platform::ListRowStore& rows, std::string today)
-    : rows_(rows), today_(std::move(today)) {}
+    : rows_(rows), today_(std::move(today)) {
+    FindGroupSpans();
+}
+
+int BirthColumns::ImageOn(std::int32_t day) const {
+    std::string today = today_;
+    return AgeGroupImage(AgeGroupValue(
+        modAgeCalc::AgeText(modAgeCalc::FormatDateText(day), today, kYearsMonthsDays)));
+}
+
+// A person born earlier is never younger, so the age groups of the births up to today
+// lie in a few runs of days, one per group. Their borders are found by halving, with
+// some hundred age texts, instead of one age text per day of birth met in the list
+// (tens of thousands). Days after today are left to ForDay.
+void BirthColumns::FindGroupSpans() {
+    double today = 0;
+    if (!modAgeCalc::ParseDateText(today_, today)) return;
+    todaySerial_ = modAgeCalc::DaySerialOf(today);
+    if (todaySerial_ < modAgeCalc::kMinSerial || todaySerial_ > modAgeCalc::kMaxSerial) return;
+    const int oldest = ImageOn(modAgeCalc::kMinSerial);
+    spans_.push_back({modAgeCalc::kMinSerial, oldest});
+    SplitSpan(modAgeCalc::kMinSerial, oldest, todaySerial_, ImageOn(todaySerial_));
+}
+
+// Adds the borders between `first` and `last` in the order of the days.
+void BirthColumns::SplitSpan(std::int32_t first, int firstImage, std::int32_t last,
+                             int lastImage) {
+    if (firstImage == lastImage) return;
+    if (last - first == 1) {
+        spans_.push_back({last, lastImage});
+        return;
+    }
+    const std::int32_t middle = first + (last - first) / 2;
+    const int middleImage = ImageOn(middle);
+    SplitSpan(first, firstImage, middle, middleImage);
+    SplitSpan(middle, middleImage, last, lastImage);
+}
+
+int BirthColumns::ImageFor(std::int32_t day, double birth) {
+    if (spans_.empty() || day > todaySerial_ || day < spans_.front().firstDay)
+        return ForDay(day, birth).image;
+    auto span = spans_.rbegin();
+    while (span->firstDay > day) ++span;
+    return span->image;
+}
 
 // Makes the window reach `day`, doubling it towards that side so that it widens only
 // a few times per load, or failing that just far enough. False when even that would
@@ -89,7 +133,7 @@ BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
     double birth = 0;
     if (modAgeCalc::BirthFromStored(stored, birth)) {
         Cells cells;
-        cells.image = ForDay(modAgeCalc::DaySerialOf(birth), birth).image;
+        cells.image = ImageFor(modAgeCalc::DaySerialOf(birth), birth);
         cells.birth = birth;
         return cells;
     }

@@ -37,7 +37,15 @@ public:
     static QString YearText(double birth);
     static QString AgeText(double birth, const std::string& today);
 
+    // The age group's image for a birth on `day`, worked out from the age text.
+    int ImageOn(std::int32_t day) const;
+
 private:
+    // From `firstDay` on, births up to today fall in the age group of `image`.
+    struct GroupSpan {
+        std::int32_t firstDay;
+        int image;
+    };
     // A day's image as kept between rows; 0 marks a day not worked out yet.
     struct DayCells {
         std::int32_t image = 0;
@@ -50,12 +58,19 @@ private:
     static constexpr std::int64_t kFirstSpare = 512;
 
     Cells Compute(const std::string& birthText);
+    void FindGroupSpans();
+    void SplitSpan(std::int32_t first, int firstImage, std::int32_t last, int lastImage);
+    int ImageFor(std::int32_t day, double birth);
     const DayCells& ForDay(std::int32_t day, double birth);
     DayCells* Slot(std::int32_t day);
     bool Widen(std::int32_t day);
 
     platform::ListRowStore& rows_;
     std::string today_;
+    std::int32_t todaySerial_ = 0;
+    // The births up to today, oldest first, split where the age group changes; empty
+    // when today's date does not read.
+    std::vector<GroupSpan> spans_;
     std::vector<DayCells> window_;  // the days from windowStart_ on
     std::int32_t windowStart_ = 0;
     std::unordered_map<std::int32_t, DayCells> farDays_;

@@ -3,8 +3,10 @@
 #include <QChar>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -56,20 +58,27 @@ bool PackAscii(const char16_t* units, int count, Entry& entry) {
     return true;
 }
 
-// The same for a text kept one byte per character, straight from its bytes.
+// The same for a text kept one byte per character, straight from its bytes, eight at a
+// time: each byte from 'A' to 'Z' gains 32 and each byte of the text 1, none carrying
+// into the next, as all are below 0x80.
 bool PackAsciiBytes(std::string_view text, Entry& entry) {
-    unsigned char seen = 0;
-    for (const char c : text) seen |= static_cast<unsigned char>(c);
-    if (seen >= 0x80 || text.size() > kPackedUnits) return false;
+    if (text.size() > kPackedUnits) return false;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    std::array<std::uint64_t, kWords> words{};
+    std::memcpy(words.data(), text.data(), text.size());
+    std::uint64_t seen = 0;
+    for (const std::uint64_t word : words) seen |= word;
+    if (seen & (kOnes * 0x80)) return false;
     const int count = static_cast<int>(text.size());
-    for (int word = 0; word < static_cast<int>(kWords); ++word) {
-        std::uint64_t packed = 0;
-        for (int i = word * 8; i < word * 8 + 8; ++i) {
-            const unsigned unit = i < count ? static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) : 0u;
-            const unsigned folded = unit + (unit - 'A' < 26u ? 32u : 0u);
-            packed = packed << 8 | (i < count ? folded + 1u : 0u);
-        }
-        entry.packed[static_cast<std::size_t>(word)] = packed;
+    for (std::size_t w = 0; w < kWords; ++w) {
+        std::uint64_t word = words[w];
+        const std::uint64_t fromA = word + kOnes * (0x80 - 'A');
+        const std::uint64_t pastZ = word + kOnes * (0x80 - 'Z' - 1);
+        word += (fromA & ~pastZ & (kOnes * 0x80)) >> 2;
+        const int inWord = std::clamp(count - static_cast<int>(w) * 8, 0, 8);
+        word += inWord == 8 ? kOnes : kOnes & ((std::uint64_t(1) << (8 * inWord)) - 1);
+        if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+        entry.packed[w] = word;
     }
     entry.whole = true;
     return true;
@@ -289,12 +298,14 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     const bool ascending = sortOrder == Qt::AscendingOrder;
     // Each row's current position. Rows are packed in the order they are stored, which
     // reads the rows and their texts front to back; after a load that is the shown order
-    // too, and the positions need no table.
+    // too, and the positions need no table. A few rows out of many (the upcoming
+    // birthdays, a find) are packed in their shown order instead.
     bool inStoredOrder = true;
     for (std::size_t pos = 0; pos < count && inStoredOrder; ++pos)
         inStoredOrder = order[pos] == static_cast<int>(pos);
+    const bool few = count < static_cast<std::size_t>(rows.count()) / 2;
     std::vector<int> positionOf;
-    if (!inStoredOrder) {
+    if (!inStoredOrder && !few) {
         positionOf.assign(static_cast<std::size_t>(rows.count()), -1);
         for (std::size_t pos = 0; pos < count; ++pos)
             positionOf[static_cast<std::size_t>(order[pos])] = static_cast<int>(pos);
@@ -309,15 +320,22 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     TextPool derivedTexts;
     std::unordered_map<std::int64_t, TextPool::Id> byDay;
     const TextPool& texts = derived ? derivedTexts : rows.texts();
-    for (int row = 0; row < rows.count(); ++row) {
-        const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
-        if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
+    const auto pack = [&](int row, int position) {
         const TextPool::Id id = derived ? DerivedId(rows, row, column, derivedTexts, byDay)
                                         : rows.cellId(row, column);
         entries.push_back(PackText(texts, id, position, names, foldedTexts, folded, units));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
             for (auto& word : entries.back().packed) word = ~word;
+    };
+    if (few && !inStoredOrder) {
+        for (std::size_t pos = 0; pos < count; ++pos) pack(order[pos], static_cast<int>(pos));
+    } else {
+        for (int row = 0; row < rows.count(); ++row) {
+            const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
+            if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
+            pack(row, position);
+        }
     }
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
               Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr));
