@@ -197,6 +197,8 @@ private:
 
 constexpr std::size_t kPackedBytes = kWords * 8;
 constexpr std::ptrdiff_t kFewEntries = 48;  // below this a comparison sort is quicker
+// From here on a range is sorted through a second buffer: the cache holds it no more.
+constexpr std::ptrdiff_t kScatterEntries = 256;
 
 unsigned ByteOf(const Entry& entry, std::size_t byte) {
     return static_cast<unsigned>(entry.packed[byte / 8] >> (8 * (7 - byte % 8))) & 0xFFu;
@@ -212,13 +214,54 @@ std::size_t SharedBytes(const Entry* first, const Entry* last, std::size_t byte)
     return (differ ? static_cast<std::size_t>(std::countl_zero(differ)) / 8 : 8) - skip;
 }
 
+using ByteCounts = std::array<std::ptrdiff_t, 256>;
+
+// Puts each entry of the range that starts at `first` straight into its bucket (by its
+// byte `byte`; `sizes` counts the entries of each bucket), swapping out the one that was
+// there. Each swap waits for the one before, so this suits ranges that the cache holds.
+void Permute(Entry* first, std::size_t byte, const ByteCounts& sizes) {
+    ByteCounts next{}, end{};
+    std::ptrdiff_t at = 0;
+    for (unsigned b = 0; b < 256; ++b) {
+        next[b] = at;
+        at += sizes[b];
+        end[b] = at;
+    }
+    for (unsigned b = 0; b < 256; ++b) {
+        while (next[b] < end[b]) {
+            unsigned home = ByteOf(first[next[b]], byte);
+            while (home != b) {
+                std::swap(first[next[b]], first[next[home]++]);
+                home = ByteOf(first[next[b]], byte);
+            }
+            ++next[b];
+        }
+    }
+}
+
+// The same for a large range by way of `scratch`, which has room for it: the entries
+// are copied into their buckets there and back, in two passes that do not wait on each
+// other.
+void Scatter(Entry* first, Entry* last, std::size_t byte, const ByteCounts& sizes,
+             Entry* scratch) {
+    ByteCounts next{};
+    std::ptrdiff_t at = 0;
+    for (unsigned b = 0; b < 256; ++b) {
+        next[b] = at;
+        at += sizes[b];
+    }
+    for (const Entry* e = first; e != last; ++e) scratch[next[ByteOf(*e, byte)]++] = *e;
+    std::copy(scratch, scratch + (last - first), first);
+}
+
 // Orders [first, last), whose entries agree on the packed bytes before `byte`, by the
 // packed bytes from there on (most significant first, one pass to count and one to move
 // per byte) and then by Before. A million entries then cost a few passes over memory
 // instead of twenty million comparisons. A text's end (0) and the mark of a unit the
 // packing cannot hold (0xFF; 0 and 0xFF swap places when inverted) are followed by
 // nothing but equal bytes, so entries that meet there are left to Before at once.
-void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before) {
+void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before,
+               Entry* scratch) {
     for (;;) {
         const std::ptrdiff_t count = last - first;
         if (count < 2) return;
@@ -226,8 +269,13 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
             std::sort(first, last, before);
             return;
         }
-        // Bytes all entries share are passed over, unless one ends the packing.
-        if (const std::size_t shared = SharedBytes(first, last, byte)) {
+        ByteCounts sizes{};
+        for (const Entry* e = first; e != last; ++e) ++sizes[ByteOf(*e, byte)];
+        if (sizes[ByteOf(*first, byte)] == count) {
+            // All alike here, and maybe in more bytes of the word: on past them, unless
+            // one ends the packing.
+            const std::size_t shared =
+                1 + (byte % 8 == 7 ? 0 : SharedBytes(first, last, byte + 1));
             for (std::size_t b = byte; b < byte + shared; ++b) {
                 const unsigned only = ByteOf(*first, b);
                 if (only == 0 || only == 0xFF) {
@@ -238,26 +286,10 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
             byte += shared;
             continue;
         }
-        std::array<std::ptrdiff_t, 256> sizes{};
-        for (const Entry* e = first; e != last; ++e) ++sizes[ByteOf(*e, byte)];
-        // Each entry straight to its bucket, swapping out the one that was there.
-        std::array<std::ptrdiff_t, 256> next{}, end{};
-        std::ptrdiff_t at = 0;
-        for (unsigned b = 0; b < 256; ++b) {
-            next[b] = at;
-            at += sizes[b];
-            end[b] = at;
-        }
-        for (unsigned b = 0; b < 256; ++b) {
-            while (next[b] < end[b]) {
-                unsigned home = ByteOf(first[next[b]], byte);
-                while (home != b) {
-                    std::swap(first[next[b]], first[next[home]++]);
-                    home = ByteOf(first[next[b]], byte);
-                }
-                ++next[b];
-            }
-        }
+        if (scratch && count >= kScatterEntries)
+            Scatter(first, last, byte, sizes, scratch);
+        else
+            Permute(first, byte, sizes);
         std::ptrdiff_t begin = 0;
         for (unsigned b = 0; b < 256; ++b) {
             Entry* bucket = first + begin;
@@ -266,7 +298,7 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
             if (b == 0 || b == 0xFF)
                 std::sort(bucket, first + begin, before);
             else
-                RadixSort(bucket, first + begin, byte + 1, before);
+                RadixSort(bucket, first + begin, byte + 1, before, scratch);
         }
         return;
     }
@@ -350,8 +382,12 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
             pack(row, position);
         }
     }
+    std::vector<Entry> scratch;
+    if (static_cast<std::ptrdiff_t>(entries.size()) >= kScatterEntries)
+        scratch.resize(entries.size());
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
-              Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr));
+              Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr),
+              scratch.empty() ? nullptr : scratch.data());
     std::vector<int> sorted;
     sorted.reserve(entries.size());
     for (const Entry& entry : entries) sorted.push_back(order[entry.position]);
