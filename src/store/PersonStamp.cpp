@@ -1,7 +1,7 @@
 #include "store/PersonStamp.h"
 
 #include <bit>
-#include <cstring>
+#include <functional>
 #include <string_view>
 
 #include "store/Recordset.h"
@@ -20,24 +20,9 @@ std::uint64_t Mix(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
-// A text eight bytes at a time, each step a one-to-one function of the stamp so far and
-// the next eight bytes: two texts of the same length that differ in one block of eight
-// always give different stamps.
-std::uint64_t HashOf(std::string_view text) {
-    std::uint64_t hash = text.size();
-    std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        std::uint64_t block = 0;
-        std::memcpy(&block, text.data() + at, 8);
-        hash = Mix(hash + block);
-    }
-    std::uint64_t tail = 0;
-    if (at < text.size()) std::memcpy(&tail, text.data() + at, text.size() - at);
-    return Mix(hash + tail);
-}
-
 std::uint64_t HashOf(const ValueView& value) {
-    if (const auto* text = std::get_if<std::string_view>(&value)) return HashOf(*text);
+    if (const auto* text = std::get_if<std::string_view>(&value))
+        return Mix(std::hash<std::string_view>{}(*text) ^ text->size());
     if (const auto* whole = std::get_if<std::int64_t>(&value))
         return Mix(static_cast<std::uint64_t>(*whole));
     if (const auto* real = std::get_if<double>(&value))
