@@ -41,6 +41,11 @@ TEST(BirthColumns, EveryBirthGetsTheImageOfItsAgeText) {
             ASSERT_EQ(image, ImageFromAgeText(day, today))
                 << today << " born " << modAgeCalc::FormatDateText(birth);
         }
+        // Far after today, as a mistyped year gives.
+        for (std::int32_t day = todaySerial + 366; day <= todaySerial + 70 * 366; day += 97)
+            ASSERT_EQ(columns.For(store::ValueView(double(day))).image,
+                      ImageFromAgeText(day, today))
+                << today << " born " << modAgeCalc::FormatDateText(day);
         EXPECT_EQ(columns.For(store::ValueView(double(modAgeCalc::kMinSerial))).image,
                   ImageFromAgeText(modAgeCalc::kMinSerial, today));
     }
