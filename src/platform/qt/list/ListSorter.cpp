@@ -65,7 +65,7 @@ bool PackAsciiBytes(std::string_view text, Entry& entry) {
     if (text.size() > kPackedUnits) return false;
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     std::array<std::uint64_t, kWords> words{};
-    std::memcpy(words.data(), text.data(), text.size());
+    if (!text.empty()) std::memcpy(words.data(), text.data(), text.size());  // none from null
     std::uint64_t seen = 0;
     for (const std::uint64_t word : words) seen |= word;
     if (seen & (kOnes * 0x80)) return false;
