@@ -141,24 +141,27 @@ Value Statement::Column(int index) const {
     return ValueOf(ColumnView(index));
 }
 
+// The column's value is looked up once and read from there: each sqlite3_column_* call
+// looks it up again, and a large list reads some millions of cells.
 ValueView Statement::ColumnView(int index) const {
-    switch (sqlite3_column_type(stmt_, index)) {
+    sqlite3_value* value = sqlite3_column_value(stmt_, index);
+    switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
-            return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
+            return static_cast<std::int64_t>(sqlite3_value_int64(value));
         case SQLITE_FLOAT:
-            return sqlite3_column_double(stmt_, index);
+            return sqlite3_value_double(value);
         case SQLITE_NULL:
             return std::monostate{};
         case SQLITE_TEXT: {
             // Ask for the size after the pointer: it belongs to the form last asked for.
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-            const int bytes = sqlite3_column_bytes(stmt_, index);
+            const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+            const int bytes = sqlite3_value_bytes(value);
             return text ? std::string_view(text, static_cast<std::size_t>(bytes))
                         : std::string_view();
         }
         default: {
-            const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
-            const int bytes = sqlite3_column_bytes(stmt_, index);
+            const auto* blob = static_cast<const char*>(sqlite3_value_blob(value));
+            const int bytes = sqlite3_value_bytes(value);
             return blob ? std::string_view(blob, static_cast<std::size_t>(bytes))
                         : std::string_view();
         }

@@ -5,7 +5,10 @@
 namespace platform {
 
 void QtEventPump::processPendingEvents() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    if (!QCoreApplication::instance()) return;
+    if (sinceLast_.isValid() && sinceLast_.nsecsElapsed() < kLeastGapNs) return;
+    QCoreApplication::processEvents();
+    sinceLast_.start();
 }
 
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "ui/main/BirthColumns.h"
 
-#include <algorithm>
-
 #include "age/AgeCalc.h"
 #include "store/BirthText.h"
 #include "ui/main/AgeGroup.h"
@@ -14,53 +12,53 @@ constexpr std::int16_t kYearsMonthsDays = 9;
 }
 
 BirthColumns::BirthColumns(platform::ListRowStore& rows, std::string today)
-    : rows_(rows), today_(std::move(today)) {}
-
-// Makes the window reach `day`, doubling it towards that side so that it widens only
-// a few times per load, or failing that just far enough. False when even that would
-// make it wider than kMaxWindow days.
-bool BirthColumns::Widen(std::int32_t day) {
-    std::int64_t first = std::int64_t(day) - kFirstSpare, last = std::int64_t(day) + kFirstSpare;
-    if (!window_.empty()) {
-        first = windowStart_;
-        last = first + static_cast<std::int64_t>(window_.size());
-        const std::int64_t spare = last - first;
-        if (day < first) first = std::int64_t(day) - spare;
-        else last = std::int64_t(day) + 1 + spare;
-        if (last - first > kMaxWindow) {
-            if (day < windowStart_) first = day;
-            else last = std::int64_t(day) + 1;
-        }
-    }
-    // No valid birth lies beyond these days.
-    first = std::max<std::int64_t>(first, modAgeCalc::kMinSerial);
-    last = std::min<std::int64_t>(last, std::int64_t(modAgeCalc::kMaxSerial) + 1);
-    if (last - first > kMaxWindow || day < first || day >= last) return false;
-    std::vector<DayCells> wider(static_cast<std::size_t>(last - first));
-    if (!window_.empty())
-        std::copy(window_.begin(), window_.end(), wider.begin() + (windowStart_ - first));
-    window_ = std::move(wider);
-    windowStart_ = static_cast<std::int32_t>(first);
-    return true;
+    : rows_(rows), today_(std::move(today)) {
+    FindGroupSpans();
 }
 
-BirthColumns::DayCells* BirthColumns::Slot(std::int32_t day) {
-    const std::int64_t at = std::int64_t(day) - windowStart_;
-    if (at >= 0 && at < static_cast<std::int64_t>(window_.size()))
-        return &window_[static_cast<std::size_t>(at)];
-    if (Widen(day)) return &window_[static_cast<std::size_t>(std::int64_t(day) - windowStart_)];
-    return &farDays_[day];
+int BirthColumns::ImageOn(std::int32_t day) const {
+    std::string today = today_;
+    return AgeGroupImage(AgeGroupValue(
+        modAgeCalc::AgeText(modAgeCalc::FormatDateText(day), today, kYearsMonthsDays)));
 }
 
-// The cells of a day, worked out the first time the day comes up.
-const BirthColumns::DayCells& BirthColumns::ForDay(std::int32_t day, double birth) {
-    DayCells* cells = Slot(day);
-    if (cells->image == 0) {
-        std::string today = today_;
-        cells->image = AgeGroupImage(AgeGroupValue(
-            modAgeCalc::AgeText(modAgeCalc::FormatDateText(birth), today, kYearsMonthsDays)));
+// A person born earlier is never younger, so the age groups of the births up to today
+// lie in a few runs of days, one per group. Their borders are found by halving, with
+// some hundred age texts, instead of one age text per day of birth met in the list
+// (tens of thousands). Days after today are worked out one by one.
+void BirthColumns::FindGroupSpans() {
+    double today = 0;
+    if (!modAgeCalc::ParseDateText(today_, today)) return;
+    todaySerial_ = modAgeCalc::DaySerialOf(today);
+    if (todaySerial_ < modAgeCalc::kMinSerial || todaySerial_ > modAgeCalc::kMaxSerial) return;
+    const int oldest = ImageOn(modAgeCalc::kMinSerial);
+    spans_.push_back({modAgeCalc::kMinSerial, oldest});
+    SplitSpan(modAgeCalc::kMinSerial, oldest, todaySerial_, ImageOn(todaySerial_));
+}
+
+// Adds the borders between `first` and `last` in the order of the days.
+void BirthColumns::SplitSpan(std::int32_t first, int firstImage, std::int32_t last,
+                             int lastImage) {
+    if (firstImage == lastImage) return;
+    if (last - first == 1) {
+        spans_.push_back({last, lastImage});
+        return;
     }
-    return *cells;
+    const std::int32_t middle = first + (last - first) / 2;
+    const int middleImage = ImageOn(middle);
+    SplitSpan(first, firstImage, middle, middleImage);
+    SplitSpan(middle, middleImage, last, lastImage);
+}
+
+int BirthColumns::ImageFor(std::int32_t day) {
+    if (spans_.empty() || day > todaySerial_ || day < spans_.front().firstDay) {
+        const auto [at, added] = laterDays_.try_emplace(day, 0);
+        if (added) at->second = ImageOn(day);
+        return at->second;
+    }
+    auto span = spans_.rbegin();
+    while (span->firstDay > day) ++span;
+    return span->image;
 }
 
 QString BirthColumns::YearText(double birth) {
@@ -89,7 +87,7 @@ BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
     double birth = 0;
     if (modAgeCalc::BirthFromStored(stored, birth)) {
         Cells cells;
-        cells.image = ForDay(modAgeCalc::DaySerialOf(birth), birth).image;
+        cells.image = ImageFor(modAgeCalc::DaySerialOf(birth));
         cells.birth = birth;
         return cells;
     }

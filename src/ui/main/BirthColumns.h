@@ -15,8 +15,10 @@ namespace personlist {
 // The cells a person's stored birth gives a list row: the "Year" text, the "Age" text
 // against today and the age group's image. For a birth that reads as a date the two
 // texts are not stored: the list works them out from the row's birth when it shows
-// them (YearText, AgeText), and only the image is worked out here, once per day of
-// birth. A stored birth that is no date is shown as stored, with its texts kept.
+// them (YearText, AgeText), and only the image is worked out here: from the days on
+// which the age group changes, found once, for births up to today, and once per day for
+// the (rare) births after today. A stored birth that is no date is shown as stored,
+// with its texts kept.
 class BirthColumns {
 public:
     using TextId = platform::ListRowStore::TextId;
@@ -37,28 +39,28 @@ public:
     static QString YearText(double birth);
     static QString AgeText(double birth, const std::string& today);
 
-private:
-    // A day's image as kept between rows; 0 marks a day not worked out yet.
-    struct DayCells {
-        std::int32_t image = 0;
-    };
-    // A million people are born on some tens of thousands of days within a century or
-    // so, in no order, and every row looks its day up. An array over the days seen so
-    // far finds a day with one memory access; days too far from the others to widen it
-    // for (beyond kMaxWindow days, some 350 years) go to a map.
-    static constexpr std::int64_t kMaxWindow = std::int64_t(1) << 17;
-    static constexpr std::int64_t kFirstSpare = 512;
+    // The age group's image for a birth on `day`, worked out from the age text.
+    int ImageOn(std::int32_t day) const;
 
+private:
+    // From `firstDay` on, births up to today fall in the age group of `image`.
+    struct GroupSpan {
+        std::int32_t firstDay;
+        int image;
+    };
     Cells Compute(const std::string& birthText);
-    const DayCells& ForDay(std::int32_t day, double birth);
-    DayCells* Slot(std::int32_t day);
-    bool Widen(std::int32_t day);
+    void FindGroupSpans();
+    void SplitSpan(std::int32_t first, int firstImage, std::int32_t last, int lastImage);
+    int ImageFor(std::int32_t day);
 
     platform::ListRowStore& rows_;
     std::string today_;
-    std::vector<DayCells> window_;  // the days from windowStart_ on
-    std::int32_t windowStart_ = 0;
-    std::unordered_map<std::int32_t, DayCells> farDays_;
+    std::int32_t todaySerial_ = 0;
+    // The births up to today, oldest first, split where the age group changes; empty
+    // when today's date does not read.
+    std::vector<GroupSpan> spans_;
+    // The images of the days after today (of every day when today does not read).
+    std::unordered_map<std::int32_t, int> laterDays_;
     std::optional<Cells> none_;
 };
 

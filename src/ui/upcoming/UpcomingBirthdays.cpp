@@ -45,11 +45,12 @@ private:
 }  // namespace
 
 // Names are put in order by the list's own name sort, which settles most comparisons on
-// packed integers, and the days by counting, which keeps that order within a day.
+// packed integers, and the days by counting, which keeps that order within a day. The
+// birthdays found are kept in the order of their rows, where a row's is found by halving.
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days) {
-    std::vector<UpcomingBirthday> byRow(static_cast<std::size_t>(rows.count()));
-    std::vector<int> found;
+    std::vector<UpcomingBirthday> found;
+    std::vector<int> foundRows;
     std::vector<int> perDay(static_cast<std::size_t>(std::max(days, 0)) + 2, 0);
     modAgeCalc::NextBirthdayInfo next;
     const ComingDays coming(today, days);
@@ -57,15 +58,16 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
         if (!coming.MayCome(rows.birth(row)) ||
             !modAgeCalc::NextBirthday(rows.birth(row), today, next) || next.daysUntil > days)
             continue;
-        byRow[static_cast<std::size_t>(row)] = {row, next.date, next.daysUntil, next.turns};
-        found.push_back(row);
+        found.push_back({row, next.date, next.daysUntil, next.turns});
+        foundRows.push_back(row);
         ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
     }
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
     std::vector<UpcomingBirthday> soonest(found.size());
-    for (const int row : platform::ListSorter::Sorted(rows, found, 0, Qt::AscendingOrder,
+    for (const int row : platform::ListSorter::Sorted(rows, foundRows, 0, Qt::AscendingOrder,
                                                             platform::SortAs::Names)) {
-        const UpcomingBirthday& birthday = byRow[static_cast<std::size_t>(row)];
+        const auto at = std::lower_bound(foundRows.begin(), foundRows.end(), row);
+        const UpcomingBirthday& birthday = found[static_cast<std::size_t>(at - foundRows.begin())];
         soonest[static_cast<std::size_t>(perDay[static_cast<std::size_t>(birthday.daysUntil)]++)] =
             birthday;
     }

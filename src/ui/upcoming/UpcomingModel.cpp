@@ -1,5 +1,8 @@
 #include "ui/upcoming/UpcomingModel.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace upcoming {
 
 namespace {
@@ -10,14 +13,23 @@ constexpr int kCommentsColumn = 3;
 UpcomingModel::UpcomingModel(const platform::ImageList& images, QObject* parent)
     : QAbstractTableModel(parent), images_(images) {}
 
+// The people's texts are copied in the order of their rows, which reads the list's
+// store front to back rather than all over it.
 void UpcomingModel::fill(const platform::ListRowStore& rows, std::int32_t today, int days) {
     beginResetModel();
+    const std::vector<UpcomingBirthday> found = UpcomingBirthdays(rows, today, days);
+    std::vector<std::size_t> inRowOrder(found.size());
+    std::iota(inRowOrder.begin(), inRowOrder.end(), std::size_t{0});
+    std::sort(inRowOrder.begin(), inRowOrder.end(),
+              [&](std::size_t a, std::size_t b) { return found[a].row < found[b].row; });
     people_.clear();
-    for (const UpcomingBirthday& found : UpcomingBirthdays(rows, today, days))
-        people_.push_back({found, rows.key(found.row).toString(),
-                           rows.cell(found.row, 0).toString(),
-                           rows.cell(found.row, kCommentsColumn).toString(), rows.birth(found.row),
-                           rows.smallIcon(found.row), rows.stamp(found.row)});
+    people_.resize(found.size());
+    for (const std::size_t at : inRowOrder) {
+        const int row = found[at].row;
+        people_[at] = {found[at], rows.key(row).toString(), rows.cell(row, 0).toString(),
+                       rows.cell(row, kCommentsColumn).toString(), rows.birth(row),
+                       rows.smallIcon(row), rows.stamp(row)};
+    }
     endResetModel();
 }
 

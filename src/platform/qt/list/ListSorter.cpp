@@ -3,8 +3,10 @@
 #include <QChar>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -56,20 +58,27 @@ bool PackAscii(const char16_t* units, int count, Entry& entry) {
     return true;
 }
 
-// The same for a text kept one byte per character, straight from its bytes.
+// The same for a text kept one byte per character, straight from its bytes, eight at a
+// time: each byte from 'A' to 'Z' gains 32 and each byte of the text 1, none carrying
+// into the next, as all are below 0x80.
 bool PackAsciiBytes(std::string_view text, Entry& entry) {
-    unsigned char seen = 0;
-    for (const char c : text) seen |= static_cast<unsigned char>(c);
-    if (seen >= 0x80 || text.size() > kPackedUnits) return false;
+    if (text.size() > kPackedUnits) return false;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    std::array<std::uint64_t, kWords> words{};
+    if (!text.empty()) std::memcpy(words.data(), text.data(), text.size());  // none from null
+    std::uint64_t seen = 0;
+    for (const std::uint64_t word : words) seen |= word;
+    if (seen & (kOnes * 0x80)) return false;
     const int count = static_cast<int>(text.size());
-    for (int word = 0; word < static_cast<int>(kWords); ++word) {
-        std::uint64_t packed = 0;
-        for (int i = word * 8; i < word * 8 + 8; ++i) {
-            const unsigned unit = i < count ? static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) : 0u;
-            const unsigned folded = unit + (unit - 'A' < 26u ? 32u : 0u);
-            packed = packed << 8 | (i < count ? folded + 1u : 0u);
-        }
-        entry.packed[static_cast<std::size_t>(word)] = packed;
+    for (std::size_t w = 0; w < kWords; ++w) {
+        std::uint64_t word = words[w];
+        const std::uint64_t fromA = word + kOnes * (0x80 - 'A');
+        const std::uint64_t pastZ = word + kOnes * (0x80 - 'Z' - 1);
+        word += (fromA & ~pastZ & (kOnes * 0x80)) >> 2;
+        const int inWord = std::clamp(count - static_cast<int>(w) * 8, 0, 8);
+        word += inWord == 8 ? kOnes : kOnes & ((std::uint64_t(1) << (8 * inWord)) - 1);
+        if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+        entry.packed[w] = word;
     }
     entry.whole = true;
     return true;
@@ -188,9 +197,61 @@ private:
 
 constexpr std::size_t kPackedBytes = kWords * 8;
 constexpr std::ptrdiff_t kFewEntries = 48;  // below this a comparison sort is quicker
+// From here on a range is sorted through a second buffer: the cache holds it no more.
+constexpr std::ptrdiff_t kScatterEntries = 256;
 
 unsigned ByteOf(const Entry& entry, std::size_t byte) {
     return static_cast<unsigned>(entry.packed[byte / 8] >> (8 * (7 - byte % 8))) & 0xFFu;
+}
+
+// How many packed bytes from `byte` to the end of its word all entries of [first, last)
+// share: one pass over them instead of one per byte (names share long beginnings).
+std::size_t SharedBytes(const Entry* first, const Entry* last, std::size_t byte) {
+    const std::size_t word = byte / 8, skip = byte % 8;
+    std::uint64_t differ = 0;
+    for (const Entry* e = first + 1; e != last; ++e) differ |= e->packed[word] ^ first->packed[word];
+    differ &= ~std::uint64_t(0) >> (8 * skip);
+    return (differ ? static_cast<std::size_t>(std::countl_zero(differ)) / 8 : 8) - skip;
+}
+
+using ByteCounts = std::array<std::ptrdiff_t, 256>;
+
+// Puts each entry of the range that starts at `first` straight into its bucket (by its
+// byte `byte`; `sizes` counts the entries of each bucket), swapping out the one that was
+// there. Each swap waits for the one before, so this suits ranges that the cache holds.
+void Permute(Entry* first, std::size_t byte, const ByteCounts& sizes) {
+    ByteCounts next{}, end{};
+    std::ptrdiff_t at = 0;
+    for (unsigned b = 0; b < 256; ++b) {
+        next[b] = at;
+        at += sizes[b];
+        end[b] = at;
+    }
+    for (unsigned b = 0; b < 256; ++b) {
+        while (next[b] < end[b]) {
+            unsigned home = ByteOf(first[next[b]], byte);
+            while (home != b) {
+                std::swap(first[next[b]], first[next[home]++]);
+                home = ByteOf(first[next[b]], byte);
+            }
+            ++next[b];
+        }
+    }
+}
+
+// The same for a large range by way of `scratch`, which has room for it: the entries
+// are copied into their buckets there and back, in two passes that do not wait on each
+// other.
+void Scatter(Entry* first, Entry* last, std::size_t byte, const ByteCounts& sizes,
+             Entry* scratch) {
+    ByteCounts next{};
+    std::ptrdiff_t at = 0;
+    for (unsigned b = 0; b < 256; ++b) {
+        next[b] = at;
+        at += sizes[b];
+    }
+    for (const Entry* e = first; e != last; ++e) scratch[next[ByteOf(*e, byte)]++] = *e;
+    std::copy(scratch, scratch + (last - first), first);
 }
 
 // Orders [first, last), whose entries agree on the packed bytes before `byte`, by the
@@ -199,7 +260,8 @@ unsigned ByteOf(const Entry& entry, std::size_t byte) {
 // instead of twenty million comparisons. A text's end (0) and the mark of a unit the
 // packing cannot hold (0xFF; 0 and 0xFF swap places when inverted) are followed by
 // nothing but equal bytes, so entries that meet there are left to Before at once.
-void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before) {
+void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before,
+               Entry* scratch) {
     for (;;) {
         const std::ptrdiff_t count = last - first;
         if (count < 2) return;
@@ -207,35 +269,27 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
             std::sort(first, last, before);
             return;
         }
-        std::array<std::ptrdiff_t, 256> sizes{};
+        ByteCounts sizes{};
         for (const Entry* e = first; e != last; ++e) ++sizes[ByteOf(*e, byte)];
-        const unsigned only = ByteOf(*first, byte);
-        if (sizes[only] == count) {  // all alike here: on to the next byte
-            if (only == 0 || only == 0xFF) {
-                std::sort(first, last, before);
-                return;
+        if (sizes[ByteOf(*first, byte)] == count) {
+            // All alike here, and maybe in more bytes of the word: on past them, unless
+            // one ends the packing.
+            const std::size_t shared =
+                1 + (byte % 8 == 7 ? 0 : SharedBytes(first, last, byte + 1));
+            for (std::size_t b = byte; b < byte + shared; ++b) {
+                const unsigned only = ByteOf(*first, b);
+                if (only == 0 || only == 0xFF) {
+                    std::sort(first, last, before);
+                    return;
+                }
             }
-            ++byte;
+            byte += shared;
             continue;
         }
-        // Each entry straight to its bucket, swapping out the one that was there.
-        std::array<std::ptrdiff_t, 256> next{}, end{};
-        std::ptrdiff_t at = 0;
-        for (unsigned b = 0; b < 256; ++b) {
-            next[b] = at;
-            at += sizes[b];
-            end[b] = at;
-        }
-        for (unsigned b = 0; b < 256; ++b) {
-            while (next[b] < end[b]) {
-                unsigned home = ByteOf(first[next[b]], byte);
-                while (home != b) {
-                    std::swap(first[next[b]], first[next[home]++]);
-                    home = ByteOf(first[next[b]], byte);
-                }
-                ++next[b];
-            }
-        }
+        if (scratch && count >= kScatterEntries)
+            Scatter(first, last, byte, sizes, scratch);
+        else
+            Permute(first, byte, sizes);
         std::ptrdiff_t begin = 0;
         for (unsigned b = 0; b < 256; ++b) {
             Entry* bucket = first + begin;
@@ -244,7 +298,7 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
             if (b == 0 || b == 0xFF)
                 std::sort(bucket, first + begin, before);
             else
-                RadixSort(bucket, first + begin, byte + 1, before);
+                RadixSort(bucket, first + begin, byte + 1, before, scratch);
         }
         return;
     }
@@ -289,12 +343,14 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     const bool ascending = sortOrder == Qt::AscendingOrder;
     // Each row's current position. Rows are packed in the order they are stored, which
     // reads the rows and their texts front to back; after a load that is the shown order
-    // too, and the positions need no table.
+    // too, and the positions need no table. A few rows out of many (the upcoming
+    // birthdays, a find) are packed in their shown order instead.
     bool inStoredOrder = true;
     for (std::size_t pos = 0; pos < count && inStoredOrder; ++pos)
         inStoredOrder = order[pos] == static_cast<int>(pos);
+    const bool few = count < static_cast<std::size_t>(rows.count()) / 2;
     std::vector<int> positionOf;
-    if (!inStoredOrder) {
+    if (!inStoredOrder && !few) {
         positionOf.assign(static_cast<std::size_t>(rows.count()), -1);
         for (std::size_t pos = 0; pos < count; ++pos)
             positionOf[static_cast<std::size_t>(order[pos])] = static_cast<int>(pos);
@@ -309,18 +365,29 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     TextPool derivedTexts;
     std::unordered_map<std::int64_t, TextPool::Id> byDay;
     const TextPool& texts = derived ? derivedTexts : rows.texts();
-    for (int row = 0; row < rows.count(); ++row) {
-        const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
-        if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
+    const auto pack = [&](int row, int position) {
         const TextPool::Id id = derived ? DerivedId(rows, row, column, derivedTexts, byDay)
                                         : rows.cellId(row, column);
         entries.push_back(PackText(texts, id, position, names, foldedTexts, folded, units));
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
             for (auto& word : entries.back().packed) word = ~word;
+    };
+    if (few && !inStoredOrder) {
+        for (std::size_t pos = 0; pos < count; ++pos) pack(order[pos], static_cast<int>(pos));
+    } else {
+        for (int row = 0; row < rows.count(); ++row) {
+            const int position = inStoredOrder ? row : positionOf[static_cast<std::size_t>(row)];
+            if (position < 0 || static_cast<std::size_t>(position) >= count) continue;  // not shown
+            pack(row, position);
+        }
     }
+    std::vector<Entry> scratch;
+    if (static_cast<std::ptrdiff_t>(entries.size()) >= kScatterEntries)
+        scratch.resize(entries.size());
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
-              Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr));
+              Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr),
+              scratch.empty() ? nullptr : scratch.data());
     std::vector<int> sorted;
     sorted.reserve(entries.size());
     for (const Entry& entry : entries) sorted.push_back(order[entry.position]);
