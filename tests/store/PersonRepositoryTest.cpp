@@ -44,8 +44,8 @@ TEST(PersonRepositoryTest, AddsAndReadsBack) {
     db.insert("Day Count", "", ".");
     db.exec("UPDATE tblAges SET dtmBirth = 29295.5 WHERE strName = 'Day Count'");
     const store::PersonRepository repository(db.path());
-    std::vector<store::Person> added = {{0, "Ann", Birth(1980, 3, 15, 14, 30, 5), ""},
-                                        {0, "Bo, \"B\"\n", Birth(1992, 2, 29), "note"}};
+    std::vector<store::Person> added = {{0, "Ann", Birth(1980, 3, 15, 14, 30, 5), "", {}},
+                                        {0, "Bo, \"B\"\n", Birth(1992, 2, 29), "note", {}}};
     store::RepositoryError error;
     ASSERT_TRUE(repository.AddMany(added, error)) << error.message;
     EXPECT_EQ(added[0].key, 2);
@@ -118,7 +118,7 @@ TEST(PersonRepositoryTest, AddManyStoresAllOrNothing) {
         c.spoil(db);
         std::vector<store::Person> people;
         for (int i = 0; i < 4; ++i)
-            people.push_back({0, "P" + std::to_string(i), Birth(2000, 1, 1 + i), ""});
+            people.push_back({0, "P" + std::to_string(i), Birth(2000, 1, 1 + i), "", {}});
         if (c.kind == Kind::BadValue) people[2].birth = std::nan("");
         const std::string before = FileBytes(db.path());
         store::RepositoryError error;
@@ -131,7 +131,7 @@ TEST(PersonRepositoryTest, AddManyStoresAllOrNothing) {
     {
         TestDatabase db;
         WriteLock lock(db.path());
-        std::vector<store::Person> people = {{0, "Ann", Birth(2000, 1, 1), ""}};
+        std::vector<store::Person> people = {{0, "Ann", Birth(2000, 1, 1), "", {}}};
         store::RepositoryError error;
         EXPECT_FALSE(store::PersonRepository(db.path()).AddMany(people, error));
         EXPECT_EQ(error.kind, Kind::Busy) << error.message;
