@@ -14,7 +14,8 @@ std::string WriteCsv(const std::vector<ExportPerson>& people) {
     for (const ExportPerson& person : people) {
         AppendCsvField(out, person.name);
         out += ',';
-        out += IsoDateTime(person.birth);
+        out += person.yearless.IsSet() ? modAgeCalc::YearlessToText(person.yearless)
+                                       : IsoDateTime(person.birth);
         out += ',';
         // "." is how the store keeps an empty comment.
         AppendCsvField(out, person.comments == "." ? std::string_view() : person.comments);
