@@ -65,8 +65,9 @@ ReadResult ReadCsv(std::string_view bytes);
 ReadResult ReadVCard(std::string_view bytes);
 
 // The writers give the whole file's bytes. A birthday without a year is written as
-// vCard writes it (BDAY:--MMDD) and in CSV as the program stores it (--MM-DD); in the
-// calendar its yearly event starts on the next birthday from today (platform::Now).
+// vCard writes it (BDAY:--MMDD) and in CSV as the program stores it ('--MM-DD, guarded
+// like every cell beginning with "-"); in the calendar its yearly event starts on the
+// next birthday from today (platform::Now).
 std::string WriteCsv(const std::vector<ExportPerson>& people);
 std::string WriteVCard(const std::vector<ExportPerson>& people);
 std::string WriteICalendar(const std::vector<ExportPerson>& people);

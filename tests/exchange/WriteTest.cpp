@@ -77,15 +77,16 @@ modAgeCalc::YearlessBirth Yearless(int month, int day, int hour = 0, int minute 
     return {month, day, hour, minute, 0};
 }
 
-// A birthday without a year: vCard's --MMDD, the stored form in CSV, and both read back
-// as the same birthday.
+// A birthday without a year: vCard's --MMDD, the stored form in CSV (guarded against
+// spreadsheets like every cell that begins with "-"), and both read back as the same
+// birthday.
 TEST(WriteTest, WritesBirthdaysWithoutAYearAndReadsThemBack) {
     const std::vector<ExportPerson> people = {
         {1, "Ann", 0, "", Yearless(12, 8)},
         {2, "Bo", 0, "x", Yearless(2, 29, 8, 30)},
     };
     EXPECT_EQ(exchange::WriteCsv(people),
-              "Name,Birth,Comments\r\nAnn,--12-08,\r\nBo,--02-29 08:30:00,x\r\n");
+              "Name,Birth,Comments\r\nAnn,'--12-08,\r\nBo,'--02-29 08:30:00,x\r\n");
     EXPECT_EQ(exchange::WriteVCard(people),
               "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nN:Ann;;;;\r\nBDAY:--1208\r\n"
               "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bo\r\nN:Bo;;;;\r\n"
