@@ -110,8 +110,7 @@ bool readShortNumber(std::string_view s, int& out) {
 }
 
 // M/D/YYYY (with the program's time forms), and M/D without a year.
-Shape readSlashed(std::string_view s, modAgeCalc::DateParts& p,
-                  std::optional<int> omittedYear) {
+Shape readSlashed(std::string_view s, modAgeCalc::DateParts& p, std::optional<int> omittedYear) {
     const std::size_t first = s.find('/');
     const std::size_t second = s.find('/', first + 1);
     if (second == std::string_view::npos) {
@@ -149,8 +148,19 @@ BirthReading problem(std::string text) {
     return {0, std::move(text), {}};
 }
 
+// The text as a message quotes it: a long one is cut (at a character's start) so that
+// a line of garbage does not become a line of the report as long.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) return std::string(text);
+    std::size_t end = kLongest;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return std::string(text.substr(0, end)) + "...";
+}
+
 BirthReading noDate(std::string_view text) {
-    return problem(platform::Filled(platform::Translate("exchange", "%1 is no date"), {text}));
+    return problem(
+        platform::Filled(platform::Translate("exchange", "%1 is no date"), {quoted(text)}));
 }
 
 BirthReading noBirthday() {
@@ -182,9 +192,8 @@ BirthReading ReadBirthText(std::string_view text, std::optional<int> omittedYear
     text = Trimmed(text);
     if (text.empty() || allZero(text)) return noBirthday();
     modAgeCalc::DateParts p;
-    const Shape shape = text.find('/') != std::string_view::npos
-                            ? readSlashed(text, p, omittedYear)
-                            : readIso(text, p);
+    const Shape shape = text.find('/') != std::string_view::npos ? readSlashed(text, p, omittedYear)
+                                                                 : readIso(text, p);
     if (shape == Shape::NoMonth) return noMonth();
     if (shape == Shape::NoDay) return noDay();
     if (shape == Shape::NoDate) return noDate(text);
@@ -196,8 +205,8 @@ BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::
     if (year.empty() && month.empty() && day.empty()) return noBirthday();
     if (year.empty() && month.empty()) return noMonth();
     if (year.empty() && day.empty()) return noDay();
-    const std::string text = std::string(year.empty() ? "-" : year) + "-" + std::string(month) +
-                             "-" + std::string(day);
+    const std::string text =
+        std::string(year.empty() ? "-" : year) + "-" + std::string(month) + "-" + std::string(day);
     if (month.empty() || day.empty()) return noDate(text);
     modAgeCalc::DateParts p;
     auto number = [](std::string_view s, int& out) {

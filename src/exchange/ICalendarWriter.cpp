@@ -34,19 +34,21 @@ std::optional<EventStart> StartOfDated(double birth) {
 }
 
 // A birthday without a year has no first day to start from; its event starts on the
-// next birthday, today's included, as the clock tells today.
-std::optional<EventStart> StartOfYearless(const modAgeCalc::YearlessBirth& b) {
+// next birthday, today's included.
+std::optional<EventStart> StartOfYearless(const modAgeCalc::YearlessBirth& b,
+                                          const platform::DateParts& now) {
     if (!modAgeCalc::IsValidYearless(b)) return std::nullopt;
-    const platform::DateParts now = platform::Now();
     const std::int32_t today = modAgeCalc::SerialFromCivil(now.year, now.month, now.day);
     std::int32_t day = modAgeCalc::YearlessDayIn(b, now.year);
     if (day < today) day = modAgeCalc::YearlessDayIn(b, now.year + 1);
     return EventStart{day, b.month == 2 && b.day == 29};
 }
 
-void appendEvent(std::string& out, const ExportPerson& person, const std::string& stamp) {
-    const std::optional<EventStart> start =
-        person.yearless.IsSet() ? StartOfYearless(person.yearless) : StartOfDated(person.birth);
+void appendEvent(std::string& out, const ExportPerson& person, const std::string& stamp,
+                 const platform::DateParts& now) {
+    const std::optional<EventStart> start = person.yearless.IsSet()
+                                                ? StartOfYearless(person.yearless, now)
+                                                : StartOfDated(person.birth);
     if (!start) return;  // no date, no event
     out += "BEGIN:VEVENT\r\n";
     AppendFolded(out, "UID:marrowtide-birthday-" + std::to_string(person.key));
@@ -81,7 +83,10 @@ std::string WriteICalendar(const std::vector<ExportPerson>& people, double stamp
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Marrowtide//Marrowtide//EN\r\n"
         "CALSCALE:GREGORIAN\r\n";
     out.reserve(people.size() * 300);
-    for (const ExportPerson& person : people) appendEvent(out, person, stamp);
+    // Today is read once, so that a file written across midnight starts every birthday
+    // without a year from the same day.
+    const platform::DateParts now = platform::Now();
+    for (const ExportPerson& person : people) appendEvent(out, person, stamp, now);
     out += "END:VCALENDAR\r\n";
     return out;
 }

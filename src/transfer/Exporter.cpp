@@ -121,8 +121,8 @@ ExportResult ExportBytes(const store::PersonRepository& repository, exchange::Fo
         }
         const bool badName = exchange::RepairUtf8(person.name);
         if (exchange::RepairUtf8(person.comments) || badName) ++result.repaired;
-        out.push_back({person.key, std::move(person.name), person.birth,
-                       std::move(person.comments), person.yearless});
+        out.push_back({person.key, std::move(person.name), person.birth, std::move(person.comments),
+                       person.yearless});
     }
     bytes = Write(format, out);
     result.exported = static_cast<int>(out.size());

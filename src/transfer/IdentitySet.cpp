@@ -26,8 +26,8 @@ constexpr std::int64_t kYearlessSeconds = std::int64_t{1} << 40;
 std::optional<std::int64_t> SecondOf(const modAgeCalc::YearlessBirth& b) {
     if (!modAgeCalc::IsValidYearless(b)) return std::nullopt;
     return kYearlessSeconds +
-           std::int64_t{modAgeCalc::SerialFromCivil(2000, b.month, b.day)} * 86400 +
-           b.hour * 3600 + b.minute * 60 + b.second;
+           std::int64_t{modAgeCalc::SerialFromCivil(2000, b.month, b.day)} * 86400 + b.hour * 3600 +
+           b.minute * 60 + b.second;
 }
 
 bool IsAscii(std::string_view text) {

@@ -54,8 +54,8 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
         } else {
             const double birth =
                 record.yearless.IsSet() ? std::numeric_limits<double>::quiet_NaN() : record.birth;
-            people.push_back({0, std::move(record.name), birth, std::move(record.comments),
-                              record.yearless});
+            people.push_back(
+                {0, std::move(record.name), birth, std::move(record.comments), record.yearless});
             // The view may be of the record's name, moved now: look it up again.
             const store::Person& added = people.back();
             known.Insert(*IdentityOf(known, added.name, added.birth, added.yearless));

@@ -221,7 +221,9 @@ TEST(CliTest, BirthdaysWithoutAYearSurviveExportAndImport) {
     for (std::size_t i = 0; i < std::size(contacts); ++i) {
         for (const char* format : {"csv", "vcf"}) {
             TestDatabase first, second;
-            const auto inFirst = [&](const char* name) { return (first.dir().path() / name).string(); };
+            const auto inFirst = [&](const char* name) {
+                return (first.dir().path() / name).string();
+            };
             const auto cli = [&](const TestDatabase& db, const std::string& args) {
                 const std::string command = std::string("'") + MARROWTIDE_CLI + "' --database '" +
                                             db.path() + "' " + args + " > '" +

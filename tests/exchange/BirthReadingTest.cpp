@@ -126,6 +126,13 @@ TEST(BirthReadingTest, KeepsBirthdaysWithoutAYear) {
         {"12/", {}, "12/ is no date"},
         {"123/8", {}, "123/8 is no date"},
         {"12/8 2:05 PM", {}, "12/8 2:05 PM is no date"},
+        // A long text is quoted cut, never inside a character.
+        {"--1208 and a very long tail of garbage after it",
+         {},
+         "--1208 and a very long tail of garbage a... is no date"},
+        {"--1208 --------------------------------é",
+         {},
+         "--1208 --------------------------------... is no date"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Outcome(ReadBirthText(c.text, c.omitted)), c.expected) << c.text;

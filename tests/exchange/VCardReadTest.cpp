@@ -45,8 +45,8 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
         {Card("FN:A\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-03-15\r\n") +
              Card("FN:B\r\nBDAY:--0315\r\n") + Card("FN:C\r\n") +
              Card("NOTE:who?\r\nBDAY;VALUE=text:circa 1800\r\n"),
-         {"A|--03-15||card 1", "B|--03-15||card 2",
-          "C|no birthday||card 3", "|circa 1800 is no date|who?|card 4"}},
+         {"A|--03-15||card 1", "B|--03-15||card 2", "C|no birthday||card 3",
+          "|circa 1800 is no date|who?|card 4"}},
         // A large photo (whose "=" is no soft line break), a nested agent card and a
         // last card without END.
         {Card("FN:Ann\r\n" + photo + "BDAY:1990-03-15\r\n") +
@@ -91,8 +91,8 @@ TEST(VCardReadTest, KeepsBirthdaysWithoutAYear) {
     for (const auto& c : cases) {
         const exchange::ReadResult result =
             exchange::ReadVCard(Card(std::string("FN:Ann\r\n") + c.bday + "\r\n"));
-        EXPECT_EQ(Described(result), std::vector<std::string>{"Ann|" + std::string(c.expected) +
-                                                              "||card 1"})
+        EXPECT_EQ(Described(result),
+                  std::vector<std::string>{"Ann|" + std::string(c.expected) + "||card 1"})
             << c.bday;
     }
 }

@@ -16,10 +16,17 @@ double At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 
 const std::vector<ExportPerson>& People() {
     static const std::vector<ExportPerson> people = {
-        {1, "Anna Łukasiewicz, \"Ania\"", At(1990, 3, 15, 14, 30, 5), "line one\nline two; \\ end", {}},
+        {1,
+         "Anna Łukasiewicz, \"Ania\"",
+         At(1990, 3, 15, 14, 30, 5),
+         "line one\nline two; \\ end",
+         {}},
         {2, "王小明", At(2000, 2, 29), ".", {}},
-        {3, "Ωμέγα Müller-Lüdenscheidt 𝄞 " + std::string(30, 'x') + " Ünal",
-         At(1850, 6, 1, 23, 59, 59), "comma, \"quote\"\nand a ' tick", {}},
+        {3,
+         "Ωμέγα Müller-Lüdenscheidt 𝄞 " + std::string(30, 'x') + " Ünal",
+         At(1850, 6, 1, 23, 59, 59),
+         "comma, \"quote\"\nand a ' tick",
+         {}},
         {4, "Plain", At(1971, 12, 31), "", {}},
     };
     return people;
@@ -112,8 +119,14 @@ TEST(WriteTest, CalendarStartsABirthdayWithoutAYearOnItsNextDay) {
         {{2022, 12, 31}, Yearless(12, 31), "20221231/20230101", "FREQ=YEARLY"},
         {{2022, 6, 1}, Yearless(2, 29), "20230228/20230301", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
         {{2023, 6, 1}, Yearless(2, 29), "20240229/20240301", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
-        {{2024, 2, 29}, Yearless(2, 29), "20240229/20240301", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
-        {{2023, 2, 28}, Yearless(2, 29), "20230228/20230301", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
+        {{2024, 2, 29},
+         Yearless(2, 29),
+         "20240229/20240301",
+         "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
+        {{2023, 2, 28},
+         Yearless(2, 29),
+         "20230228/20230301",
+         "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
     };
     for (const auto& c : cases) {
         const agetest::ClockOverride clock(c.today);
@@ -122,8 +135,9 @@ TEST(WriteTest, CalendarStartsABirthdayWithoutAYearOnItsNextDay) {
         const std::string dates = c.dates;
         EXPECT_EQ(ics.substr(ics.find("BEGIN:VEVENT")),
                   "BEGIN:VEVENT\r\nUID:marrowtide-birthday-7\r\nDTSTAMP:20261207T090501Z\r\n"
-                  "DTSTART;VALUE=DATE:" + dates.substr(0, 8) + "\r\nDTEND;VALUE=DATE:" +
-                      dates.substr(9) + "\r\nRRULE:" + c.rule +
+                  "DTSTART;VALUE=DATE:" +
+                      dates.substr(0, 8) + "\r\nDTEND;VALUE=DATE:" + dates.substr(9) +
+                      "\r\nRRULE:" + c.rule +
                       "\r\nSUMMARY:Ann's birthday\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n"
                       "END:VCALENDAR\r\n")
             << c.dates;

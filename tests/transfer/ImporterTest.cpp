@@ -60,12 +60,9 @@ TEST(ImporterTest, SkipsEveryUnusableRecordWithItsPlaceAndReason) {
     ASSERT_FALSE(result.Failed()) << result.error;
     EXPECT_EQ(result.imported, 3);
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"in.csv, line 3", transfer::kNoName},
-        {"in.csv, line 4", transfer::kNoName},
-        {"in.csv, line 5", "--02-30 is no date"},
-        {"in.csv, line 6", transfer::kOutOfRange},
-        {"in.csv, line 7", transfer::kAlreadyStored},
-        {"in.csv, line 8", transfer::kAlreadyStored},
+        {"in.csv, line 3", transfer::kNoName},        {"in.csv, line 4", transfer::kNoName},
+        {"in.csv, line 5", "--02-30 is no date"},     {"in.csv, line 6", transfer::kOutOfRange},
+        {"in.csv, line 7", transfer::kAlreadyStored}, {"in.csv, line 8", transfer::kAlreadyStored},
     };
     ASSERT_EQ(result.skipped.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -150,10 +147,10 @@ TEST(ImporterTest, BirthdaysWithoutAYearAreStoredAndComparedAsStored) {
         EXPECT_EQ(result.skipped.size(), c.stored ? 2u : 1u) << c.name << " " << c.yearless.day;
     }
     EXPECT_EQ(People(db), (std::vector<std::string>{
-                              "Ann --12-08 .", "Bo 1980-12-08 00:00:00 .",
-                              "Cy --02-29 08:30:00 .", "Ann --12-08 00:00:01 .",
-                              "Ann 1980-12-08 00:00:00 .", "Ann 1899-12-30 00:00:00 .",
-                              "Bo --12-08 .", "Cy --02-28 08:30:00 .", "Cy --03-01 08:30:00 ."}));
+                              "Ann --12-08 .", "Bo 1980-12-08 00:00:00 .", "Cy --02-29 08:30:00 .",
+                              "Ann --12-08 00:00:01 .", "Ann 1980-12-08 00:00:00 .",
+                              "Ann 1899-12-30 00:00:00 .", "Bo --12-08 .", "Cy --02-28 08:30:00 .",
+                              "Cy --03-01 08:30:00 ."}));
 }
 
 // Two imports of the same file at once store everyone once: the check and the inserts
