@@ -207,52 +207,35 @@ TEST(CliTest, WithoutDatabaseItFollowsTheProgramsRule) {
 // from each form a phone or webmail writes, exported, and imported into another database
 // as the same people; importing the export again adds nobody.
 TEST(CliTest, BirthdaysWithoutAYearSurviveExportAndImport) {
-    const std::string contacts[] = {
+    const std::string contacts =
         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:--1208\r\nEND:VCARD\r\n"
         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-02-29\r\n"
         "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:Cy\r\nBDAY:--0101T0830\r\nEND:VCARD\r\n"
-        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1980-12-08\r\nEND:VCARD\r\n",
-        "Name,Birth Year,Birth Month,Birth Day\r\nAnn,,12,8\r\nBo,1604,2,29\r\nAnn,1980,12,8\r\n",
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1980-12-08\r\nEND:VCARD\r\n";
+    const std::vector<std::string> expected = {"Ann --12-08 .", "Ann 1980-12-08 00:00:00 .",
+                                               "Bo --02-29 .", "Cy --01-01 08:30:00 ."};
+    const auto stored = [](const TestDatabase& db) {
+        std::vector<std::string> rows = db.rowTexts(" ");
+        std::sort(rows.begin(), rows.end());  // the export orders by name
+        return rows;
     };
-    const std::string expected[] = {
-        "Ann --12-08 .|Ann 1980-12-08 00:00:00 .|Bo --02-29 .|Cy --01-01 08:30:00 .|",
-        "Ann --12-08 .|Ann 1980-12-08 00:00:00 .|Bo --02-29 .|",
-    };
-    for (std::size_t i = 0; i < std::size(contacts); ++i) {
-        for (const char* format : {"csv", "vcf"}) {
-            TestDatabase first, second;
-            const auto inFirst = [&](const char* name) {
-                return (first.dir().path() / name).string();
-            };
-            const auto cli = [&](const TestDatabase& db, const std::string& args) {
-                const std::string command = std::string("'") + MARROWTIDE_CLI + "' --database '" +
-                                            db.path() + "' " + args + " > '" +
-                                            inFirst("output.txt") + "' 2>&1";
-                return std::system(command.c_str());
-            };
-            const auto stored = [](const TestDatabase& db) {
-                std::vector<std::string> texts = db.rowTexts(" ");
-                std::sort(texts.begin(), texts.end());  // the export orders by name
-                std::string rows;
-                for (const std::string& row : texts) rows += row + "|";
-                return rows;
-            };
-            const std::string label = std::to_string(i) + " " + format;
-            testsupport::WriteFile(inFirst("contacts"), contacts[i]);
-            ASSERT_EQ(cli(first, "import '" + inFirst("contacts") + "'"), 0) << label;
-            EXPECT_EQ(stored(first), expected[i]) << label;
-            const std::string exported = inFirst("out.") + format;
-            ASSERT_EQ(cli(first, "export '" + exported + "'"), 0) << label;
-            ASSERT_EQ(cli(second, "import '" + exported + "'"), 0) << label;
-            EXPECT_EQ(stored(second), expected[i]) << label;
-            ASSERT_EQ(cli(first, "import '" + exported + "'"), 0) << label;
-            EXPECT_EQ(testsupport::FileBytes(inFirst("output.txt"))
-                          .rfind("Imported 0 people, skipped " +
-                                     std::to_string(first.rows().size()) + ".\n",
-                                 0),
-                      0u)
-                << label << testsupport::FileBytes(inFirst("output.txt"));
-        }
+    for (const std::string format : {"csv", "vcf"}) {
+        TestDatabase first, second;
+        const std::string file = (first.dir().path() / "contacts").string();
+        const std::string exported = file + "." + format;
+        const auto cli = [&](const TestDatabase& db, const std::string& args) {
+            return std::system(
+                ("'" MARROWTIDE_CLI "' --database '" + db.path() + "' " + args + " > /dev/null")
+                    .c_str());
+        };
+        testsupport::WriteFile(file, contacts);
+        ASSERT_EQ(cli(first, "import '" + file + "'"), 0) << format;
+        EXPECT_EQ(stored(first), expected) << format;
+        ASSERT_EQ(cli(first, "export '" + exported + "'"), 0) << format;
+        ASSERT_EQ(cli(second, "import '" + exported + "'"), 0) << format;
+        EXPECT_EQ(stored(second), expected) << format;
+        ASSERT_EQ(cli(first, "import '" + exported + "'"), 0) << format;
+        EXPECT_EQ(stored(first), expected) << format << ": imported twice";
     }
 }
 

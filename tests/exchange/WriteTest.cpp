@@ -106,27 +106,21 @@ TEST(WriteTest, WritesBirthdaysWithoutAYearAndReadsThemBack) {
 // The yearly event of a birthday without a year starts on the next birthday, today's
 // included; 29 February falls on the last day of February, 28 February in common years.
 TEST(WriteTest, CalendarStartsABirthdayWithoutAYearOnItsNextDay) {
+    const char* const kYearly = "FREQ=YEARLY";
+    const char* const kLastOfFebruary = "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1";
     const struct {
         platform::DateParts today;
         modAgeCalc::YearlessBirth birth;
         const char* dates;  // DTSTART and DTEND
         const char* rule;
     } cases[] = {
-        {{2022, 6, 1}, Yearless(12, 8), "20221208/20221209", "FREQ=YEARLY"},
-        {{2022, 6, 1}, Yearless(6, 1, 8, 30), "20220601/20220602", "FREQ=YEARLY"},
-        {{2022, 6, 1}, Yearless(5, 31), "20230531/20230601", "FREQ=YEARLY"},
-        {{2022, 12, 31, 23, 59, 59}, Yearless(1, 1), "20230101/20230102", "FREQ=YEARLY"},
-        {{2022, 12, 31}, Yearless(12, 31), "20221231/20230101", "FREQ=YEARLY"},
-        {{2022, 6, 1}, Yearless(2, 29), "20230228/20230301", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
-        {{2023, 6, 1}, Yearless(2, 29), "20240229/20240301", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
-        {{2024, 2, 29},
-         Yearless(2, 29),
-         "20240229/20240301",
-         "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
-        {{2023, 2, 28},
-         Yearless(2, 29),
-         "20230228/20230301",
-         "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1"},
+        {{2022, 6, 1}, Yearless(12, 8), "20221208/20221209", kYearly},
+        {{2022, 6, 1}, Yearless(6, 1, 8, 30), "20220601/20220602", kYearly},
+        {{2022, 6, 1}, Yearless(5, 31), "20230531/20230601", kYearly},
+        {{2022, 12, 31}, Yearless(12, 31), "20221231/20230101", kYearly},
+        {{2022, 6, 1}, Yearless(2, 29), "20230228/20230301", kLastOfFebruary},
+        {{2023, 6, 1}, Yearless(2, 29), "20240229/20240301", kLastOfFebruary},
+        {{2023, 2, 28}, Yearless(2, 29), "20230228/20230301", kLastOfFebruary},
     };
     for (const auto& c : cases) {
         const agetest::ClockOverride clock(c.today);
