@@ -44,10 +44,12 @@ Options:
 
 Birthdays on 29 February fall on 28 February in common years.
 
-Importing skips records without a full birth date (no year, a placeholder
-year such as 1604, an impossible date) or without a name, and people already
-stored with the same name and birth to the second, so importing a file twice
-adds nobody. Everything else is stored in one go, or nothing at all.
+Importing keeps a birthday whose year is unknown (--12-08, or a placeholder
+year such as 1604 or 0000) as such, without inventing a year. It skips records
+without a month and day, with an impossible date or without a name, and people
+already stored with the same name and birth to the second (--12-08 is not
+1980-12-08), so importing a file twice adds nobody. Everything else is stored
+in one go, or nothing at all.
 
 Exit status: 0 everything went in (people already stored included),
 1 records were skipped for another reason or a damaged place (a card

@@ -55,15 +55,20 @@ bool takeTime(std::string_view& s, modAgeCalc::DateParts& p) {
     return true;
 }
 
-enum class Shape { NoDate, Date, NoYear };
+// The year of a birthday written without one.
+constexpr int kNoYear = -1;
 
-// The ISO and basic forms; NoYear for --MM-DD, --MMDD and ---DD.
-Shape readIso(std::string_view s, modAgeCalc::DateParts& p) {
-    if (s.starts_with("--"))
-        return s.find_first_not_of("-0123456789") == std::string_view::npos ? Shape::NoYear
-                                                                            : Shape::NoDate;
-    if (!takeDigits(s, 4, p.year)) return Shape::NoDate;
-    const bool dashes = takeChar(s, '-');
+// Years that stand for an unknown year: 1604 is what phones write (a leap year, so that
+// 29 February fits), 0000 what other address books write; neither is a birth year the
+// program can hold.
+bool isPlaceholderYear(int year, std::optional<int> omittedYear) {
+    return year == 0 || year == 1604 || (omittedYear && year == *omittedYear);
+}
+
+enum class Shape { NoDate, Date, NoMonth, NoDay };
+
+// MM-DD or MMDD at the front of `s`, then an optional time of day; nothing after it.
+Shape readMonthDay(std::string_view s, modAgeCalc::DateParts& p, bool dashes) {
     if (!takeDigits(s, 2, p.month)) return Shape::NoDate;
     if (dashes && !takeChar(s, '-')) return Shape::NoDate;
     if (!takeDigits(s, 2, p.day)) return Shape::NoDate;
@@ -74,21 +79,59 @@ Shape readIso(std::string_view s, modAgeCalc::DateParts& p) {
     return s.empty() ? Shape::Date : Shape::NoDate;
 }
 
+// The ISO and basic forms, and the year-less --MM-DD and --MMDD; --MM (no day) and ---DD
+// (no month) are told apart so that the reason says what is missing.
+Shape readIso(std::string_view s, modAgeCalc::DateParts& p) {
+    if (s.starts_with("---")) {
+        s.remove_prefix(3);
+        return takeDigits(s, 2, p.day) && s.empty() ? Shape::NoMonth : Shape::NoDate;
+    }
+    if (s.starts_with("--")) {
+        p.year = kNoYear;
+        const std::string_view monthDay = s.substr(2);
+        if (monthDay.size() == 2 && isDigit(monthDay[0]) && isDigit(monthDay[1]))
+            return Shape::NoDay;
+        return readMonthDay(monthDay, p, monthDay.size() > 2 && monthDay[2] == '-');
+    }
+    if (!takeDigits(s, 4, p.year)) return Shape::NoDate;
+    const bool dashes = takeChar(s, '-');
+    return readMonthDay(s, p, dashes);
+}
+
+// One or two digits, the whole text.
+bool readShortNumber(std::string_view s, int& out) {
+    if (s.empty() || s.size() > 2) return false;
+    out = 0;
+    for (const char c : s) {
+        if (!isDigit(c)) return false;
+        out = out * 10 + (c - '0');
+    }
+    return true;
+}
+
 // M/D/YYYY (with the program's time forms), and M/D without a year.
-Shape readSlashed(std::string_view s, modAgeCalc::DateParts& p) {
+Shape readSlashed(std::string_view s, modAgeCalc::DateParts& p, std::optional<int> omittedYear) {
     const std::size_t first = s.find('/');
     const std::size_t second = s.find('/', first + 1);
     if (second == std::string_view::npos) {
-        for (const char c : s)
-            if (!isDigit(c) && c != '/') return Shape::NoDate;
-        return Shape::NoYear;
+        p.year = kNoYear;
+        return readShortNumber(s.substr(0, first), p.month) &&
+                       readShortNumber(s.substr(first + 1), p.day)
+                   ? Shape::Date
+                   : Shape::NoDate;
     }
-    // The year alone decides whether the date is a placeholder, before the date is
-    // checked: 2/30/1604 is a year-less birthday, not an impossible date.
+    // A placeholder year is read as a leap year, so that 2/29/1604 is 29 February and
+    // 2/30/1604 still no date; the year is put back after.
     std::string_view rest = s.substr(second + 1);
-    if (takeDigits(rest, 4, p.year) && (rest.empty() || rest.front() == ' ') &&
-        (p.year == 0 || p.year == 1604))
+    int year = 0;
+    if (takeDigits(rest, 4, year) && (rest.empty() || rest.front() == ' ') &&
+        isPlaceholderYear(year, omittedYear)) {
+        std::string leap(s);
+        leap.replace(second + 1, 4, "2000");
+        if (!modAgeCalc::ParseDateParts(leap, p)) return Shape::NoDate;
+        p.year = year;
         return Shape::Date;
+    }
     return modAgeCalc::ParseDateParts(s, p) ? Shape::Date : Shape::NoDate;
 }
 
@@ -102,49 +145,68 @@ bool allZero(std::string_view s) {
 }
 
 BirthReading problem(std::string text) {
-    return {0, std::move(text)};
+    return {0, std::move(text), {}};
+}
+
+// The text as a message quotes it: a long one is cut (at a character's start) so that
+// a line of garbage does not become a line of the report as long.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) return std::string(text);
+    std::size_t end = kLongest;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return std::string(text.substr(0, end)) + "...";
 }
 
 BirthReading noDate(std::string_view text) {
-    return problem(platform::Filled(platform::Translate("exchange", "%1 is no date"), {text}));
+    return problem(
+        platform::Filled(platform::Translate("exchange", "%1 is no date"), {quoted(text)}));
 }
 
 BirthReading noBirthday() {
     return problem(platform::Translate("exchange", "no birthday"));
 }
 
-BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text) {
-    if (p.year == 0 || p.year == 1604)
-        return problem(platform::Filled(
-            platform::Translate("exchange",
-                                "the birthday has no year (%1 stands for an unknown year)"),
-            {p.year == 0 ? "0000" : "1604"}));
+BirthReading noMonth() {
+    return problem(platform::Translate("exchange", "the birthday has no month"));
+}
+
+BirthReading noDay() {
+    return problem(platform::Translate("exchange", "the birthday has no day"));
+}
+
+BirthReading fromParts(const modAgeCalc::DateParts& p, std::string_view text,
+                       std::optional<int> omittedYear) {
+    if (p.year == kNoYear || isPlaceholderYear(p.year, omittedYear)) {
+        const modAgeCalc::YearlessBirth yearless{p.month, p.day, p.hour, p.minute, p.second};
+        if (!modAgeCalc::IsValidYearless(yearless)) return noDate(text);
+        return {0, "", yearless};
+    }
     if (!modAgeCalc::IsValidDateParts(p)) return noDate(text);
-    return {modAgeCalc::ToDateValue(p), ""};
+    return {modAgeCalc::ToDateValue(p), "", {}};
 }
 
 }  // namespace
 
-std::string NoYearProblem() {
-    return platform::Translate("exchange", "the birthday has no year");
-}
-
-BirthReading ReadBirthText(std::string_view text) {
+BirthReading ReadBirthText(std::string_view text, std::optional<int> omittedYear) {
     text = Trimmed(text);
     if (text.empty() || allZero(text)) return noBirthday();
     modAgeCalc::DateParts p;
-    const Shape shape =
-        text.find('/') != std::string_view::npos ? readSlashed(text, p) : readIso(text, p);
-    if (shape == Shape::NoYear) return problem(NoYearProblem());
+    const Shape shape = text.find('/') != std::string_view::npos ? readSlashed(text, p, omittedYear)
+                                                                 : readIso(text, p);
+    if (shape == Shape::NoMonth) return noMonth();
+    if (shape == Shape::NoDay) return noDay();
     if (shape == Shape::NoDate) return noDate(text);
-    return fromParts(p, text);
+    return fromParts(p, text, omittedYear);
 }
 
 BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::string_view day) {
     year = Trimmed(year), month = Trimmed(month), day = Trimmed(day);
     if (year.empty() && month.empty() && day.empty()) return noBirthday();
-    if (year.empty()) return problem(NoYearProblem());
-    const std::string text = std::string(year) + "-" + std::string(month) + "-" + std::string(day);
+    if (year.empty() && month.empty()) return noMonth();
+    if (year.empty() && day.empty()) return noDay();
+    const std::string text =
+        std::string(year.empty() ? "-" : year) + "-" + std::string(month) + "-" + std::string(day);
     if (month.empty() || day.empty()) return noDate(text);
     modAgeCalc::DateParts p;
     auto number = [](std::string_view s, int& out) {
@@ -156,9 +218,12 @@ BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::
         }
         return true;
     };
-    if (!number(year, p.year) || !number(month, p.month) || !number(day, p.day))
+    if (year.empty())
+        p.year = kNoYear;
+    else if (!number(year, p.year))
         return noDate(text);
-    return fromParts(p, text);
+    if (!number(month, p.month) || !number(day, p.day)) return noDate(text);
+    return fromParts(p, text, std::nullopt);
 }
 
 }  // namespace exchange

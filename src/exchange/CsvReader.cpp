@@ -156,6 +156,7 @@ ReadResult ReadCsv(std::string_view bytes) {
         BirthReading birth = row.birth();
         record.birth = birth.value;
         record.problem = std::move(birth.problem);
+        record.yearless = birth.yearless;
         record.comments = row.comments();
         record.where = platform::Filled(platform::Translate("exchange", "line %1"),
                                         {std::to_string(fields.line)});

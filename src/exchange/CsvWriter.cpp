@@ -14,7 +14,12 @@ std::string WriteCsv(const std::vector<ExportPerson>& people) {
     for (const ExportPerson& person : people) {
         AppendCsvField(out, person.name);
         out += ',';
-        out += IsoDateTime(person.birth);
+        // The stored form begins with "-", which a spreadsheet would take for a formula
+        // (--12-08 makes 4): it is guarded like any other such cell, and reads back as is.
+        if (person.yearless.IsSet())
+            AppendCsvField(out, modAgeCalc::YearlessToText(person.yearless));
+        else
+            out += IsoDateTime(person.birth);
         out += ',';
         // "." is how the store keeps an empty comment.
         AppendCsvField(out, person.comments == "." ? std::string_view() : person.comments);

@@ -18,6 +18,17 @@ std::string BasicDate(double value, bool withTime) {
     return text;
 }
 
+std::string BasicYearless(const modAgeCalc::YearlessBirth& b) {
+    if (!modAgeCalc::IsValidYearless(b)) return {};
+    char text[32];
+    if (b.hour || b.minute || b.second)
+        std::snprintf(text, sizeof text, "--%02d%02dT%02d%02d%02d", b.month, b.day, b.hour,
+                      b.minute, b.second);
+    else
+        std::snprintf(text, sizeof text, "--%02d%02d", b.month, b.day);
+    return text;
+}
+
 namespace {
 
 void PutDigits(char* at, int value, int digits) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "age/YearlessBirth.h"
+
 // The date texts the writers put into files.
 namespace exchange {
 
@@ -11,6 +13,10 @@ std::string BasicDate(double value, bool withTime);
 
 // "YYYY-MM-DD HH:MM:SS"; empty as above.
 std::string IsoDateTime(double value);
+
+// A birthday without a year as vCard writes it: "--MMDD", with "THHMMSS" after it when
+// its time of day is not midnight; empty when it is no such birthday.
+std::string BasicYearless(const modAgeCalc::YearlessBirth& birth);
 
 // True when the value's time of day, to the second, is not midnight.
 bool HasTimeOfDay(double value);

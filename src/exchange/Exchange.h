@@ -22,9 +22,9 @@ struct ImportRecord {
     double birth = 0;      // date-time value (days from 12/30/1899); valid only when `problem` is ""
     std::string comments;  // as in the file, "" when there are none
     std::string where;     // where it stands, for messages: "line 12" (CSV) or "card 3" (vCard)
-    std::string problem;   // why the birth cannot be used ("the birthday has no year", "02/30/2001
-                           // is no date", "no birthday", ...); "" when the birth is a full date
-                           // or a birthday without a year
+    std::string problem;   // why the birth cannot be used ("02/30/2001 is no date", "no
+                           // birthday", ...); "" when the birth is a full date or a birthday
+                           // without a year
     // Set, and `birth` meaningless, when the birthday is known without its year.
     modAgeCalc::YearlessBirth yearless;
 };
@@ -64,7 +64,10 @@ std::optional<Format> DetectFormat(std::string_view bytes, std::string_view file
 ReadResult ReadCsv(std::string_view bytes);
 ReadResult ReadVCard(std::string_view bytes);
 
-// The writers give the whole file's bytes.
+// The writers give the whole file's bytes. A birthday without a year is written as
+// vCard writes it (BDAY:--MMDD) and in CSV as the program stores it ('--MM-DD, guarded
+// like every cell beginning with "-"); in the calendar its yearly event starts on the
+// next birthday from today (platform::Now).
 std::string WriteCsv(const std::vector<ExportPerson>& people);
 std::string WriteVCard(const std::vector<ExportPerson>& people);
 std::string WriteICalendar(const std::vector<ExportPerson>& people);

@@ -58,6 +58,22 @@ std::string nameFromParts(std::string_view value) {
     return name;
 }
 
+// The year an Apple address book writes in place of the unknown one, named in the BDAY's
+// X-APPLE-OMIT-YEAR parameter; nothing when the parameter is missing or no year, so that
+// the date is then read as it stands.
+std::optional<int> omittedYear(const ContentLineParts& line) {
+    const std::string* value = line.param("X-APPLE-OMIT-YEAR");
+    if (!value) return std::nullopt;
+    std::string_view year = Trimmed(*value);
+    if (year.empty() || year.size() > 4) return std::nullopt;
+    int out = 0;
+    for (const char c : year) {
+        if (c < '0' || c > '9') return std::nullopt;
+        out = out * 10 + (c - '0');
+    }
+    return out;
+}
+
 class CardBuilder {
 public:
     CardBuilder(int number, bool utf8File) : number_(number), utf8File_(utf8File) {}
@@ -76,7 +92,7 @@ public:
         } else if (line.name == "BDAY") {
             if (!bday_) {
                 bday_ = UnescapeText(decodedValue(line));
-                omitsYear_ = line.param("X-APPLE-OMIT-YEAR") != nullptr;
+                omittedYear_ = omittedYear(line);
             }
         } else if (line.name == "NOTE") {
             const std::string note = UnescapeText(decodedValue(line));
@@ -96,12 +112,11 @@ public:
             r.problem = platform::Translate("exchange", "the card holds a NUL byte");
         } else if (!bday_) {
             r.problem = platform::Translate("exchange", "no birthday");
-        } else if (omitsYear_) {
-            r.problem = NoYearProblem();
         } else {
-            BirthReading birth = ReadBirthText(*bday_);
+            BirthReading birth = ReadBirthText(*bday_, omittedYear_);
             r.birth = birth.value;
             r.problem = std::move(birth.problem);
+            r.yearless = birth.yearless;
         }
         r.comments = comments_;
         r.where =
@@ -117,7 +132,7 @@ private:
     bool notUtf8_ = false;
     bool hasNul_ = false;  // no name or note holds one: damage, not text
     std::optional<std::string> fn_, n_, bday_;
-    bool omitsYear_ = false;
+    std::optional<int> omittedYear_;
     std::string comments_;
 };
 

@@ -28,7 +28,9 @@ std::string WriteVCard(const std::vector<ExportPerson>& people) {
         out += "BEGIN:VCARD\r\nVERSION:4.0\r\n";
         AppendFolded(out, "FN:" + EscapeText(person.name));
         AppendFolded(out, "N:" + structuredName(person.name));
-        const std::string birth = BasicDate(person.birth, HasTimeOfDay(person.birth));
+        const std::string birth = person.yearless.IsSet()
+                                      ? BasicYearless(person.yearless)
+                                      : BasicDate(person.birth, HasTimeOfDay(person.birth));
         if (!birth.empty()) out += "BDAY:" + birth + "\r\n";
         if (!person.comments.empty() && person.comments != ".")
             AppendFolded(out, "NOTE:" + EscapeText(person.comments));

@@ -115,14 +115,14 @@ ExportResult ExportBytes(const store::PersonRepository& repository, exchange::Fo
     out.reserve(people.size());
     for (const std::size_t i : NameOrder(people)) {
         store::Person& person = people[i];
-        if (std::isnan(person.birth)) {
+        if (std::isnan(person.birth) && !person.yearless.IsSet()) {
             ++result.leftOut;
             continue;
         }
         const bool badName = exchange::RepairUtf8(person.name);
         if (exchange::RepairUtf8(person.comments) || badName) ++result.repaired;
-        out.push_back(
-            {person.key, std::move(person.name), person.birth, std::move(person.comments)});
+        out.push_back({person.key, std::move(person.name), person.birth, std::move(person.comments),
+                       person.yearless});
     }
     bytes = Write(format, out);
     result.exported = static_cast<int>(out.size());

@@ -19,6 +19,17 @@ std::optional<std::int64_t> SecondOf(double birth) {
            p.hour * 3600 + p.minute * 60 + p.second;
 }
 
+// Beyond the last second of 12/31/9999 (about 3.2e11 seconds from 12/30/1899).
+constexpr std::int64_t kYearlessSeconds = std::int64_t{1} << 40;
+
+// Month and day counted as in a leap year, so 29 February has a second of its own.
+std::optional<std::int64_t> SecondOf(const modAgeCalc::YearlessBirth& b) {
+    if (!modAgeCalc::IsValidYearless(b)) return std::nullopt;
+    return kYearlessSeconds +
+           std::int64_t{modAgeCalc::SerialFromCivil(2000, b.month, b.day)} * 86400 + b.hour * 3600 +
+           b.minute * 60 + b.second;
+}
+
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -29,13 +40,24 @@ bool IsAscii(std::string_view text) {
 std::optional<Identity> IdentitySet::Of(std::string_view name, double birth) {
     const std::optional<std::int64_t> second = SecondOf(birth);
     if (!second) return std::nullopt;
+    return WithName(name, *second);
+}
+
+std::optional<Identity> IdentitySet::Of(std::string_view name,
+                                        const modAgeCalc::YearlessBirth& birth) {
+    const std::optional<std::int64_t> second = SecondOf(birth);
+    if (!second) return std::nullopt;
+    return WithName(name, *second);
+}
+
+Identity IdentitySet::WithName(std::string_view name, std::int64_t second) {
     // ASCII is composed already; bytes that are no UTF-8 are compared as they are.
-    if (IsAscii(name) || !exchange::IsValidUtf8(name)) return Identity{name, *second};
+    if (IsAscii(name) || !exchange::IsValidUtf8(name)) return Identity{name, second};
     const std::string composed = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
                                      .normalized(QString::NormalizationForm_C)
                                      .toStdString();
-    if (composed == name) return Identity{name, *second};
-    return Identity{composed_.emplace_back(composed), *second};
+    if (composed == name) return Identity{name, second};
+    return Identity{composed_.emplace_back(composed), second};
 }
 
 IdentitySet::IdentitySet(std::size_t expected) {

@@ -7,11 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "age/YearlessBirth.h"
+
 namespace transfer {
 
 // Name and birth to the second: the pair that makes two people the same person.
 struct Identity {
     std::string_view name;  // composed (NFC); a view of a text that outlives the set
+    // Seconds since 12/30/1899; for a birthday without a year, seconds into a year that
+    // starts far beyond any date, so that it never equals a birth with a year.
     std::int64_t second = 0;
     friend bool operator==(const Identity&, const Identity&) = default;
 };
@@ -29,12 +33,16 @@ public:
     // form, so "é" as one code point and as "e" with a combining accent are one name;
     // the name itself is never changed. The view refers to `name` or to the set.
     std::optional<Identity> Of(std::string_view name, double birth);
+    // The same for a birthday without a year, which counts to the second as stored
+    // ("--MM-DD HH:MM:SS"); nothing when it is no such birthday.
+    std::optional<Identity> Of(std::string_view name, const modAgeCalc::YearlessBirth& birth);
 
     // True when the identity was not in the set yet.
     bool Insert(const Identity& id);
     bool Contains(const Identity& id) const;
 
 private:
+    Identity WithName(std::string_view name, std::int64_t second);
     std::size_t SlotOf(const Identity& id) const;
     void Rebuild(std::size_t capacity);
 

@@ -1,5 +1,7 @@
 #include "transfer/Importer.h"
 
+#include <limits>
+
 #include "exchange/AsciiText.h"
 #include "transfer/IdentitySet.h"
 
@@ -13,6 +15,12 @@ std::string Place(const std::string& fileLabel, const std::string& where) {
     return fileLabel + ", " + where;
 }
 
+// The identity of a stored person or a record, with a year or without one.
+std::optional<Identity> IdentityOf(IdentitySet& known, std::string_view name, double birth,
+                                   const modAgeCalc::YearlessBirth& yearless) {
+    return yearless.IsSet() ? known.Of(name, yearless) : known.Of(name, birth);
+}
+
 // The records to store, each that is not stored yet nor met earlier in the file; the
 // others are listed in `skipped` with their reason.
 std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& records,
@@ -21,7 +29,8 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
                                      std::vector<SkippedRecord>& skipped) {
     IdentitySet known(stored.size() + records.size());
     for (const store::Person& person : stored)
-        if (const auto id = known.Of(person.name, person.birth)) known.Insert(*id);
+        if (const auto id = IdentityOf(known, person.name, person.birth, person.yearless))
+            known.Insert(*id);
 
     // Reserved in full, so the names the set views never move.
     std::vector<store::Person> people;
@@ -37,14 +46,19 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
             skipFor(kNoName);
         } else if (!record.problem.empty()) {
             skip(record.problem);
-        } else if (const auto id = known.Of(record.name, record.birth); !id) {
+        } else if (const auto id = IdentityOf(known, record.name, record.birth, record.yearless);
+                   !id) {
             skipFor(kOutOfRange);
         } else if (known.Contains(*id)) {
             skipFor(kAlreadyStored, true);
         } else {
-            people.push_back({0, std::move(record.name), record.birth, std::move(record.comments)});
+            const double birth =
+                record.yearless.IsSet() ? std::numeric_limits<double>::quiet_NaN() : record.birth;
+            people.push_back(
+                {0, std::move(record.name), birth, std::move(record.comments), record.yearless});
             // The view may be of the record's name, moved now: look it up again.
-            known.Insert(*known.Of(people.back().name, record.birth));
+            const store::Person& added = people.back();
+            known.Insert(*IdentityOf(known, added.name, added.birth, added.yearless));
         }
     }
     return people;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -66,8 +67,12 @@ const Case kCases[] = {
      "Imported 1 person, skipped 1.\nnew.csv, line 3: already stored\n",
      ""},
     {{"--database", "{db}", "import", "{dir}/yearless.vcf"},
+     0,
+     "Imported 1 person, skipped 0.\n",
+     ""},
+    {{"--database", "{db}", "import", "{dir}/nomonth.vcf"},
      1,
-     nullptr,
+     "Imported 0 people, skipped 1.\nnomonth.vcf, card 1: the birthday has no month\n",
      "some records were skipped"},
     {{"--database", "{db}", "import", "{dir}/none.csv"}, 3, "", "Nothing was imported."},
     {{"--database", "{db}", "export", "{dir}/out.ics"},
@@ -107,6 +112,9 @@ TEST(CliTest, CommandsGiveTheirOutputAndExitStatus) {
         testsupport::WriteFile(
             file("yearless.vcf"),
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Eve\r\nBDAY:--0506\r\nEND:VCARD\r\n");
+        testsupport::WriteFile(
+            file("nomonth.vcf"),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Fay\r\nBDAY:---06\r\nEND:VCARD\r\n");
         testsupport::WriteFile(file("old.csv"), "old");
 
         std::vector<std::string> args;
@@ -193,6 +201,42 @@ TEST(CliTest, WithoutDatabaseItFollowsTheProgramsRule) {
     std::filesystem::copy_file(beside.path(), bin / "Marrowtide.mdb");
     ASSERT_EQ(run(), 0) << testsupport::FileBytes(output);
     EXPECT_NE(testsupport::FileBytes(output).find("Portable Pat"), std::string::npos);
+}
+
+// People whose birth year is unknown go through the built companion and back: imported
+// from each form a phone or webmail writes, exported, and imported into another database
+// as the same people; importing the export again adds nobody.
+TEST(CliTest, BirthdaysWithoutAYearSurviveExportAndImport) {
+    const std::string contacts =
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:--1208\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-02-29\r\n"
+        "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:Cy\r\nBDAY:--0101T0830\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1980-12-08\r\nEND:VCARD\r\n";
+    const std::vector<std::string> expected = {"Ann --12-08 .", "Ann 1980-12-08 00:00:00 .",
+                                               "Bo --02-29 .", "Cy --01-01 08:30:00 ."};
+    const auto stored = [](const TestDatabase& db) {
+        std::vector<std::string> rows = db.rowTexts(" ");
+        std::sort(rows.begin(), rows.end());  // the export orders by name
+        return rows;
+    };
+    for (const std::string format : {"csv", "vcf"}) {
+        TestDatabase first, second;
+        const std::string file = (first.dir().path() / "contacts").string();
+        const std::string exported = file + "." + format;
+        const auto cli = [&](const TestDatabase& db, const std::string& args) {
+            return std::system(
+                ("'" MARROWTIDE_CLI "' --database '" + db.path() + "' " + args + " > /dev/null")
+                    .c_str());
+        };
+        testsupport::WriteFile(file, contacts);
+        ASSERT_EQ(cli(first, "import '" + file + "'"), 0) << format;
+        EXPECT_EQ(stored(first), expected) << format;
+        ASSERT_EQ(cli(first, "export '" + exported + "'"), 0) << format;
+        ASSERT_EQ(cli(second, "import '" + exported + "'"), 0) << format;
+        EXPECT_EQ(stored(second), expected) << format;
+        ASSERT_EQ(cli(first, "import '" + exported + "'"), 0) << format;
+        EXPECT_EQ(stored(first), expected) << format << ": imported twice";
+    }
 }
 
 // An import makes the day's copy first when there is none yet, as the window does; a

@@ -26,13 +26,13 @@ TEST(CsvReadTest, ReadsEachDialectByItsHeader) {
          {"Ann|1990-03-15 14:30:05|x|line 2", "Bob|1985-01-02 00:00:00||line 3"}},
         // Webmail: a full-name column or the parts, ISO or year-less birthdays, notes.
         {"Name,Given Name,Birthday,Notes\nAnn Lee,Ann,1990-03-15,hi\nBo,Bo, --03-15,\n",
-         {"Ann Lee|1990-03-15 00:00:00|hi|line 2", "Bo|the birthday has no year||line 3"}},
+         {"Ann Lee|1990-03-15 00:00:00|hi|line 2", "Bo|--03-15||line 3"}},
         {"First Name,Middle Name,Last Name,Birthday,Notes\nAnn,M.,Lee,1990-03-15,\n",
          {"Ann M. Lee|1990-03-15 00:00:00||line 2"}},
         // Mail client: display name first, the date in three columns.
         {"First Name,Last Name,Display Name,Birth Year,Birth Month,Birth Day,Notes\n"
          "Ann,Lee,Annie,1990,3,15,n\nBob,Ray,,,7,4,\n",
-         {"Annie|1990-03-15 00:00:00|n|line 2", "Bob Ray|the birthday has no year||line 3"}},
+         {"Annie|1990-03-15 00:00:00|n|line 2", "Bob Ray|--07-04||line 3"}},
         // Desktop mail/office: M/D/YYYY and its empty date 0/0/00; columns in any order
         // and any case.
         {"notes,BIRTHDAY,last name,first name\nm,3/15/1990,Lee,Ann\n,0/0/00,Ray,Bob\n",
@@ -46,6 +46,28 @@ TEST(CsvReadTest, ReadsEachDialectByItsHeader) {
         {"Name,Notes\n,only a note\n", {"|no birthday|only a note|line 2"}},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(exchange::ReadCsv(c.csv)), c.expected) << c.csv;
+}
+
+// A birthday with month and day but no year, in one column or in three.
+TEST(CsvReadTest, KeepsBirthdaysWithoutAYear) {
+    const struct {
+        const char* csv;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"Name,Birth\nA,--12-08\nB,--12-08 08:30:00\nC,1604-02-29\nD,--12-08x\n",
+         {"A|--12-08||line 2", "B|--12-08 08:30:00||line 3", "C|--02-29||line 4",
+          "D|--12-08x is no date||line 5"}},
+        {"Name,Birthday\nA,12/8\nB,2/29\nC,12/8/1604\nD,0000-12-08\n",
+         {"A|--12-08||line 2", "B|--02-29||line 3", "C|--12-08||line 4", "D|--12-08||line 5"}},
+        {"Name,Birth Year,Birth Month,Birth Day\nA,,12,8\nB, ,2,29\nC,,,\nD,,12,\nE,1980,12,8\n",
+         {"A|--12-08||line 2", "B|--02-29||line 3", "C|no birthday||line 4",
+          "D|the birthday has no day||line 5", "E|1980-12-08 00:00:00||line 6"}},
+    };
+    for (const auto& c : cases) {
+        const exchange::ReadResult result = exchange::ReadCsv(c.csv);
+        EXPECT_EQ(result.error, "");
+        EXPECT_EQ(Described(result), c.expected) << c.csv;
+    }
 }
 
 TEST(CsvReadTest, RefusesFilesItCannotRead) {

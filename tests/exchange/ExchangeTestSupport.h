@@ -8,10 +8,12 @@
 namespace exchangetest {
 
 // A record as one line, so that a table row states all of it at once:
-// name|YYYY-MM-DD HH:MM:SS (or the problem)|comments|where.
+// name|YYYY-MM-DD HH:MM:SS (--MM-DD without a year, or the problem)|comments|where.
 inline std::string Describe(const exchange::ImportRecord& r) {
-    return r.name + "|" + (r.problem.empty() ? exchange::IsoDateTime(r.birth) : r.problem) + "|" +
-           r.comments + "|" + r.where;
+    const std::string birth = !r.problem.empty()   ? r.problem
+                              : r.yearless.IsSet() ? modAgeCalc::YearlessToText(r.yearless)
+                                                   : exchange::IsoDateTime(r.birth);
+    return r.name + "|" + birth + "|" + r.comments + "|" + r.where;
 }
 
 }  // namespace exchangetest

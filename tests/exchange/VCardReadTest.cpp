@@ -45,8 +45,8 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
         {Card("FN:A\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-03-15\r\n") +
              Card("FN:B\r\nBDAY:--0315\r\n") + Card("FN:C\r\n") +
              Card("NOTE:who?\r\nBDAY;VALUE=text:circa 1800\r\n"),
-         {"A|the birthday has no year||card 1", "B|the birthday has no year||card 2",
-          "C|no birthday||card 3", "|circa 1800 is no date|who?|card 4"}},
+         {"A|--03-15||card 1", "B|--03-15||card 2", "C|no birthday||card 3",
+          "|circa 1800 is no date|who?|card 4"}},
         // A large photo (whose "=" is no soft line break), a nested agent card and a
         // last card without END.
         {Card("FN:Ann\r\n" + photo + "BDAY:1990-03-15\r\n") +
@@ -60,6 +60,34 @@ TEST(VCardReadTest, ReadsNamesBirthdaysAndNotes) {
         const exchange::ReadResult result = exchange::ReadVCard(c.vcf);
         EXPECT_EQ(result.error, "");
         EXPECT_EQ(Described(result), c.expected) << c.vcf.substr(0, 200);
+    }
+}
+
+// Birthdays without a year as phones and webmail write them: Google's --MMDD also in
+// 3.0, the year an Apple card names as left out (and only that year); a parameter that
+// is no year changes nothing.
+TEST(VCardReadTest, KeepsBirthdaysWithoutAYear) {
+    const struct {
+        const char* bday;
+        const char* expected;
+    } cases[] = {
+        {"VERSION:3.0\r\nBDAY:--1208", "--12-08"},
+        {"VERSION:3.0\r\nBDAY;VALUE=date:--12-08", "--12-08"},
+        {"VERSION:4.0\r\nBDAY:--1208T0830", "--12-08 08:30:00"},
+        {"BDAY;X-APPLE-OMIT-YEAR=1604:1604-12-08", "--12-08"},
+        {"BDAY;X-APPLE-OMIT-YEAR=\"1604\":1604-12-08T08:30:00", "--12-08 08:30:00"},
+        {"BDAY;X-APPLE-OMIT-YEAR=1900:1900-02-29", "--02-29"},
+        {"BDAY;X-APPLE-OMIT-YEAR=1604:1980-12-08", "1980-12-08 00:00:00"},
+        {"BDAY;X-APPLE-OMIT-YEAR=:1980-12-08", "1980-12-08 00:00:00"},
+        {"BDAY;X-APPLE-OMIT-YEAR=yes:1980-12-08", "1980-12-08 00:00:00"},
+        {"BDAY;X-APPLE-OMIT-YEAR=19800:1980-12-08", "1980-12-08 00:00:00"},
+    };
+    for (const auto& c : cases) {
+        const exchange::ReadResult result =
+            exchange::ReadVCard(Card(std::string("FN:Ann\r\n") + c.bday + "\r\n"));
+        EXPECT_EQ(Described(result),
+                  std::vector<std::string>{"Ann|" + std::string(c.expected) + "||card 1"})
+            << c.bday;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "../age/ClockOverride.h"
 #include "ExchangeTestSupport.h"
 #include "age/DateValue.h"
 
@@ -15,11 +16,18 @@ double At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 
 const std::vector<ExportPerson>& People() {
     static const std::vector<ExportPerson> people = {
-        {1, "Anna Łukasiewicz, \"Ania\"", At(1990, 3, 15, 14, 30, 5), "line one\nline two; \\ end"},
-        {2, "王小明", At(2000, 2, 29), "."},
-        {3, "Ωμέγα Müller-Lüdenscheidt 𝄞 " + std::string(30, 'x') + " Ünal",
-         At(1850, 6, 1, 23, 59, 59), "comma, \"quote\"\nand a ' tick"},
-        {4, "Plain", At(1971, 12, 31), ""},
+        {1,
+         "Anna Łukasiewicz, \"Ania\"",
+         At(1990, 3, 15, 14, 30, 5),
+         "line one\nline two; \\ end",
+         {}},
+        {2, "王小明", At(2000, 2, 29), ".", {}},
+        {3,
+         "Ωμέγα Müller-Lüdenscheidt 𝄞 " + std::string(30, 'x') + " Ünal",
+         At(1850, 6, 1, 23, 59, 59),
+         "comma, \"quote\"\nand a ' tick",
+         {}},
+        {4, "Plain", At(1971, 12, 31), "", {}},
     };
     return people;
 }
@@ -72,6 +80,64 @@ TEST(WriteTest, WritesTheExactLines) {
               "DESCRIPTION:Born in 1971\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
 }
 
+modAgeCalc::YearlessBirth Yearless(int month, int day, int hour = 0, int minute = 0) {
+    return {month, day, hour, minute, 0};
+}
+
+// A birthday without a year: vCard's --MMDD, the stored form in CSV (guarded against
+// spreadsheets like every cell that begins with "-"), and both read back as the same
+// birthday.
+TEST(WriteTest, WritesBirthdaysWithoutAYearAndReadsThemBack) {
+    const std::vector<ExportPerson> people = {
+        {1, "Ann", 0, "", Yearless(12, 8)},
+        {2, "Bo", 0, "x", Yearless(2, 29, 8, 30)},
+    };
+    EXPECT_EQ(exchange::WriteCsv(people),
+              "Name,Birth,Comments\r\nAnn,'--12-08,\r\nBo,'--02-29 08:30:00,x\r\n");
+    EXPECT_EQ(exchange::WriteVCard(people),
+              "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nN:Ann;;;;\r\nBDAY:--1208\r\n"
+              "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bo\r\nN:Bo;;;;\r\n"
+              "BDAY:--0229T083000\r\nNOTE:x\r\nEND:VCARD\r\n");
+    const std::vector<std::string> expected = {"Ann|--12-08|", "Bo|--02-29 08:30:00|x"};
+    EXPECT_EQ(ReadBack(exchange::ReadCsv(exchange::WriteCsv(people))), expected);
+    EXPECT_EQ(ReadBack(exchange::ReadVCard(exchange::WriteVCard(people))), expected);
+}
+
+// The yearly event of a birthday without a year starts on the next birthday, today's
+// included; 29 February falls on the last day of February, 28 February in common years.
+TEST(WriteTest, CalendarStartsABirthdayWithoutAYearOnItsNextDay) {
+    const char* const kYearly = "FREQ=YEARLY";
+    const char* const kLastOfFebruary = "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1";
+    const struct {
+        platform::DateParts today;
+        modAgeCalc::YearlessBirth birth;
+        const char* dates;  // DTSTART and DTEND
+        const char* rule;
+    } cases[] = {
+        {{2022, 6, 1}, Yearless(12, 8), "20221208/20221209", kYearly},
+        {{2022, 6, 1}, Yearless(6, 1, 8, 30), "20220601/20220602", kYearly},
+        {{2022, 6, 1}, Yearless(5, 31), "20230531/20230601", kYearly},
+        {{2022, 12, 31}, Yearless(12, 31), "20221231/20230101", kYearly},
+        {{2022, 6, 1}, Yearless(2, 29), "20230228/20230301", kLastOfFebruary},
+        {{2023, 6, 1}, Yearless(2, 29), "20240229/20240301", kLastOfFebruary},
+        {{2023, 2, 28}, Yearless(2, 29), "20230228/20230301", kLastOfFebruary},
+    };
+    for (const auto& c : cases) {
+        const agetest::ClockOverride clock(c.today);
+        const std::string ics =
+            exchange::WriteICalendar({{7, "Ann", 0, "", c.birth}}, At(2026, 12, 7, 9, 5, 1));
+        const std::string dates = c.dates;
+        EXPECT_EQ(ics.substr(ics.find("BEGIN:VEVENT")),
+                  "BEGIN:VEVENT\r\nUID:marrowtide-birthday-7\r\nDTSTAMP:20261207T090501Z\r\n"
+                  "DTSTART;VALUE=DATE:" +
+                      dates.substr(0, 8) + "\r\nDTEND;VALUE=DATE:" + dates.substr(9) +
+                      "\r\nRRULE:" + c.rule +
+                      "\r\nSUMMARY:Ann's birthday\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n"
+                      "END:VCALENDAR\r\n")
+            << c.dates;
+    }
+}
+
 // What a spreadsheet would run is guarded and reads back exactly; a line break of any
 // kind is kept; the store's empty-comment mark is no comment.
 TEST(WriteTest, CsvGuardsFormulasAndQuotesEveryLineBreak) {
@@ -92,7 +158,7 @@ TEST(WriteTest, CsvGuardsFormulasAndQuotesEveryLineBreak) {
         {".", ""},
     };
     for (const auto& c : cases) {
-        const std::vector<ExportPerson> one = {{1, "N", At(1990, 3, 15), c.text}};
+        const std::vector<ExportPerson> one = {{1, "N", At(1990, 3, 15), c.text, {}}};
         const std::string csv = exchange::WriteCsv(one);
         EXPECT_EQ(csv, "Name,Birth,Comments\r\nN,1990-03-15 00:00:00," + c.written + "\r\n");
         const std::string back = c.text == "." ? "" : c.text;
@@ -102,9 +168,9 @@ TEST(WriteTest, CsvGuardsFormulasAndQuotesEveryLineBreak) {
 
 // A comment's CRLF is one line break in a vCard; bytes that are no UTF-8 still end.
 TEST(WriteTest, VCardWritesOneBreakPerCrlfAndEndsOnAnyBytes) {
-    const std::vector<ExportPerson> one = {{1, "N", At(1990, 3, 15), "a\r\nb"}};
+    const std::vector<ExportPerson> one = {{1, "N", At(1990, 3, 15), "a\r\nb", {}}};
     EXPECT_NE(exchange::WriteVCard(one).find("NOTE:a\\nb\r\n"), std::string::npos);
-    const std::vector<ExportPerson> bad = {{1, std::string(200, '\x80'), At(1990, 3, 15), ""}};
+    const std::vector<ExportPerson> bad = {{1, std::string(200, '\x80'), At(1990, 3, 15), "", {}}};
     EXPECT_NE(exchange::WriteVCard(bad).find("END:VCARD"), std::string::npos);
     EXPECT_NE(exchange::WriteICalendar(bad).find("END:VCALENDAR"), std::string::npos);
 }
@@ -123,7 +189,7 @@ TEST(WriteTest, FoldsAt75OctetsWithoutSplittingACharacter) {
                                      return s;
                                  }()};
     for (const std::string& name : names) {
-        const std::vector<ExportPerson> one = {{7, name, At(1990, 3, 15), name}};
+        const std::vector<ExportPerson> one = {{7, name, At(1990, 3, 15), name, {}}};
         for (const std::string& out : {exchange::WriteVCard(one), exchange::WriteICalendar(one)}) {
             std::size_t start = 0;
             while (start < out.size()) {

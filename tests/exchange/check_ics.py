@@ -25,13 +25,30 @@ expected = {
     "marrowtide-birthday-3": (long_name + "'s birthday", date(1850, 12, 31), "1850",
                               [date(2023, 12, 31), date(2024, 12, 31)]),
 }
+# Birthdays without a year (today is 2022-06-01 for the sample): the event starts on the
+# next birthday, today's included, and says nothing of a year.
+yearless = {
+    "marrowtide-birthday-4": ("No Year's birthday", date(2022, 12, 8), None,
+                              [date(2023, 12, 8), date(2024, 12, 8)]),
+    "marrowtide-birthday-5": ("Leap Unknown's birthday", date(2023, 2, 28), None,
+                              [date(2023, 2, 28), date(2024, 2, 29)]),
+    "marrowtide-birthday-6": ("Today Unknown's birthday", date(2022, 6, 1), None,
+                              [date(2023, 6, 1), date(2024, 6, 1)]),
+}
+expected.update(yearless)
 assert sorted(events) == sorted(expected), sorted(events)
 for uid, (summary, born, year, days) in expected.items():
     e = events[uid]
     assert str(e["SUMMARY"]) == summary, (uid, str(e["SUMMARY"]))
     start = e.decoded("DTSTART")
     assert type(start) is date and start == born, (uid, start)  # all-day, not a date-time
-    assert year in str(e["DESCRIPTION"]), (uid, str(e["DESCRIPTION"]))
+    end = e.decoded("DTEND")
+    assert type(end) is date and (end - start).days == 1, (uid, end)
+    if year is None:
+        assert "DESCRIPTION" not in e, (uid, str(e.get("DESCRIPTION")))
+        assert not any(ch.isdigit() for ch in str(e["SUMMARY"])), (uid, "no age")
+    else:
+        assert year in str(e["DESCRIPTION"]), (uid, str(e["DESCRIPTION"]))
     assert isinstance(e.decoded("DTSTAMP"), datetime)
     rule = rrulestr(e["RRULE"].to_ical().decode(), dtstart=datetime.combine(start, time()))
     seen = [d.date() for d in rule.between(datetime(2023, 1, 1), datetime(2024, 12, 31), inc=True)]

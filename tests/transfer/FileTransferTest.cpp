@@ -92,7 +92,7 @@ TEST(FileTransferTest, EveryReasonFromTheFileReachesTheResult) {
     const std::string file = (db.dir().path() / "webmail.csv").string();
     testsupport::WriteFile(
         file,
-        "Name,Birthday,Notes\r\nYearless,--05-06,\r\nPlaceholder,1604-05-06,\r\n"
+        "Name,Birthday,Notes\r\nNo month,---06,\r\nNo day,--05,\r\n"
         "Impossible,2001-02-30,\r\nEmpty,,\r\n,1990-01-01,\r\nKept,1990-01-01,\r\n");
     const transfer::ImportResult result =
         transfer::ImportFile(store::PersonRepository(db.path()), file);

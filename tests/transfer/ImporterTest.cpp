@@ -27,7 +27,7 @@ double Birth(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 }
 
 ImportRecord Record(std::string name, double birth, std::string where, std::string problem = "") {
-    return {std::move(name), birth, "", std::move(where), std::move(problem)};
+    return {std::move(name), birth, "", std::move(where), std::move(problem), {}};
 }
 
 // Name, birth and comments of every stored person, in the table's order.
@@ -46,7 +46,7 @@ TEST(ImporterTest, SkipsEveryUnusableRecordWithItsPlaceAndReason) {
         Record("Ann", Birth(1980, 3, 15, 14, 30), "line 2"),
         Record("", Birth(1980, 1, 1), "line 3"),
         Record(" \t", Birth(1980, 1, 1), "line 4"),
-        Record("Yearless", 0, "line 5", "the birthday has no year"),
+        Record("No month", 0, "line 5", "the birthday has no month"),
         Record("Far", 5e6, "line 6"),
         Record("Stored", Birth(1970, 6, 1, 8), "line 7"),
         Record("Ann", Birth(1980, 3, 15, 14, 30), "line 8"),
@@ -62,7 +62,7 @@ TEST(ImporterTest, SkipsEveryUnusableRecordWithItsPlaceAndReason) {
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"in.csv, line 3", transfer::kNoName},
         {"in.csv, line 4", transfer::kNoName},
-        {"in.csv, line 5", "the birthday has no year"},
+        {"in.csv, line 5", "the birthday has no month"},
         {"in.csv, line 6", transfer::kOutOfRange},
         {"in.csv, line 7", transfer::kAlreadyStored},
         {"in.csv, line 8", transfer::kAlreadyStored},
@@ -117,6 +117,43 @@ TEST(ImporterTest, AlreadyStoredMeansSameNameAndSameSecond) {
     }
     // The name is stored as the file wrote it.
     EXPECT_EQ(db.textRows().back().name, "Ren\xC3\xA9");
+}
+
+// A birthday without a year is stored as such, and "already stored" compares the stored
+// form: the same name and --MM-DD (with its time of day), never a birth with a year.
+TEST(ImporterTest, BirthdaysWithoutAYearAreStoredAndComparedAsStored) {
+    TestDatabase db;
+    db.insert("Ann", "--12-08", ".");
+    db.insert("Bo", "1980-12-08 00:00:00", ".");
+    db.insert("Cy", "--02-29 08:30:00", ".");
+    const struct {
+        const char* name;
+        modAgeCalc::YearlessBirth yearless;
+        double birth;
+        bool stored;
+    } cases[] = {
+        {"Ann", {12, 8}, 0, true},
+        {"Ann", {12, 8, 0, 0, 1}, 0, false},
+        {"Ann", {}, Birth(1980, 12, 8), false},
+        {"Ann", {}, Birth(1899, 12, 30), false},
+        {"Bo", {12, 8}, 0, false},
+        {"Cy", {2, 29, 8, 30}, 0, true},
+        {"Cy", {2, 28, 8, 30}, 0, false},
+        {"Cy", {3, 1, 8, 30}, 0, false},
+    };
+    for (const auto& c : cases) {
+        ImportRecord record = Record(c.name, c.birth, "line 2");
+        record.yearless = c.yearless;
+        const transfer::ImportResult result =
+            transfer::ImportRecords(store::PersonRepository(db.path()), {record, record}, "");
+        EXPECT_EQ(result.imported, c.stored ? 0 : 1) << c.name << " " << c.yearless.day;
+        EXPECT_EQ(result.skipped.size(), c.stored ? 2u : 1u) << c.name << " " << c.yearless.day;
+    }
+    EXPECT_EQ(People(db), (std::vector<std::string>{
+                              "Ann --12-08 .", "Bo 1980-12-08 00:00:00 .", "Cy --02-29 08:30:00 .",
+                              "Ann --12-08 00:00:01 .", "Ann 1980-12-08 00:00:00 .",
+                              "Ann 1899-12-30 00:00:00 .", "Bo --12-08 .", "Cy --02-28 08:30:00 .",
+                              "Cy --03-01 08:30:00 ."}));
 }
 
 // Two imports of the same file at once store everyone once: the check and the inserts
