@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "age/AgeCalc.h"
+#include "age/YearlessBirth.h"
 #include "store/BirthText.h"
 #include "ui/main/AgeGroup.h"
 #include "ui/main/StoredValue.h"
@@ -84,6 +85,15 @@ BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
     return cells;
 }
 
+// A birthday whose year is unknown shows its month and day where the year would be,
+// no age, and an image of its own.
+BirthColumns::Cells BirthColumns::ForYearless(const modAgeCalc::YearlessBirth& birth) {
+    Cells cells;
+    cells.yearText = rows_.storeUtf8(modAgeCalc::YearlessMonthDay(birth));
+    cells.image = kAgeUnknown;
+    return cells;
+}
+
 // A Null birth reads as the empty text, as any Null column does.
 BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
     double birth = 0;
@@ -93,6 +103,9 @@ BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
         cells.birth = birth;
         return cells;
     }
+    if (const auto* text = std::get_if<std::string_view>(&stored))
+        if (const auto yearless = modAgeCalc::YearlessFromText(*text))
+            return ForYearless(*yearless);
     std::string buffer;
     const std::string text(ValueText(stored, buffer));
     if (!text.empty()) return Compute(text);  // shown as stored, as no date can be read

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "age/YearlessBirth.h"
 #include "platform/qt/list/ListRowStore.h"
 #include "store/Value.h"
 
@@ -16,7 +17,9 @@ namespace personlist {
 // against today and the age group's image. For a birth that reads as a date the two
 // texts are not stored: the list works them out from the row's birth when it shows
 // them (YearText, AgeText), and only the image is worked out here, once per day of
-// birth. A stored birth that is no date is shown as stored, with its texts kept.
+// birth. A birthday without a year ("--MM-DD") shows "MM/DD", no age and the image
+// kAgeUnknown. Any other stored birth that is no date is shown as stored, with its
+// texts kept.
 class BirthColumns {
 public:
     using TextId = platform::ListRowStore::TextId;
@@ -50,6 +53,7 @@ private:
     static constexpr std::int64_t kFirstSpare = 512;
 
     Cells Compute(const std::string& birthText);
+    Cells ForYearless(const modAgeCalc::YearlessBirth& birth);
     const DayCells& ForDay(std::int32_t day, double birth);
     DayCells* Slot(std::int32_t day);
     bool Widen(std::int32_t day);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+
+#include "age/YearlessBirth.h"
+#include "platform/qt/list/ListRowStore.h"
+
+// How the person list marks a person whose birth year is unknown: the row has no birth
+// value, the image kYearUnknownImage (after the five age groups' images) and its
+// birthday as "MM/DD" in the Year column.
+namespace upcoming {
+
+inline constexpr int kYearUnknownImage = 6;
+inline constexpr int kYearColumn = 1;
+
+// The month and day of such a row (at midnight: the row does not keep the time of day);
+// nothing for any other row.
+std::optional<modAgeCalc::YearlessBirth> YearlessOfRow(const platform::ListRowStore& rows, int row);
+
+}  // namespace upcoming
