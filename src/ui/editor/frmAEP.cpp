@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
-#include <cmath>
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -156,8 +156,12 @@ void frmAEP::placeControls() {
     txtName_->setGeometry(TwipsRect(720, 480, 2700, 285));
     Label1_[2]->setGeometry(TwipsRect(720, 840, 1455, 255));
     mvBirth_->setGeometry(TwipsRect(720, 1080, 2700, 285));
-    // Beside the "Date:" caption, ending where the picker ends.
-    chkYearUnknown_->setGeometry(TwipsRect(1920, 840, 1500, 255));
+    // Beside the "Date:" caption, ending where the picker ends, as wide as its caption
+    // needs in the font in use.
+    const QRect besideDate = TwipsRect(720, 840, 2700, 255);
+    const int width = std::min(chkYearUnknown_->sizeHint().width(), besideDate.width());
+    chkYearUnknown_->setGeometry(besideDate.right() + 1 - width, besideDate.top(), width,
+                                 besideDate.height());
     chkYearUnknown_->raise();
     Label1_[1]->setGeometry(TwipsRect(720, 1440, 1455, 255));
     txtComments_->setGeometry(TwipsRect(720, 1680, 2700, 735));

@@ -1,4 +1,5 @@
 // "Year unknown": a birthday kept as --MM-DD, with the time of day, through the editor.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
@@ -96,6 +97,41 @@ TEST_F(YearUnknownTest, CheckedThePickerHasNoYearFieldAndUncheckedItIsBack) {
     dialog_->EditOr(0, "", modAgeCalc::ToDateValue({1990, 1, 2}), "");
     EXPECT_FALSE(box->isChecked());
     EXPECT_EQ(mvBirth()->text(), "01/02/1990 00:00:00");
+}
+
+// Checked, a date is typed as the picker shows it, month, day and time, the year's dashes
+// passed over; 29 February is there to type, 30 February is not.
+TEST_F(YearUnknownTest, MonthDayAndTimeAreTypedAsShown) {
+    const struct {
+        const char* keys;
+        const char* shown;
+        modAgeCalc::YearlessBirth held;
+    } table[] = {
+        {"0229123000", "02/29/---- 12:30:00", {2, 29, 12, 30, 0}},
+        {"2/29 7:5:9", "02/29/---- 07:05:09", {2, 29, 7, 5, 9}},
+        {"1231235959", "12/31/---- 23:59:59", {12, 31, 23, 59, 59}},
+        {"0230", nullptr, {}},  // the 3 is taken, the 0 after it refused as a day
+    };
+    for (const auto& r : table) {
+        dialog_->EditOr(5, "Ann", modAgeCalc::YearlessBirth{12, 8, 8, 30, 0}, "");
+        showActive();
+        txtName()->setFocus();
+        QTest::keyClick(txtName(), Qt::Key_Tab);
+        for (const char key : std::string(r.keys)) {
+            QWidget* focused = QApplication::focusWidget();
+            const auto modifier = key == ':' ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(focused, key, modifier);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const modAgeCalc::YearlessBirth held = dialog_->PersonYearless();
+        if (!r.shown) {
+            EXPECT_TRUE(modAgeCalc::IsValidYearless(held)) << r.keys;
+            EXPECT_NE(held.day, 30) << r.keys;
+            continue;
+        }
+        EXPECT_EQ(mvBirth()->text().toStdString(), r.shown) << r.keys;
+        EXPECT_EQ(held, r.held) << r.keys;
+    }
 }
 
 }  // namespace
