@@ -323,19 +323,17 @@ void frmMain::cmdEdit_Click() {
 
 // The birthday of a row whose birth year is unknown, with its time of day, which only the
 // database keeps; should that read fail, the month and day the row shows, at midnight.
-// Not set for any other row.
+// Not set for any other row (a stored text "12/08" also shows as "12/08", but the
+// database tells it apart).
 modAgeCalc::YearlessBirth frmMain::yearlessOfRow(int row, std::int32_t key) const {
-    const platform::ListRowStore& rows = Lvw_->storedRows();
-    int storeRow = 0;
-    while (storeRow < rows.count() && Lvw_->positionOfStored(storeRow) != row) ++storeRow;
-    const auto shown = upcoming::YearlessOfRow(rows, storeRow);
+    if (!std::isnan(Lvw_->rowBirth(row))) return {};
+    const auto shown = upcoming::YearlessFromMonthDay(Lvw_->cellText(row, upcoming::kYearColumn));
     if (!shown) return {};
     std::optional<store::Person> person;
     store::RepositoryError error;
-    if (store::PersonRepository(modAgeCalc::DatabasePath()).ReadOne(key, person, error) && person &&
-        person->yearless.month == shown->month && person->yearless.day == shown->day)
-        return person->yearless;
-    return *shown;
+    if (!store::PersonRepository(modAgeCalc::DatabasePath()).ReadOne(key, person, error))
+        return *shown;
+    return person ? person->yearless : modAgeCalc::YearlessBirth{};
 }
 
 bool frmMain::listHasAgeUnknown() const {

@@ -5,16 +5,19 @@
 
 namespace upcoming {
 
+std::optional<modAgeCalc::YearlessBirth> YearlessFromMonthDay(const QString& shown) {
+    if (shown.size() != 5 || shown[2] != QLatin1Char('/')) return std::nullopt;
+    const std::string stored =
+        "--" + shown.left(2).toStdString() + '-' + shown.mid(3).toStdString();
+    return modAgeCalc::YearlessFromText(stored);
+}
+
 std::optional<modAgeCalc::YearlessBirth> YearlessOfRow(const platform::ListRowStore& rows,
                                                        int row) {
     if (row < 0 || row >= rows.count() || rows.smallIcon(row) != kYearUnknownImage ||
         std::isfinite(rows.birth(row)))
         return std::nullopt;
-    const QString shown = rows.cell(row, kYearColumn).toString();  // "MM/DD"
-    if (shown.size() != 5 || shown[2] != QLatin1Char('/')) return std::nullopt;
-    const std::string stored =
-        "--" + shown.left(2).toStdString() + '-' + shown.mid(3).toStdString();
-    return modAgeCalc::YearlessFromText(stored);
+    return YearlessFromMonthDay(rows.cell(row, kYearColumn).toString());
 }
 
 }  // namespace upcoming

@@ -285,10 +285,14 @@ TEST_F(EditorCommandTest, SaveLeavesAnUntouchedBirthAsStored) {
 TEST_F(EditorCommandTest, EditOfABirthdayWithoutAYearKeepsItsFormAndTime) {
     const struct {
         const char* what;
+        const char* birth;   // as stored
+        const char* picker;  // as the editor shows it; null: not a birthday without a year
         std::function<void(frmAEP&)> change;
         std::vector<std::string> births;  // by key afterwards
     } cases[] = {
         {"next day, saved",
+         "--12-08 08:30:00",
+         "12/08/---- 08:30:00",
          [](frmAEP& editor) {
              auto* picker = editor.findChild<QDateTimeEdit*>(QStringLiteral("mvBirth"));
              picker->setDate(picker->date().addDays(1));
@@ -296,12 +300,16 @@ TEST_F(EditorCommandTest, EditOfABirthdayWithoutAYearKeepsItsFormAndTime) {
          },
          {"--12-09 08:30:00"}},
         {"duplicated",
+         "--12-08 08:30:00",
+         "12/08/---- 08:30:00",
          [](frmAEP& editor) { ClickDuplicate(editor); },
          {"--12-08 08:30:00", "--12-08 08:30:00"}},
+        // Shown as "12/08" too, as stored, but no birthday the program can read.
+        {"a look-alike", "12/08", nullptr, [](frmAEP& editor) { ClickAddSave(editor); }, {"12/08"}},
     };
     for (const auto& c : cases) {
         db_.exec("DELETE FROM tblAges");
-        db_.add("Ann", "--12-08 08:30:00", ".", 5);
+        db_.add("Ann", c.birth, ".", 5);
         auto window = open();
         show(*window);
         window->Lvw()->selectRow(0);
@@ -314,8 +322,10 @@ TEST_F(EditorCommandTest, EditOfABirthdayWithoutAYearKeepsItsFormAndTime) {
         });
         window->cmdEdit_Click();
         EXPECT_EQ(driver.closedByDriver(), 0) << c.what;
-        EXPECT_TRUE(checked) << c.what;
-        EXPECT_EQ(shown.picker, QStringLiteral("12/08/---- 08:30:00")) << c.what;
+        EXPECT_EQ(checked, c.picker != nullptr) << c.what;
+        if (c.picker) {
+            EXPECT_EQ(shown.picker, QString::fromLatin1(c.picker)) << c.what;
+        }
         std::vector<std::string> births;
         for (const auto& row : stored()) births.push_back(row.birth);
         EXPECT_EQ(births, c.births) << c.what;
