@@ -88,8 +88,11 @@ BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
 // A birthday whose year is unknown shows its month and day where the year would be,
 // no age, and an image of its own.
 BirthColumns::Cells BirthColumns::ForYearless(const modAgeCalc::YearlessBirth& birth) {
+    // One text per day of the year, shared by the rows born on it.
+    TextId& shown = monthDays_[static_cast<std::size_t>(birth.month * 32 + birth.day)];
+    if (shown == 0) shown = rows_.storeUtf8(modAgeCalc::YearlessMonthDay(birth));
     Cells cells;
-    cells.yearText = rows_.storeUtf8(modAgeCalc::YearlessMonthDay(birth));
+    cells.yearText = shown;
     cells.image = kAgeUnknown;
     return cells;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -64,6 +65,7 @@ private:
     std::int32_t windowStart_ = 0;
     std::unordered_map<std::int32_t, DayCells> farDays_;
     std::optional<Cells> none_;
+    std::array<TextId, 13 * 32> monthDays_{};  // "MM/DD" by month * 32 + day; 0: not yet
 };
 
 }  // namespace personlist
