@@ -299,11 +299,6 @@ TEST_F(EditorCommandTest, EditOfABirthdayWithoutAYearKeepsItsFormAndTime) {
              ClickAddSave(editor);
          },
          {"--12-09 08:30:00"}},
-        {"duplicated",
-         "--12-08 08:30:00",
-         "12/08/---- 08:30:00",
-         [](frmAEP& editor) { ClickDuplicate(editor); },
-         {"--12-08 08:30:00", "--12-08 08:30:00"}},
         // Shown as "12/08" too, as stored, but no birthday the program can read.
         {"a look-alike", "12/08", nullptr, [](frmAEP& editor) { ClickAddSave(editor); }, {"12/08"}},
     };
