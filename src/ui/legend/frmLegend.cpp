@@ -41,6 +41,10 @@ QPointer<frmLegend>& Current() {
 }
 }  // namespace
 
+bool frmLegend::IsOpen() {
+    return Current() && Current()->isVisible();
+}
+
 void frmLegend::ShowAgeUnknownInOpen(bool withAgeUnknown) {
     if (Current()) Current()->ShowAgeUnknown(withAgeUnknown);
 }

@@ -24,7 +24,8 @@ public:
     static frmLegend* ShowFor(QWidget* owner, const platform::ImageList& imlB,
                               bool withAgeUnknown = false);
 
-    // Shows or hides the row of an unknown age in the open legend, if there is one.
+    // Whether the run's legend is open, and showing or hiding its row of an unknown age.
+    static bool IsOpen();
     static void ShowAgeUnknownInOpen(bool withAgeUnknown);
 
     // A legend with blank pictures, not yet shown.

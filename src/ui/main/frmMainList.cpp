@@ -47,7 +47,8 @@ void frmMain::afterLoad() {
     loadedDay_ = modAgeCalc::TodaySerial();
     if (upcoming_) upcoming_->refresh();
     if (findBar_->isVisible()) showFindCount();
-    frmLegend::ShowAgeUnknownInOpen(listHasAgeUnknown());
+    // Only an open legend needs the rows looked through.
+    if (frmLegend::IsOpen()) frmLegend::ShowAgeUnknownInOpen(listHasAgeUnknown());
 }
 
 void frmMain::runPendingAfterLoad() {
