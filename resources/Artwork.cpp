@@ -10,7 +10,7 @@ constexpr const char* kAges[kAgeGroupCount] = {kAgeBaby, kAgeChild, kAgeYoungAdu
 constexpr const char* kAll[] = {kWindowIcon,   kPersonPicture, kButtonAdd,      kButtonEdit,
                                 kButtonDelete, kButtonRefresh, kButtonBigIcons, kButtonDetails,
                                 kButtonExit,   kAgeBaby,       kAgeChild,       kAgeYoungAdult,
-                                kAgeAdult,     kAgeSenior};
+                                kAgeAdult,     kAgeSenior,     kAgeUnknown};
 
 }  // namespace
 

@@ -24,6 +24,8 @@ inline constexpr char kAgeChild[] = ":/ages/child.svg";
 inline constexpr char kAgeYoungAdult[] = ":/ages/youngadult.svg";
 inline constexpr char kAgeAdult[] = ":/ages/adult.svg";
 inline constexpr char kAgeSenior[] = ":/ages/senior.svg";
+// The neutral face of a person whose birth year is unknown; no age group has it.
+inline constexpr char kAgeUnknown[] = ":/ages/unknown.svg";
 
 inline constexpr int kAgeGroupCount = 5;
 
@@ -31,7 +33,8 @@ inline constexpr int kAgeGroupCount = 5;
 // Young Adult, Adult, Senior; the empty text for any other number.
 QString ageIconPath(int group);
 
-// Every artwork path, window icon first, then the buttons, then the five faces.
+// Every artwork path, window icon first, then the buttons, then the five faces and the
+// face of an unknown age.
 std::span<const char* const> allPaths();
 
 }  // namespace artwork

@@ -74,4 +74,16 @@ int YearlessDayIn(const YearlessBirth& b, int year) {
     return BirthdayInYear(b.month, b.day, year);
 }
 
+bool NextYearlessBirthday(const YearlessBirth& b, std::int32_t fromDay, NextBirthdayInfo& out) {
+    if (!IsValidYearless(b)) return false;
+    int year = 0, month = 0, day = 0;
+    CivilFromSerial(fromDay, year, month, day);
+    if (YearlessDayIn(b, year) < fromDay) ++year;
+    if (year > kMaxYear) return false;
+    out.date = YearlessDayIn(b, year);
+    out.daysUntil = out.date - fromDay;
+    out.turns = 0;
+    return true;
+}
+
 }  // namespace modAgeCalc

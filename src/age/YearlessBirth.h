@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "age/Birthday.h"
+
 // A birthday whose year nobody knows: phones and mail programs keep many of them. It is
 // kept as written in vCard and ISO 8601, "--MM-DD" with the time of day after a blank
 // when there is one ("--12-08 08:30:00"), and a year is never made up for it.
@@ -38,5 +40,9 @@ std::string YearlessMonthDay(const YearlessBirth& b);
 // The day number of the birthday in `year`; 29 February falls on 28 February in common
 // years.
 int YearlessDayIn(const YearlessBirth& b, int year);
+
+// The first birthday on or after `fromDay`, with `turns` 0: the age it brings is not
+// known. False for a birthday that is not valid or would fall after 12/31/9999.
+bool NextYearlessBirthday(const YearlessBirth& b, std::int32_t fromDay, NextBirthdayInfo& out);
 
 }  // namespace modAgeCalc

@@ -6,6 +6,7 @@
 #include "age/AgeCalc.h"
 #include "age/Birthday.h"
 #include "age/DateText.h"
+#include "age/YearlessBirth.h"
 #include "app/StartupBackup.h"
 #include "cli/ExitStatus.h"
 #include "cli/TabText.h"
@@ -51,6 +52,17 @@ int DatabaseError(const store::RepositoryError& error, Streams streams) {
 
 }  // namespace
 
+bool NextBirthdayOf(const store::Person& person, std::int32_t fromDay,
+                    modAgeCalc::NextBirthdayInfo& out) {
+    if (person.yearless.IsSet())
+        return modAgeCalc::NextYearlessBirthday(person.yearless, fromDay, out);
+    return modAgeCalc::NextBirthday(person.birth, fromDay, out);
+}
+
+std::string TurnsText(const modAgeCalc::NextBirthdayInfo& birthday) {
+    return birthday.turns > 0 ? "turns " + std::to_string(birthday.turns) : "birthday";
+}
+
 // Every birthday within [first, last]; a span longer than a year meets a person again.
 std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people, std::int32_t first,
                                        std::int32_t last) {
@@ -58,7 +70,7 @@ std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people,
     for (const store::Person& person : people) {
         modAgeCalc::NextBirthdayInfo info;
         for (std::int32_t day = first;
-             day <= last && modAgeCalc::NextBirthday(person.birth, day, info) && info.date <= last;
+             day <= last && NextBirthdayOf(person, day, info) && info.date <= last;
              day = info.date + 1)
             found.push_back({info, &person});
     }
@@ -135,11 +147,15 @@ int RunList(const store::PersonRepository& repository, Streams streams) {
     if (!ReadSorted(repository, people, streams, status)) return status;
     std::string today = modAgeCalc::TodayText();
     for (const store::Person& person : people) {
+        // A birthday without a year shows as stored, with no age.
+        const bool yearless = person.yearless.IsSet();
         const std::string age =
-            modAgeCalc::AgeText(modAgeCalc::FormatDateText(person.birth), today, 9);
+            yearless ? std::string()
+                     : modAgeCalc::AgeText(modAgeCalc::FormatDateText(person.birth), today, 9);
         streams.out << person.key << '\t' << TabField(person.name) << '\t'
-                    << modAgeCalc::BirthToIso(person.birth) << '\t' << age << '\t'
-                    << TabField(person.comments) << '\n';
+                    << (yearless ? modAgeCalc::YearlessToText(person.yearless)
+                                 : modAgeCalc::BirthToIso(person.birth))
+                    << '\t' << age << '\t' << TabField(person.comments) << '\n';
     }
     return kSuccess;
 }
@@ -159,7 +175,7 @@ int RunUpcoming(const store::PersonRepository& repository, const Invocation& inv
     for (const Upcoming& u : BirthdaysBetween(people, first, last)) {
         streams.out << modAgeCalc::FormatDateText(u.birthday.date) << '\t'
                     << modAgeCalc::WeekdayName(u.birthday.date) << '\t' << TabField(u.person->name)
-                    << "\tturns " << u.birthday.turns << '\t' << WhenText(u.birthday.date - today)
+                    << '\t' << TurnsText(u.birthday) << '\t' << WhenText(u.birthday.date - today)
                     << '\n';
     }
     return kSuccess;

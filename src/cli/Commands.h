@@ -27,6 +27,13 @@ struct Upcoming {
     const store::Person* person;
 };
 
+// The person's first birthday on or after `fromDay`; `turns` is 0 when the birth year is
+// unknown.
+bool NextBirthdayOf(const store::Person& person, std::int32_t fromDay,
+                    modAgeCalc::NextBirthdayInfo& out);
+// "turns N", or "birthday" when the age is not known.
+std::string TurnsText(const modAgeCalc::NextBirthdayInfo& birthday);
+
 // Every birthday within [first, last], soonest first and a day's people by name (as
 // `people` comes); a span longer than a year meets a person again.
 std::vector<Upcoming> BirthdaysBetween(const std::vector<store::Person>& people, std::int32_t first,

@@ -14,12 +14,14 @@ Shows, imports and exports the people kept by Marrowtide.
 Commands:
   list                       every person, sorted by name, one a line, tab-separated:
                              key, name, birth (YYYY-MM-DD HH:MM:SS), age, comments;
+                             a birth without a year as --MM-DD, with no age;
                              tab, line break and backslash in texts as \t, \n, \\,
                              other control characters as \xHH
   upcoming [--days N] [--from YYYY-MM-DD]
                              the birthdays from that day (default: today) through
                              N more days (default 14; 0 = that day alone), soonest
-                             first: date, weekday, name, "turns N", when
+                             first: date, weekday, name, "turns N" ("birthday"
+                             when the year is unknown), when
   import FILE                adds the people of a CSV or vCard file (.csv, .vcf,
                              .vcard); the format is read from the content first
   export FILE [--format csv|vcf|ics] [--force]

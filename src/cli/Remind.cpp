@@ -58,7 +58,7 @@ std::vector<store::Person> SortedWithBirthdayBy(std::vector<store::Person> peopl
                                                 std::int32_t today, std::int32_t last) {
     modAgeCalc::NextBirthdayInfo next;
     std::erase_if(people, [&](const store::Person& person) {
-        return !modAgeCalc::NextBirthday(person.birth, today, next) || next.date > last;
+        return !NextBirthdayOf(person, today, next) || next.date > last;
     });
     transfer::SortByName(people);
     return people;
@@ -102,8 +102,8 @@ std::vector<std::string> ReminderLines(const std::vector<Upcoming>& birthdays, s
     const std::size_t shown = std::min(birthdays.size(), kMostReminderLines);
     for (std::size_t i = 0; i < shown; ++i) {
         const Upcoming& u = birthdays[i];
-        lines.push_back(OneLine(u.person->name) + " turns " + std::to_string(u.birthday.turns) +
-                        ' ' + WhenText(u.birthday.date - today));
+        lines.push_back(OneLine(u.person->name) + ' ' + TurnsText(u.birthday) + ' ' +
+                        WhenText(u.birthday.date - today));
     }
     if (birthdays.size() > shown)
         lines.push_back("and " + std::to_string(birthdays.size() - shown) + " more");

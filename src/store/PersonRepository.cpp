@@ -226,6 +226,16 @@ bool PersonRepository::ReadAll(std::vector<Person>& people, RepositoryError& err
     return OpenConnection(connection, path_, error) && ReadAllOn(connection, people, error);
 }
 
+bool PersonRepository::ReadOne(std::int32_t key, std::optional<Person>& person,
+                               RepositoryError& error) const {
+    Connection connection;
+    person.reset();
+    return OpenConnection(connection, path_, error) &&
+           QueryOn(
+               connection, std::string(kSelect) + " WHERE lngID = ?", {std::int64_t{key}},
+               [&](Person&& found) { person = std::move(found); }, error);
+}
+
 bool PersonRepository::AddMany(std::vector<Person>& people, RepositoryError& error) const {
     std::vector<modAgeCalc::DateParts> births;
     if (!BirthsOf(people, births, path_, error)) return false;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,9 @@ public:
 
     // Every person, in the table's order.
     bool ReadAll(std::vector<Person>& people, RepositoryError& error) const;
+
+    // The person with `key`; `person` stays empty when there is none.
+    bool ReadOne(std::int32_t key, std::optional<Person>& person, RepositoryError& error) const;
 
     // Adds the people in one transaction: either all of them are stored or, on any
     // failure, none. An empty comment is stored as ".". On success each person's key is

@@ -23,12 +23,19 @@ namespace {
 
 // The field and update steps of a save, run on the recordset's current row. A request
 // without a birth leaves the stored one alone. Returns false when the user aborted.
+// The dtmBirth text a request stores; empty for a birth that has none.
+std::string StoredBirthText(const SaveRequest& request) {
+    if (request.yearless.IsSet()) return YearlessToText(request.yearless);
+    return request.birth ? BirthToIso(*request.birth) : std::string();
+}
+
 bool WriteRow(StepGuard& guard, store::Recordset& rs, const SaveRequest& request) {
-    const std::string birthText = request.birth ? BirthToIso(*request.birth) : std::string();
+    const bool writesBirth = request.birth || request.yearless.IsSet();
+    const std::string birthText = StoredBirthText(request);
     const std::function<bool(Error&)> steps[] = {
         [&](Error& e) { return rs.SetField("strName", request.name, e); },
         [&](Error& e) {
-            if (!request.birth) return true;
+            if (!writesBirth) return true;
             if (birthText.empty()) {
                 e = store::StoreError(
                     store::kValueOutOfRange,
@@ -109,7 +116,7 @@ SaveOutcome SavePerson(const SaveRequest& request, std::string& errorText) {
 std::string SavePerson(std::int32_t key, const std::string& name, double birth,
                        const std::string& comments) {
     std::string errorText;
-    SavePerson(SaveRequest{key, name, birth, comments, std::nullopt}, errorText);
+    SavePerson(SaveRequest{key, name, birth, comments, std::nullopt, {}}, errorText);
     return errorText;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "age/YearlessBirth.h"
 #include "store/Error.h"
 #include "store/PersonStamp.h"
 #include "store/Value.h"
@@ -22,12 +23,14 @@ std::string SavePerson(std::int32_t key, const std::string& name, double birth,
 // A save as the person editor asks for it. `birth` empty leaves a stored person's birth
 // exactly as it is stored (Null included); `readAs`, the stamp of the row as the list
 // read it, makes a change of a stored person first check that the row still is so.
+// A set `yearless` is stored as "--MM-DD" (with the time of day) in place of `birth`.
 struct SaveRequest {
     std::int32_t key = 0;
     std::string name;
     std::optional<double> birth;
     std::string comments;
     std::optional<store::PersonStamp> readAs;
+    YearlessBirth yearless;
 };
 
 enum class SaveOutcome { Saved, Failed, ChangedOutside, DeletedOutside };

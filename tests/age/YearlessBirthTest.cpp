@@ -45,3 +45,29 @@ TEST(YearlessBirth, TwentyNinthOfFebruaryFallsOnTheTwentyEighthInCommonYears) {
     EXPECT_EQ(modAgeCalc::YearlessDayIn(leapDay, 2028), modAgeCalc::SerialFromCivil(2028, 2, 29));
     EXPECT_EQ(modAgeCalc::YearlessMonthDay(leapDay), "02/29");
 }
+
+TEST(YearlessBirth, NextBirthdayIsTheFirstOnOrAfterTheDayAndTurnsNoKnownAge) {
+    using modAgeCalc::SerialFromCivil;
+    struct Row {
+        YearlessBirth birth;
+        std::int32_t from;
+        std::int32_t date;
+    } const table[] = {
+        {{12, 8, 8, 30, 0}, SerialFromCivil(2026, 12, 7), SerialFromCivil(2026, 12, 8)},
+        {{12, 8, 0, 0, 0}, SerialFromCivil(2026, 12, 8), SerialFromCivil(2026, 12, 8)},
+        {{12, 8, 0, 0, 0}, SerialFromCivil(2026, 12, 9), SerialFromCivil(2027, 12, 8)},
+        {{2, 29, 0, 0, 0}, SerialFromCivil(2026, 12, 9), SerialFromCivil(2027, 2, 28)},
+        {{2, 29, 0, 0, 0}, SerialFromCivil(2027, 3, 1), SerialFromCivil(2028, 2, 29)},
+    };
+    for (const Row& r : table) {
+        modAgeCalc::NextBirthdayInfo next;
+        ASSERT_TRUE(modAgeCalc::NextYearlessBirthday(r.birth, r.from, next)) << r.from;
+        EXPECT_EQ(next.date, r.date) << r.from;
+        EXPECT_EQ(next.daysUntil, r.date - r.from) << r.from;
+        EXPECT_EQ(next.turns, 0) << r.from;
+    }
+    modAgeCalc::NextBirthdayInfo next;
+    EXPECT_FALSE(modAgeCalc::NextYearlessBirthday({2, 30, 0, 0, 0}, 0, next));
+    EXPECT_FALSE(
+        modAgeCalc::NextYearlessBirthday({12, 8, 0, 0, 0}, SerialFromCivil(9999, 12, 9), next));
+}

@@ -139,6 +139,43 @@ TEST(CliTest, CommandsGiveTheirOutputAndExitStatus) {
     platform::SetClock(previous);
 }
 
+// A birthday without a year: list prints the stored form and no age; upcoming lists it on
+// its day with "birthday" for the age; a text that only looks like one stays an
+// unreadable birth, printed as any other ("0 Days", as for a Null birth). "Today" is
+// Thursday, 02/27/2025.
+TEST(CliTest, BirthdaysWithoutAYearAreListedAsStored) {
+    testsupport::FixedClock clock({2025, 2, 27, 9, 0, 0});
+    const platform::Clock* previous = platform::SetClock(&clock);
+    TestDatabase db;
+    db.insert("Ann", "--02-28 08:30:00", ".");
+    db.insert("Bea", "--02-29", ".");
+    db.insert("Cy", "--02-30", ".");
+    db.insert("Dan", "1990-03-01 00:00:00", ".");
+    const struct {
+        std::vector<std::string> args;
+        const char* out;
+    } table[] = {
+        {{"list"},
+         "1\tAnn\t--02-28 08:30:00\t\t.\n2\tBea\t--02-29\t\t.\n3\tCy\t\t0 Days\t.\n"
+         "4\tDan\t1990-03-01 00:00:00\t34 Years, 11 Months, 26 Days\t.\n"},
+        {{"upcoming", "--days", "2"},
+         "02/28/2025\tFriday\tAnn\tbirthday\ttomorrow\n"
+         "02/28/2025\tFriday\tBea\tbirthday\ttomorrow\n"
+         "03/01/2025\tSaturday\tDan\tturns 35\tin 2 days\n"},
+        {{"upcoming", "--from", "2028-02-29", "--days", "0"},
+         "02/29/2028\tTuesday\tBea\tbirthday\tin 1097 days\n"},
+    };
+    for (const auto& row : table) {
+        std::vector<std::string> args = {"--database", db.path()};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::RunCli(args, out, err), 0) << row.args[0];
+        EXPECT_EQ(out.str(), row.out) << row.args[0];
+        EXPECT_EQ(err.str(), "") << row.args[0];
+    }
+    platform::SetClock(previous);
+}
+
 // A stored text cannot steer the terminal: list and upcoming escape every control
 // character and every byte that is no UTF-8. Export to "-" writes the file alone to
 // standard output, for a pipe.

@@ -239,6 +239,17 @@ TEST(ReminderLines, ShowFivePeopleThenHowManyMoreEachOnOneLine) {
     }
 }
 
+// Without a birth year there is no age to turn: the line says "birthday".
+TEST(ReminderLines, SayBirthdayWhereTheAgeIsUnknown) {
+    std::vector<store::Person> people(2);
+    people[0].name = "Ann";
+    people[1].name = "Bea";
+    const std::vector<cli::Upcoming> birthdays = {{{100, 0, 0}, &people[0]},
+                                                  {{102, 2, 41}, &people[1]}};
+    EXPECT_EQ(cli::ReminderLines(birthdays, 100),
+              (std::vector<std::string>{"Ann birthday today", "Bea turns 41 in 2 days"}));
+}
+
 // Stored names another tool wrote: the lines stay plain, valid, short text, also on a
 // terminal when they are printed instead.
 TEST(ReminderLines, ShowAnyStoredNameAsOneShortLineOfPlainText) {

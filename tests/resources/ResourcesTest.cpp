@@ -58,19 +58,26 @@ std::vector<QString> allPaths() {
 const std::vector<QString> kFaces = {":/ages/baby.svg", ":/ages/child.svg", ":/ages/youngadult.svg",
                                      ":/ages/adult.svg", ":/ages/senior.svg"};
 
+// The five faces and the face of an unknown age, which the list shows beside them.
+std::vector<QString> everyFace() {
+    std::vector<QString> faces = kFaces;
+    faces.push_back(QString::fromLatin1(artwork::kAgeUnknown));
+    return faces;
+}
+
 std::string name(const QString& path) {
     return path.toStdString();
 }
 
 }  // namespace
 
-TEST(Artwork, ListsTheFourteenPicturesUnderTheirPaths) {
+TEST(Artwork, ListsTheFifteenPicturesUnderTheirPaths) {
     const std::vector<QString> expected = {
         ":/app/marrowtide.svg",   ":/app/person.svg",      ":/buttons/add.svg",
         ":/buttons/edit.svg",     ":/buttons/delete.svg",  ":/buttons/refresh.svg",
         ":/buttons/bigicons.svg", ":/buttons/details.svg", ":/buttons/exit.svg",
         ":/ages/baby.svg",        ":/ages/child.svg",      ":/ages/youngadult.svg",
-        ":/ages/adult.svg",       ":/ages/senior.svg"};
+        ":/ages/adult.svg",       ":/ages/senior.svg",     ":/ages/unknown.svg"};
     EXPECT_EQ(allPaths(), expected);
     EXPECT_EQ(QString(artwork::kWindowIcon), ":/app/marrowtide.svg");
     EXPECT_EQ(QString(artwork::kPersonPicture), ":/app/person.svg");
@@ -144,7 +151,7 @@ TEST(Artwork, EveryPictureUsesMoreThanOneColour) {
 }
 
 TEST(Artwork, FacesHaveTransparentCorners) {
-    for (const QString& path : kFaces) {
+    for (const QString& path : everyFace()) {
         for (int size : {16, 32}) {
             const QImage image = render(path, size);
             const int last = size - 1;
@@ -160,13 +167,14 @@ TEST(Artwork, FacesHaveTransparentCorners) {
 }
 
 TEST(Artwork, FacesDifferPairwiseAtSixteen) {
+    const std::vector<QString> faces = everyFace();
     std::vector<QImage> images;
-    for (const QString& path : kFaces) images.push_back(render(path, 16));
+    for (const QString& path : faces) images.push_back(render(path, 16));
     for (size_t i = 0; i < images.size(); ++i)
         for (size_t j = i + 1; j < images.size(); ++j) {
             // At least the equivalent of eight pixels changing completely.
             EXPECT_GT(difference(images[i], images[j]), 8 * 255)
-                << name(kFaces[i]) << " vs " << name(kFaces[j]);
+                << name(faces[i]) << " vs " << name(faces[j]);
         }
 }
 

@@ -7,6 +7,7 @@
 #include "age/DateValue.h"
 #include "platform/EventPump.h"
 #include "store/BirthText.h"
+#include "store/PersonStamp.h"
 #include "store/PersonStore.h"
 
 namespace {
@@ -108,6 +109,40 @@ TEST_F(SavePersonOk, ADeletedKeyIsNeverHandedOutAgain) {
     const auto rows = db.rows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_GT(rows[0].id, last);
+}
+
+// A birthday without a year goes in as --MM-DD, with the time of day when there is one,
+// in place of the date-time the request also carries. The row's stamp covers such a
+// birth as any other: one changed elsewhere meanwhile is found and left as it is.
+TEST_F(SavePersonOk, ABirthdayWithoutAYearIsStoredInItsFormOverACheckedRow) {
+    const auto stampOf = [](const testsupport::TestDatabase::Row& row) {
+        return store::StampOf(store::ValueView(row.id), store::ViewOf(row.name),
+                              store::ViewOf(row.birth), store::ViewOf(row.comments));
+    };
+    using modAgeCalc::SaveOutcome;
+    const struct {
+        modAgeCalc::YearlessBirth saved;
+        const char* changedTo;  // the birth another program stores meanwhile; null: none
+        SaveOutcome outcome;
+        const char* stored;
+    } table[] = {
+        {{12, 9, 0, 0, 0}, nullptr, SaveOutcome::Saved, "--12-09"},
+        {{12, 9, 8, 30, 0}, nullptr, SaveOutcome::Saved, "--12-09 08:30:00"},
+        {{2, 29, 23, 59, 59}, nullptr, SaveOutcome::Saved, "--02-29 23:59:59"},
+        {{3, 4, 0, 0, 0}, "--12-09", SaveOutcome::ChangedOutside, "--12-09"},
+        {{3, 4, 0, 0, 0}, "--12-08 00:00:01", SaveOutcome::ChangedOutside, "--12-08 00:00:01"}};
+    for (const auto& row : table) {
+        db.exec("DELETE FROM tblAges");
+        db.insert("Ann", "--12-08", ".");
+        const auto read = db.rows().front();
+        if (row.changedTo)
+            db.exec(std::string("UPDATE tblAges SET dtmBirth = '") + row.changedTo + "'");
+        std::string failure;
+        const modAgeCalc::SaveRequest request{
+            static_cast<std::int32_t>(read.id), "Ann", birth, "", stampOf(read), row.saved};
+        EXPECT_EQ(modAgeCalc::SavePerson(request, failure), row.outcome) << row.stored;
+        EXPECT_EQ(db.rows().front().birth, Text(row.stored));
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/editor/frmAEP.h"
 
+#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QIcon>
@@ -9,9 +10,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <algorithm>
 #include <limits>
 #include <utility>
 
+#include "age/AgeCalc.h"
+#include "age/DateValue.h"
 #include "platform/EventPump.h"
 #include "platform/MessageBox.h"
 #include "platform/RunStep.h"
@@ -29,6 +33,11 @@ constexpr int kAddSave = 0;
 constexpr int kClose = 1;
 
 constexpr char kPickerFormat[] = "MM/dd/yyyy HH:mm:ss";
+// While the year is unknown its field shows dashes, as the stored form "--MM-DD" does,
+// and takes no typing. The picker keeps a leap year behind them, so that 29 February
+// can be chosen.
+constexpr char kYearUnknownFormat[] = "MM/dd/'----' HH:mm:ss";
+constexpr int kYearUnknownPickerYear = 2000;
 constexpr const char* kNameEmptyMessage = QT_TRANSLATE_NOOP("frmAEP", "Name Cannot be empty");
 constexpr const char* kChangedOutsideQuestion = QT_TRANSLATE_NOOP(
     "frmAEP", "This person was changed outside this window since the list was loaded. Save anyway?");
@@ -61,6 +70,24 @@ QLabel* MakeLabel(QWidget* parent, int index, const QString& text) {
     label->setObjectName(QStringLiteral("Label1_%1").arg(index));
     label->setProperty("index", index);
     return label;
+}
+
+// The picker's date-time moved to `year`; a 29 February becomes the 28th in a common year.
+QDateTime InYear(const QDateTime& shown, int year) {
+    const QDate date = shown.date();
+    const int day = std::min(date.day(), modAgeCalc::DaysInMonthOf(year, date.month()));
+    return QDateTime(QDate(year, date.month(), day), shown.time(), Qt::UTC);
+}
+
+modAgeCalc::YearlessBirth YearlessOf(const QDateTime& shown) {
+    return {shown.date().month(), shown.date().day(), shown.time().hour(), shown.time().minute(),
+            shown.time().second()};
+}
+
+int ThisYear() {
+    int year = 0, month = 0, day = 0;
+    modAgeCalc::CivilFromSerial(modAgeCalc::TodaySerial(), year, month, day);
+    return year;
 }
 
 }  // namespace
@@ -97,6 +124,11 @@ void frmAEP::createControls() {
     mvBirth_->setDisplayFormat(QLatin1String(kPickerFormat));
     mvBirth_->setCalendarPopup(true);
 
+    // Out of the Tab order, which stays that of the fields and buttons; Alt+U reaches it.
+    chkYearUnknown_ = new QCheckBox(tr("Year &unknown"), this);
+    chkYearUnknown_->setObjectName(QStringLiteral("chkYearUnknown"));
+    chkYearUnknown_->setFocusPolicy(Qt::NoFocus);
+
     txtComments_ = new QPlainTextEdit(this);
     txtComments_->setObjectName(QStringLiteral("txtComments"));
     txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -124,6 +156,13 @@ void frmAEP::placeControls() {
     txtName_->setGeometry(TwipsRect(720, 480, 2700, 285));
     Label1_[2]->setGeometry(TwipsRect(720, 840, 1455, 255));
     mvBirth_->setGeometry(TwipsRect(720, 1080, 2700, 285));
+    // Beside the "Date:" caption, ending where the picker ends, as wide as its caption
+    // needs in the font in use.
+    const QRect besideDate = TwipsRect(720, 840, 2700, 255);
+    const int width = std::min(chkYearUnknown_->sizeHint().width(), besideDate.width());
+    chkYearUnknown_->setGeometry(besideDate.right() + 1 - width, besideDate.top(), width,
+                                 besideDate.height());
+    chkYearUnknown_->raise();
     Label1_[1]->setGeometry(TwipsRect(720, 1440, 1455, 255));
     txtComments_->setGeometry(TwipsRect(720, 1680, 2700, 735));
     cmdAE_[kAddSave]->setGeometry(TwipsRect(3720, 120, 975, 375));
@@ -144,6 +183,7 @@ void frmAEP::connectHandlers() {
     connect(cmdDup_, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
     connect(cmdDelete_, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
     connect(txtName_, &QLineEdit::textChanged, this, [this] { txtName_Change(); });
+    connect(chkYearUnknown_, &QCheckBox::toggled, this, [this] { chkYearUnknown_Click(); });
     connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtComments_Change(); });
 
     // The picker's focus sits on its inner line edit on some styles and on the picker
@@ -170,6 +210,12 @@ void frmAEP::EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth
     txtName_->setFocus(Qt::OtherFocusReason);
 }
 
+void frmAEP::EditOr(std::int32_t lngKey, const QString& strName,
+                    const modAgeCalc::YearlessBirth& birth, const QString& strComment) {
+    EditOr(lngKey, strName, 0.0, strComment);
+    setPersonYearless(birth);
+}
+
 void frmAEP::showMode() {
     const bool editing = personKey_ != 0;
     setWindowTitle(editing ? tr("Edit Person") : tr("Add New Person"));
@@ -186,9 +232,54 @@ void frmAEP::setPersonName(const QString& vNewValue) {
 void frmAEP::setPersonBirth(double vNewValue) {
     birth_ = vNewValue;
     birthChanged_ = false;
+    showYearUnknown(false);
     mvBirth_->setDateTime(editor::PickerDateTimeFromValue(vNewValue));
     birthAsShown_ = mvBirth_->dateTime();
     mvBirth_->update();
+}
+
+void frmAEP::setPersonYearless(const modAgeCalc::YearlessBirth& birth) {
+    if (!modAgeCalc::IsValidYearless(birth)) return;
+    birth_ = std::numeric_limits<double>::quiet_NaN();  // no date-time without a year
+    birthChanged_ = false;
+    showYearUnknown(true);
+    yearBeforeUnknown_ = 0;  // the stand-in shown before is no year of this person's
+    mvBirth_->setDateTime(QDateTime(QDate(kYearUnknownPickerYear, birth.month, birth.day),
+                                    QTime(birth.hour, birth.minute, birth.second), Qt::UTC));
+    yearless_ = birth;
+    birthAsShown_ = mvBirth_->dateTime();
+    mvBirth_->update();
+}
+
+// The box and the picker's year field as the year is known or not; the picker's month,
+// day and time stay. A year taken away and given back comes back as it was (a person
+// first shown without one gets this year's).
+void frmAEP::showYearUnknown(bool unknown) {
+    {
+        const QSignalBlocker quiet(chkYearUnknown_);
+        chkYearUnknown_->setChecked(unknown);
+    }
+    const bool wasUnknown = !mvBirth_->displayFormat().contains(QLatin1String("yyyy"));
+    if (unknown == wasUnknown) return;
+    const QDateTime shown = mvBirth_->dateTime();
+    if (unknown) {
+        yearBeforeUnknown_ = shown.date().year();
+        mvBirth_->setDisplayFormat(QLatin1String(kYearUnknownFormat));
+        mvBirth_->setDateTime(InYear(shown, kYearUnknownPickerYear));
+    } else {
+        yearless_ = {};
+        mvBirth_->setDisplayFormat(QLatin1String(kPickerFormat));
+        mvBirth_->setDateTime(
+            InYear(shown, yearBeforeUnknown_ != 0 ? yearBeforeUnknown_ : ThisYear()));
+    }
+}
+
+void frmAEP::chkYearUnknown_Click() {
+    // Whatever is typed in the picker counts before its year goes or comes back.
+    mvBirth_->interpretText();
+    showYearUnknown(chkYearUnknown_->isChecked());
+    takeBirthFromPicker();
+    birthChanged_ = true;
 }
 
 void frmAEP::setPersonComments(const QString& vNewValue) {
@@ -221,6 +312,13 @@ void frmAEP::takeBirthFromPicker() {
     // Text typed into the picker counts only once it is interpreted.
     mvBirth_->interpretText();
     const QDateTime shown = mvBirth_->dateTime();
+    if (chkYearUnknown_->isChecked()) {
+        if (shown == birthAsShown_ && yearless_.IsSet()) return;
+        yearless_ = YearlessOf(shown);
+        birthAsShown_ = shown;
+        birthChanged_ = true;
+        return;
+    }
     if (shown == birthAsShown_ && editor::IsDateValue(birth_)) return;
     birth_ = editor::ValueFromPickerDateTime(shown);
     birthAsShown_ = shown;
@@ -289,9 +387,9 @@ bool frmAEP::nameIsEmpty() const {
 
 bool frmAEP::savePerson(std::int32_t key) {
     std::string failure = "not saved";
-    platform::RunStep([&] {
-        failure = modAgeCalc::SavePerson(key, name_.toStdString(), birth_, comments_.toStdString());
-    });
+    const modAgeCalc::SaveRequest request{
+        key, name_.toStdString(), birth_, comments_.toStdString(), std::nullopt, yearless_};
+    platform::RunStep([&] { modAgeCalc::SavePerson(request, failure); });
     return failure.empty();
 }
 
@@ -301,9 +399,12 @@ bool frmAEP::savePerson(std::int32_t key) {
 // show neither a birth that reads as no date nor fractions of a second.
 bool frmAEP::saveShownPerson() {
     const bool keepStoredBirth = rowAsRead_ && !birthChanged_;
-    modAgeCalc::SaveRequest request{personKey_, name_.toStdString(),
+    modAgeCalc::SaveRequest request{personKey_,
+                                    name_.toStdString(),
                                     keepStoredBirth ? std::nullopt : std::optional(birth_),
-                                    comments_.toStdString(), rowAsRead_};
+                                    comments_.toStdString(),
+                                    rowAsRead_,
+                                    keepStoredBirth ? modAgeCalc::YearlessBirth{} : yearless_};
     auto outcome = modAgeCalc::SaveOutcome::Failed;
     std::string failure;
     platform::RunStep([&] { outcome = modAgeCalc::SavePerson(request, failure); });

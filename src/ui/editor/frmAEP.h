@@ -7,8 +7,10 @@
 #include <functional>
 #include <optional>
 
+#include "age/YearlessBirth.h"
 #include "store/PersonStamp.h"
 
+class QCheckBox;
 class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,9 @@ public:
     // the stored person with that key.
     void EditOr(std::int32_t lngKey, const QString& strName, double dtmBirth,
                 const QString& strComment);
+    // The same for a person whose birth year is unknown: "Year unknown" is checked.
+    void EditOr(std::int32_t lngKey, const QString& strName, const modAgeCalc::YearlessBirth& birth,
+                const QString& strComment);
 
     // The stamp of the shown person's row as the list read it, given after EditOr. Save
     // then first checks that the stored row is still so, and asks before it overwrites
@@ -49,6 +54,9 @@ public:
     void setPersonName(const QString& vNewValue);
     double PersonBirth() const { return birth_; }
     void setPersonBirth(double vNewValue);
+    // Set while "Year unknown" is checked: the birthday that is saved in place of the birth.
+    modAgeCalc::YearlessBirth PersonYearless() const { return yearless_; }
+    void setPersonYearless(const modAgeCalc::YearlessBirth& birth);
     QString PersonComments() const { return comments_; }
     void setPersonComments(const QString& vNewValue);
 
@@ -74,6 +82,8 @@ private:
     void txtName_Change();
     void txtComments_Change();
     void mvBirth_Validate();
+    void chkYearUnknown_Click();
+    void showYearUnknown(bool unknown);
 
     void takeBirthFromPicker();
     bool nameIsEmpty() const;
@@ -88,6 +98,7 @@ private:
     QLabel* Label1_[3] = {};
     QLineEdit* txtName_ = nullptr;
     QDateTimeEdit* mvBirth_ = nullptr;
+    QCheckBox* chkYearUnknown_ = nullptr;
     QPlainTextEdit* txtComments_ = nullptr;
     QPushButton* cmdAE_[2] = {};
     QPushButton* cmdDup_ = nullptr;
@@ -98,6 +109,8 @@ private:
     std::int32_t personKey_ = 0;
     QString name_;
     double birth_ = 0.0;
+    modAgeCalc::YearlessBirth yearless_;  // set while the year is unknown
+    int yearBeforeUnknown_ = 0;           // the year the picker showed before the box was checked
     QString comments_;
     std::optional<store::PersonStamp> rowAsRead_;
     // Whether the user changed the held birth EditOr gave, so that a save of a row read

@@ -14,13 +14,15 @@ constexpr std::array<const char*, frmLegend::kRows> kCaptions = {
     QT_TRANSLATE_NOOP("frmLegend", "Baby - 0 to 16"),
     QT_TRANSLATE_NOOP("frmLegend", "Child - 16 to 18"),
     QT_TRANSLATE_NOOP("frmLegend", "Young Adult 18-21"),
-    QT_TRANSLATE_NOOP("frmLegend", "Adult 21 - 60"), QT_TRANSLATE_NOOP("frmLegend", "Senior 60 +")};
+    QT_TRANSLATE_NOOP("frmLegend", "Adult 21 - 60"),
+    QT_TRANSLATE_NOOP("frmLegend", "Senior 60 +"),
+    QT_TRANSLATE_NOOP("frmLegend", "Age unknown")};
 
 // Layout in twips: rows 600 apart, each caption 120 below the top of its picture.
 constexpr double kRowPitch = 600;
 constexpr double kPictureLeft = 120, kPictureTop = 120, kPictureSide = 480;
 constexpr double kCaptionLeft = 720, kCaptionTop = 240, kCaptionWidth = 1815, kCaptionHeight = 255;
-constexpr double kClientWidth = 2820, kClientHeight = 3255;
+constexpr double kClientWidth = 2820, kClientHeight = 3255;  // with the five rows
 constexpr int kPicturePixels = 32;
 
 QPixmap BlankPicture() {
@@ -31,9 +33,27 @@ QPixmap BlankPicture() {
 
 }  // namespace
 
-frmLegend* frmLegend::ShowFor(QWidget* owner, const platform::ImageList& imlB) {
+namespace {
+// The run's one legend while it exists.
+QPointer<frmLegend>& Current() {
     static QPointer<frmLegend> current;
+    return current;
+}
+}  // namespace
+
+bool frmLegend::IsOpen() {
+    return Current() && Current()->isVisible();
+}
+
+void frmLegend::ShowAgeUnknownInOpen(bool withAgeUnknown) {
+    if (Current()) Current()->ShowAgeUnknown(withAgeUnknown);
+}
+
+frmLegend* frmLegend::ShowFor(QWidget* owner, const platform::ImageList& imlB,
+                              bool withAgeUnknown) {
+    QPointer<frmLegend>& current = Current();
     if (current && current->isVisible()) {
+        current->ShowAgeUnknown(withAgeUnknown);
         current->raise();
         current->activateWindow();
         return current;
@@ -42,6 +62,7 @@ frmLegend* frmLegend::ShowFor(QWidget* owner, const platform::ImageList& imlB) {
     if (current) current->deleteLater();
     current = new frmLegend(owner);
     current->LoadPictures(imlB);
+    current->ShowAgeUnknown(withAgeUnknown);
     if (owner) current->centreOver(*owner);
     current->show();
     if (owner) current->centreOver(*owner);
@@ -55,8 +76,8 @@ frmLegend::frmLegend(QWidget* owner)
     setWindowTitle(tr("Legend"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(platform::TwipsSize(kClientWidth, kClientHeight));
     for (int row = 0; row < kRows; ++row) addRow(row);
+    ShowAgeUnknown(false);
     if (owner) owner->installEventFilter(this);
     // Keys pressed here never run the main window's commands; Esc closes the legend.
     new platform::ToolWindowKeys(*this);
@@ -76,6 +97,13 @@ void frmLegend::addRow(int row) {
     caption->setObjectName(QString("Label1_%1").arg(row));
     caption->setGeometry(
         platform::TwipsRect(kCaptionLeft, kCaptionTop + offset, kCaptionWidth, kCaptionHeight));
+    captions_[row] = caption;
+}
+
+void frmLegend::ShowAgeUnknown(bool shown) {
+    pictures_[kGroupRows]->setVisible(shown);
+    captions_[kGroupRows]->setVisible(shown);
+    setFixedSize(platform::TwipsSize(kClientWidth, kClientHeight + (shown ? kRowPitch : 0)));
 }
 
 void frmLegend::LoadPictures(const platform::ImageList& imlB) {

@@ -1,6 +1,7 @@
 #include "ui/main/BirthColumns.h"
 
 #include "age/AgeCalc.h"
+#include "age/YearlessBirth.h"
 #include "store/BirthText.h"
 #include "ui/main/AgeGroup.h"
 #include "ui/main/StoredValue.h"
@@ -82,6 +83,18 @@ BirthColumns::Cells BirthColumns::Compute(const std::string& birthText) {
     return cells;
 }
 
+// A birthday whose year is unknown shows its month and day where the year would be,
+// no age, and an image of its own.
+BirthColumns::Cells BirthColumns::ForYearless(const modAgeCalc::YearlessBirth& birth) {
+    // One text per day of the year, shared by the rows born on it.
+    TextId& shown = monthDays_[static_cast<std::size_t>(birth.month * 32 + birth.day)];
+    if (shown == 0) shown = rows_.storeUtf8(modAgeCalc::YearlessMonthDay(birth));
+    Cells cells;
+    cells.yearText = shown;
+    cells.image = kAgeUnknown;
+    return cells;
+}
+
 // A Null birth reads as the empty text, as any Null column does.
 BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
     double birth = 0;
@@ -91,6 +104,9 @@ BirthColumns::Cells BirthColumns::For(const store::ValueView& stored) {
         cells.birth = birth;
         return cells;
     }
+    if (const auto* text = std::get_if<std::string_view>(&stored))
+        if (const auto yearless = modAgeCalc::YearlessFromText(*text))
+            return ForYearless(*yearless);
     std::string buffer;
     const std::string text(ValueText(stored, buffer));
     if (!text.empty()) return Compute(text);  // shown as stored, as no date can be read

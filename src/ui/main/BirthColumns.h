@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "age/YearlessBirth.h"
 #include "platform/qt/list/ListRowStore.h"
 #include "store/Value.h"
 
@@ -17,8 +19,9 @@ namespace personlist {
 // texts are not stored: the list works them out from the row's birth when it shows
 // them (YearText, AgeText), and only the image is worked out here: from the days on
 // which the age group changes, found once, for births up to today, and once per day for
-// the (rare) births after today. A stored birth that is no date is shown as stored,
-// with its texts kept.
+// the (rare) births after today. A birthday without a year ("--MM-DD") shows "MM/DD",
+// no age and the image kAgeUnknown. Any other stored birth that is no date is shown as
+// stored, with its texts kept.
 class BirthColumns {
 public:
     using TextId = platform::ListRowStore::TextId;
@@ -49,6 +52,7 @@ private:
         int image;
     };
     Cells Compute(const std::string& birthText);
+    Cells ForYearless(const modAgeCalc::YearlessBirth& birth);
     void FindGroupSpans();
     void SplitSpan(std::int32_t first, int firstImage, std::int32_t last, int lastImage);
     int ImageFor(std::int32_t day);
@@ -62,6 +66,7 @@ private:
     // The images of the days after today (of every day when today does not read).
     std::unordered_map<std::int32_t, int> laterDays_;
     std::optional<Cells> none_;
+    std::array<TextId, 13 * 32> monthDays_{};  // "MM/DD" by month * 32 + day; 0: not yet
 };
 
 }  // namespace personlist

@@ -18,12 +18,15 @@
 #include "platform/qt/list/ListView.h"
 #include "resources/Artwork.h"
 #include "store/Database.h"
+#include "store/PersonRepository.h"
 #include "ui/editor/ConfirmDelete.h"
 #include "ui/editor/frmAEP.h"
 #include "ui/legend/frmLegend.h"
+#include "ui/main/AgeGroup.h"
 #include "ui/main/FindBar.h"
 #include "ui/main/PersonKey.h"
 #include "ui/main/WindowPlacement.h"
+#include "ui/upcoming/YearlessRow.h"
 #include "ui/upcoming/frmUpcoming.h"
 
 namespace {
@@ -97,6 +100,9 @@ void frmMain::createImageLists() {
         ImlS_.addFile(artwork::ageIconPath(group));
         ImlB_.addFile(artwork::ageIconPath(group));
     }
+    // Image kAgeUnknown, right after the five.
+    ImlS_.addFile(QString::fromLatin1(artwork::kAgeUnknown));
+    ImlB_.addFile(QString::fromLatin1(artwork::kAgeUnknown));
 }
 
 QToolButton* frmMain::createButton(const char* name, const char* icon, const char* toolTip,
@@ -312,7 +318,29 @@ void frmMain::cmdEdit_Click() {
     const int row = Lvw_->selectedRow();
     const double stored = Lvw_->rowBirth(row);
     runEditor(*key, Lvw_->cellText(row, kNameColumn), std::isnan(stored) ? 0.0 : stored,
-              Lvw_->cellText(row, kCommentsColumn), Lvw_->rowStamp(row));
+              Lvw_->cellText(row, kCommentsColumn), Lvw_->rowStamp(row), yearlessOfRow(row, *key));
+}
+
+// The birthday of a row whose birth year is unknown, with its time of day, which only the
+// database keeps; should that read fail, the month and day the row shows, at midnight.
+// Not set for any other row (a stored text "12/08" also shows as "12/08", but the
+// database tells it apart).
+modAgeCalc::YearlessBirth frmMain::yearlessOfRow(int row, std::int32_t key) const {
+    if (!std::isnan(Lvw_->rowBirth(row))) return {};
+    const auto shown = upcoming::YearlessFromMonthDay(Lvw_->cellText(row, upcoming::kYearColumn));
+    if (!shown) return {};
+    std::optional<store::Person> person;
+    store::RepositoryError error;
+    if (!store::PersonRepository(modAgeCalc::DatabasePath()).ReadOne(key, person, error))
+        return *shown;
+    return person ? person->yearless : modAgeCalc::YearlessBirth{};
+}
+
+bool frmMain::listHasAgeUnknown() const {
+    const platform::ListRowStore& rows = Lvw_->storedRows();
+    for (int row = 0; row < rows.count(); ++row)
+        if (rows.smallIcon(row) == personlist::kAgeUnknown) return true;
+    return false;
 }
 
 // The list is reloaded whatever the answer, so a No also drops the selection. The row
@@ -376,17 +404,21 @@ std::optional<std::int32_t> frmMain::selectedPersonKey() const {
 // The editor lives only while it is shown: each command builds it afresh, so no value
 // of an earlier showing can carry over. It saves and reloads the list by itself.
 void frmMain::runEditor(std::int32_t key, const QString& name, double birth,
-                        const QString& comments, std::optional<std::uint64_t> rowAsRead) {
+                        const QString& comments, std::optional<std::uint64_t> rowAsRead,
+                        modAgeCalc::YearlessBirth yearless) {
     if (editor_) return;
     editor_ = new frmAEP(this, [this] { LoadLvw(QString()); });
-    editor_->EditOr(key, name, birth, comments);
+    if (yearless.IsSet())
+        editor_->EditOr(key, name, yearless, comments);
+    else
+        editor_->EditOr(key, name, birth, comments);
     editor_->setRowAsRead(rowAsRead);
     editor_->exec();
     delete editor_.data();
 }
 
 void frmMain::imgLegend_Click() {
-    frmLegend::ShowFor(this, ImlB_);
+    frmLegend::ShowFor(this, ImlB_, listHasAgeUnknown());
 }
 
 // --- placement -------------------------------------------------------------------

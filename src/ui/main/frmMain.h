@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "age/YearlessBirth.h"
 #include "platform/qt/ImageList.h"
 
 class QAction;
@@ -120,7 +121,10 @@ private:
     bool acceptsCommands() const;
     std::optional<std::int32_t> selectedPersonKey() const;
     void runEditor(std::int32_t key, const QString& name, double birth, const QString& comments,
-                   std::optional<std::uint64_t> rowAsRead = std::nullopt);
+                   std::optional<std::uint64_t> rowAsRead = std::nullopt,
+                   modAgeCalc::YearlessBirth yearless = {});
+    modAgeCalc::YearlessBirth yearlessOfRow(int row, std::int32_t key) const;
+    bool listHasAgeUnknown() const;
     void runPendingAfterLoad();
     void createUpcomingEntries(QMenu* view);
     void createFindEntry(QMenu* view);

@@ -4,6 +4,7 @@
 #include "age/AgeCalc.h"
 #include "platform/EventPump.h"
 #include "platform/qt/list/ListView.h"
+#include "ui/legend/frmLegend.h"
 #include "ui/main/FindBar.h"
 #include "ui/main/PersonListLoader.h"
 #include "ui/main/frmMain.h"
@@ -46,6 +47,8 @@ void frmMain::afterLoad() {
     loadedDay_ = modAgeCalc::TodaySerial();
     if (upcoming_) upcoming_->refresh();
     if (findBar_->isVisible()) showFindCount();
+    // Only an open legend needs the rows looked through.
+    if (frmLegend::IsOpen()) frmLegend::ShowAgeUnknownInOpen(listHasAgeUnknown());
 }
 
 void frmMain::runPendingAfterLoad() {

@@ -9,6 +9,7 @@
 #include "age/DateText.h"
 #include "age/DateValue.h"
 #include "platform/qt/list/ListSorter.h"
+#include "ui/upcoming/YearlessRow.h"
 
 namespace upcoming {
 
@@ -29,6 +30,11 @@ public:
         }
     }
 
+    bool MayCome(const modAgeCalc::YearlessBirth& birth) const {
+        return coming_[static_cast<std::size_t>(birth.month * 32 + birth.day)] ||
+               (birth.month == 2 && birth.day == 29);
+    }
+
     bool MayCome(double birth) const {
         if (!std::isfinite(birth) || birth < modAgeCalc::kMinSerial ||
             birth >= modAgeCalc::kMaxSerial + 1.0)
@@ -41,6 +47,17 @@ public:
 private:
     std::array<bool, 13 * 32> coming_{};
 };
+
+// The row's next birthday on or after `today`, if it may come within the days.
+bool NextOfRow(const platform::ListRowStore& rows, int row, std::int32_t today,
+               const ComingDays& coming, modAgeCalc::NextBirthdayInfo& next) {
+    const double birth = rows.birth(row);
+    if (std::isfinite(birth))
+        return coming.MayCome(birth) && modAgeCalc::NextBirthday(birth, today, next);
+    const auto yearless = YearlessOfRow(rows, row);
+    return yearless && coming.MayCome(*yearless) &&
+           modAgeCalc::NextYearlessBirthday(*yearless, today, next);
+}
 
 }  // namespace
 
@@ -55,9 +72,7 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
     modAgeCalc::NextBirthdayInfo next;
     const ComingDays coming(today, days);
     for (int row = 0; row < rows.count(); ++row) {
-        if (!coming.MayCome(rows.birth(row)) ||
-            !modAgeCalc::NextBirthday(rows.birth(row), today, next) || next.daysUntil > days)
-            continue;
+        if (!NextOfRow(rows, row, today, coming, next) || next.daysUntil > days) continue;
         found.push_back({row, next.date, next.daysUntil, next.turns});
         foundRows.push_back(row);
         ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
@@ -76,9 +91,9 @@ std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& ro
 
 bool AnyUpcomingBirthday(const platform::ListRowStore& rows, std::int32_t today, int days) {
     modAgeCalc::NextBirthdayInfo next;
+    const ComingDays coming(today, days);
     for (int row = 0; row < rows.count(); ++row)
-        if (modAgeCalc::NextBirthday(rows.birth(row), today, next) && next.daysUntil <= days)
-            return true;
+        if (NextOfRow(rows, row, today, coming, next) && next.daysUntil <= days) return true;
     return false;
 }
 

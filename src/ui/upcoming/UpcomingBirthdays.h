@@ -13,13 +13,14 @@ struct UpcomingBirthday {
     int row = 0;            // the person's row in the list's store
     std::int32_t date = 0;  // day number of the birthday
     std::int32_t daysUntil = 0;
-    int turns = 0;  // the age the person turns that day
+    int turns = 0;  // the age the person turns that day; 0 when the birth year is unknown
 };
 
 // The people of `rows` whose next birthday, counted from the day `today`, is at most
 // `days` days away (0: today only): today's first, then the soonest, a day's people by
-// name. Works from the stored birth each row keeps, so it never reads the database;
-// rows without a birth (the "no records" row) are left out.
+// name. Works from the stored birth each row keeps, or the month and day of a row whose
+// birth year is unknown (YearlessRow.h), so it never reads the database; rows without
+// a birth (the "no records" row) are left out.
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days);
 

@@ -50,7 +50,9 @@ QString UpcomingModel::text(const Person& person, int column) const {
         case Weekday:
             return WeekdayName(person.birthday.date);
         case Turns:
-            return tr("turns %1").arg(person.birthday.turns);
+            // Without a birth year there is no age to turn.
+            return person.birthday.turns > 0 ? tr("turns %1").arg(person.birthday.turns)
+                                             : tr("birthday");
         case When:
             return WhenText(person.birthday.daysUntil);
         default:

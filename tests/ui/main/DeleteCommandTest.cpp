@@ -74,6 +74,7 @@ TEST_F(DeleteCommandTest, ARowChangedSinceTheListReadItIsNotDeleted) {
     } cases[] = {
         {"UPDATE tblAges SET strName = 'Alice Alpha' WHERE lngID = 1", Names({"Alice Alpha"})},
         {"UPDATE tblAges SET dtmBirth = '1980-03-15 00:00:01' WHERE lngID = 1", Names({"Zed Other"})},
+        {"UPDATE tblAges SET dtmBirth = '--03-15' WHERE lngID = 1", Names({"Zed Other"})},
         {"DELETE FROM tblAges WHERE lngID = 1", Names({"0"})},  // the "no records" row
     };
     for (const auto& c : cases) {

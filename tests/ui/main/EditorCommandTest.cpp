@@ -1,9 +1,11 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 
 #include "EditorDriver.h"
 #include "ListViews.h"
@@ -258,8 +260,9 @@ TEST_F(EditorCommandTest, NothingInTheMainWindowRunsWhileTheEditorIsOpen) {
 // A birth that no date can be read from, or one finer than the picker shows, is
 // written back exactly as stored when the user changes only the comments.
 TEST_F(EditorCommandTest, SaveLeavesAnUntouchedBirthAsStored) {
-    for (const char* birth : {"NULL", "'abc'", "'0000-00-00'", "'2001-02-30'", "1e300",
-                              "'2020-01-31 23:59:59.7'", "43000.25", "''"}) {
+    for (const char* birth :
+         {"NULL", "'abc'", "'0000-00-00'", "'2001-02-30'", "1e300", "'2020-01-31 23:59:59.7'",
+          "43000.25", "''", "'--12-08 08:30:00'", "'--02-29'", "'--02-30'", "'--12-08T08:30'"}) {
         db_.exec("DELETE FROM tblAges");
         db_.exec(std::string("INSERT INTO tblAges VALUES (5, 'Ann', ") + birth + ", 'old')");
         const std::string before = Quoted(db_, "dtmBirth");
@@ -274,6 +277,53 @@ TEST_F(EditorCommandTest, SaveLeavesAnUntouchedBirthAsStored) {
         EXPECT_EQ(driver.closedByDriver(), 0) << birth;
         EXPECT_EQ(Quoted(db_, "strComments"), "'new'") << birth;
         EXPECT_EQ(Quoted(db_, "dtmBirth"), before) << birth;
+    }
+}
+
+// A person whose birth year is unknown opens with "Year unknown" checked and the time of
+// day as stored; a save or a duplicate keeps both.
+TEST_F(EditorCommandTest, EditOfABirthdayWithoutAYearKeepsItsFormAndTime) {
+    const struct {
+        const char* what;
+        const char* birth;   // as stored
+        const char* picker;  // as the editor shows it; null: not a birthday without a year
+        std::function<void(frmAEP&)> change;
+        std::vector<std::string> births;  // by key afterwards
+    } cases[] = {
+        {"next day, saved",
+         "--12-08 08:30:00",
+         "12/08/---- 08:30:00",
+         [](frmAEP& editor) {
+             auto* picker = editor.findChild<QDateTimeEdit*>(QStringLiteral("mvBirth"));
+             picker->setDate(picker->date().addDays(1));
+             ClickAddSave(editor);
+         },
+         {"--12-09 08:30:00"}},
+        // Shown as "12/08" too, as stored, but no birthday the program can read.
+        {"a look-alike", "12/08", nullptr, [](frmAEP& editor) { ClickAddSave(editor); }, {"12/08"}},
+    };
+    for (const auto& c : cases) {
+        db_.exec("DELETE FROM tblAges");
+        db_.add("Ann", c.birth, ".", 5);
+        auto window = open();
+        show(*window);
+        window->Lvw()->selectRow(0);
+        Shown shown;
+        bool checked = false;
+        EditorDriver driver([&](frmAEP& editor) {
+            shown = Read(editor);
+            checked = editor.findChild<QCheckBox*>(QStringLiteral("chkYearUnknown"))->isChecked();
+            c.change(editor);
+        });
+        window->cmdEdit_Click();
+        EXPECT_EQ(driver.closedByDriver(), 0) << c.what;
+        EXPECT_EQ(checked, c.picker != nullptr) << c.what;
+        if (c.picker) {
+            EXPECT_EQ(shown.picker, QString::fromLatin1(c.picker)) << c.what;
+        }
+        std::vector<std::string> births;
+        for (const auto& row : stored()) births.push_back(row.birth);
+        EXPECT_EQ(births, c.births) << c.what;
     }
 }
 

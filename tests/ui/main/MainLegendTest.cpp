@@ -66,6 +66,58 @@ TEST_F(MainLegendTest, OpensOnceCentredWithTheListsPicturesAndClosesWithTheWindo
     EXPECT_TRUE(OpenLegends().isEmpty());
 }
 
+// The picture of an unknown age, captioned "Age unknown", shows below the five only
+// while the list holds someone whose birth year is unknown; each reload decides anew,
+// and so does a legend opened afresh.
+TEST_F(MainLegendTest, ShowsTheUnknownAgeRowOnlyWhileSomeoneHasNoBirthYear) {
+    db_.add("Ann", "1980-03-15 00:00:00", ".");
+    auto window = open();
+    show(*window);
+    ClickLegendPicture(*window);
+    ASSERT_EQ(OpenLegends().size(), 1);
+    QPointer<frmLegend> legend = OpenLegends().front();
+    const QSize fiveRows = legend->size();
+    const struct {
+        const char* what;
+        const char* sql;
+        bool shown;
+    } steps[] = {
+        {"years known", nullptr, false},
+        {"one without a year",
+         "INSERT INTO tblAges (strName, dtmBirth, strComments) "
+         "VALUES ('Bea', '--12-08', '.')",
+         true},
+        {"gone again", "DELETE FROM tblAges WHERE strName = 'Bea'", false},
+        {"a look-alike",
+         "INSERT INTO tblAges (strName, dtmBirth, strComments) "
+         "VALUES ('Cy', '--02-30', '.')",
+         false},
+        {"reopened with one", "UPDATE tblAges SET dtmBirth = '--02-29' WHERE strName = 'Cy'", true},
+    };
+    for (const auto& step : steps) {
+        if (step.sql) db_.exec(step.sql);
+        window->LoadLvw(QString());
+        if (std::string(step.what) == "reopened with one") {
+            legend->close();
+            FlushDeletes();
+            ClickLegendPicture(*window);
+            ASSERT_EQ(OpenLegends().size(), 1);
+            legend = OpenLegends().front();
+        }
+        const auto* picture = legend->findChild<QLabel*>(QStringLiteral("imgAry_6"));
+        const auto* caption = legend->findChild<QLabel*>(QStringLiteral("Label1_5"));
+        ASSERT_TRUE(picture && caption) << step.what;
+        EXPECT_EQ(picture->isVisibleTo(legend), step.shown) << step.what;
+        EXPECT_EQ(caption->isVisibleTo(legend), step.shown) << step.what;
+        EXPECT_EQ(caption->text(), QStringLiteral("Age unknown"));
+        // One row of 600 twips more, or exactly the five rows' window.
+        EXPECT_EQ(legend->size(), fiveRows + QSize(0, step.shown ? 40 : 0)) << step.what;
+        QPixmap expected;
+        ASSERT_TRUE(window->ImlB().picture(6, expected, legend->devicePixelRatioF()));
+        EXPECT_EQ(Normalised(picture->pixmap()), Normalised(expected)) << step.what;
+    }
+}
+
 // Keys pressed in the legend stay there: none of the main window's commands runs, and
 // Esc closes the legend only.
 TEST_F(MainLegendTest, KeysInTheLegendNeverReachTheMainWindow) {

@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "age/DateValue.h"
 #include "platform/qt/list/ListDetailsView.h"
+#include "ui/main/AgeGroup.h"
 
 namespace maintest {
 
@@ -95,6 +96,57 @@ TEST_F(PersonListTest, RowsCarryKeyNameDateAgeAndComments) {
     const double birth = modAgeCalc::SerialFromCivil(1980, 3, 15) + 10.5 / 24;
     EXPECT_NEAR(window->Lvw()->rowBirth(rowNamed(*window, Q("Five"))), birth, 1e-9);
     EXPECT_TRUE(std::isnan(window->Lvw()->rowBirth(rowNamed(*window, Q("Nobody")))));
+}
+
+// Today is 05/20/2024. A birthday without a year shows its month and day, no age and
+// the image of an unknown age; a text that only looks like one is an unreadable birth,
+// shown as stored like any other ("not a date" here).
+TEST_F(PersonListTest, BirthdaysWithoutAYearShowMonthAndDayAndNoAge) {
+    const struct {
+        std::string name;
+        std::string birth;
+        const char* year;  // null: as stored, like "not a date"
+        bool yearUnknown;
+    } people[] = {
+        {"Ann", "--12-08", "12/08", true},
+        {"Bea", "--12-08 08:30:00", "12/08", true},
+        {"Leap", "--02-29", "02/29", true},
+        {"not a date", "not a date", nullptr, false},
+        {"no 30 February", "--02-30", nullptr, false},
+        {"hour 25", "--12-08 25:00", nullptr, false},
+        {"no dash", "--1208", nullptr, false},
+        {"three dashes", "---12-08", nullptr, false},
+        {"long", "--12-08 " + std::string(100000, '0'), nullptr, false},
+        {"NUL inside", std::string("--12-08\0 08:30", 14), nullptr, false},
+    };
+    for (const auto& p : people) db_.add(p.name, p.birth, ".");
+    // The test's own insert stops at a NUL; SQL puts the whole text in.
+    db_.exec(
+        "UPDATE tblAges SET dtmBirth = '--12-08' || char(0) || ' 08:30' "
+        "WHERE strName = 'NUL inside'");
+    auto window = open();
+    ASSERT_EQ(window->Lvw()->rowCount(), static_cast<int>(std::size(people)));
+    const platform::ListRow unreadable =
+        testsupport::RowOf(window->Lvw(), rowNamed(*window, Q("not a date")));
+    for (const auto& p : people) {
+        const int at = rowNamed(*window, QString::fromStdString(p.name));
+        ASSERT_GE(at, 0) << p.name;
+        const platform::ListRow row = testsupport::RowOf(window->Lvw(), at);
+        EXPECT_TRUE(std::isnan(row.birth)) << p.name;
+        if (p.yearUnknown) {
+            EXPECT_EQ(row.subItems[0], Q(p.year)) << p.name;
+            EXPECT_EQ(row.subItems[1], QString()) << p.name;
+            EXPECT_EQ(row.smallIcon, personlist::kAgeUnknown) << p.name;
+            EXPECT_EQ(row.largeIcon, personlist::kAgeUnknown) << p.name;
+        } else {
+            if (p.birth.find('\0') == std::string::npos) {
+                EXPECT_EQ(row.subItems[0].toStdString(), p.birth) << p.name;
+            }
+            EXPECT_EQ(row.subItems[1], unreadable.subItems[1]) << p.name;
+            EXPECT_EQ(row.smallIcon, unreadable.smallIcon) << p.name;
+        }
+    }
+    EXPECT_EQ(box_.count(), 0u);
 }
 
 TEST_F(PersonListTest, LoadEndsInDetailsSortedByNameWithTheFocus) {

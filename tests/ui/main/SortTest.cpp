@@ -72,6 +72,29 @@ TEST_F(SortTest, HeaderClicksSortAsText) {
     }
 }
 
+// Birthdays without a year sort by what they show: "01/15" before "01/15/1990"; their
+// empty age comes first going up and last going down, in their order before.
+TEST_F(SortTest, BirthdaysWithoutAYearSortByTheirShownTexts) {
+    db_.add("Fay", "--12-31 23:00:00", ".");
+    db_.add("Eve", "--01-15", ".");
+    const struct {
+        const char* what;
+        std::vector<int> clicks;
+        std::vector<QString> names;
+    } cases[] = {
+        {"Year", {2}, Names({"Dee", "Eve", "Ann", "Bob", "Cy", "Fay"})},
+        {"Year twice", {2, 2}, Names({"Fay", "Cy", "Bob", "Ann", "Eve", "Dee"})},
+        {"Age", {3}, Names({"Eve", "Fay", "Cy", "Ann", "Bob", "Dee"})},
+        {"Age twice", {3, 3}, Names({"Dee", "Bob", "Ann", "Cy", "Eve", "Fay"})},
+    };
+    for (const auto& c : cases) {
+        window->Lvw()->setSortOrder(Qt::AscendingOrder);
+        window->cmdRefresh_Click();
+        for (int position : c.clicks) clickHeader(position);
+        EXPECT_EQ(names(), c.names) << c.what;
+    }
+}
+
 // Age twice (ascending, descending), then Name: name descending; the order survives
 // a reload, which also shows the details view again.
 TEST_F(SortTest, OrderChosenByClicksSurvivesReload) {
