@@ -16,7 +16,7 @@ double at(int year, int month, int day, int hour = 0, int minute = 0) {
 }
 
 std::string dateText(int year, int month, int day) {
-    char text[16];
+    char text[40];  // room for any int, so no compiler sees a truncation
     std::snprintf(text, sizeof text, "%02d/%02d/%04d", month, day, year);
     return text;
 }
