@@ -69,6 +69,15 @@ void CheckReadBack(const exchange::ReadResult& result, const Expected& expected,
     fuzz::Require(record.comments == expected.comments, "the comments come back", format);
 }
 
+// The writers finish on any bytes, also those the export repairs before writing.
+void CheckWritersFinish(std::string_view name, std::string_view comments, double birth) {
+    const std::vector<exchange::ExportPerson> raw = {{1, std::string(name), birth, std::string(comments)}};
+    fuzz::Require(exchange::WriteCsv(raw).ends_with("\r\n"), "CSV is written whole");
+    fuzz::Require(exchange::WriteVCard(raw).ends_with("END:VCARD\r\n"), "vCard is written whole");
+    fuzz::Require(exchange::WriteICalendar(raw, 0).ends_with("END:VCALENDAR\r\n"),
+                  "iCalendar is written whole");
+}
+
 std::string CleanText(std::string_view bytes) {
     bool replaced = false;
     return exchange::ValidUtf8(bytes, replaced);
@@ -85,13 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&bits, bytes.data() + 1, sizeof bits);
     bytes.remove_prefix(9);
     const std::size_t nul = bytes.find('\0');
+    const std::string_view rawName = bytes.substr(0, nul);
+    const std::string_view rawComments =
+        nul == std::string_view::npos ? std::string_view() : bytes.substr(nul + 1);
     exchange::ExportPerson person;
     person.key = 1;
-    person.name = CleanText(bytes.substr(0, nul));
-    person.comments = nul == std::string_view::npos ? "" : CleanText(bytes.substr(nul + 1));
+    person.name = CleanText(rawName);
+    person.comments = CleanText(rawComments);
     // Nobody is stored without a name, and a comment holds no NUL byte.
-    if (exchange::IsBlank(person.name) || person.comments.find('\0') != std::string::npos) return 0;
     kind.give(person, bits);
+    CheckWritersFinish(rawName, rawComments, person.birth);
+    if (exchange::IsBlank(person.name) || person.comments.find('\0') != std::string::npos) return 0;
 
     // "." is how the store keeps an empty comment.
     const std::string comments = person.comments == "." ? "" : person.comments;
