@@ -2,8 +2,9 @@
 # Builds the fuzz targets (tests/fuzz) into ./build-fuzz with clang, libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer, and runs each for SECONDS (default 60),
 # one after the other. Prints each target's executions, executions per second, coverage
-# and corpus size. Exits 1 on a finding, naming the input that caused it, which is kept in
-# build-fuzz/findings/TARGET/; add it to tests/fuzz/corpus/TARGET/ with the mend.
+# and corpus size (the inputs kept, seeds included). Exits 1 on a finding, naming the
+# input that caused it, which is kept in build-fuzz/findings/TARGET/; add it to
+# tests/fuzz/corpus/TARGET/ with the mend.
 #
 # New inputs a run finds go to build-fuzz/corpus/TARGET/, never into the tracked corpus;
 # `tools/fuzz.sh SECONDS TARGET...` runs only the targets named.
@@ -17,7 +18,10 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARROWTIDE_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++-14 "${launcher[@]}" >/dev/null
-cmake --build build-fuzz -j"$(nproc)" >/dev/null
+cmake --build build-fuzz -j"$(nproc)" >build-fuzz/build.log 2>&1 || {
+  cat build-fuzz/build.log
+  exit 1
+}
 
 # The largest input each target is given. A linear reader takes well under 0.1 s on the
 # worst shapes of that size under the sanitizers (0.3 s on a machine loaded five times
@@ -59,7 +63,7 @@ for target in "${targets[@]}"; do
   last=$(grep -E '^#[0-9]+' "$log" | tail -1 || true)
   cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
   ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
-  corpus=$(find "$scratch" "tests/fuzz/corpus/$target" -type f | wc -l)
+  corpus=$(sed -n 's/.* corp: \([0-9]*\)\/.*/\1/p' <<<"$last")
   printf '%-13s %10s %8s %6s %7s %7s\n' "$target" "${runs:--}" "${rate:--}" "${cov:--}" \
     "${ft:--}" "$corpus"
   if [ "$status" -ne 0 ]; then

@@ -45,7 +45,9 @@ std::string ReadBirthText(const exchange::ImportRecord& record) {
 
 // vCard has one way to write a line break in a text, "\n", which reads back as LF:
 // CRLF and a lone CR come back as LF, in comments and in the rare name that holds one (a
-// CSV import can store such a name). Nothing else may change.
+// CSV import can store such a name). A comment of nothing but blanks and line breaks
+// comes back empty: the reader leaves out blank NOTE lines, which some programs write
+// for "no note". Nothing else may change.
 std::string ThroughVCard(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -112,6 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckReadBack(exchange::ReadCsv(exchange::WriteCsv(people)),
                   {person.name, kind.expected(person), comments}, "CSV");
     CheckReadBack(exchange::ReadVCard(exchange::WriteVCard(people)),
-                  {ThroughVCard(person.name), kind.expected(person), ThroughVCard(comments)}, "vCard");
+                  {ThroughVCard(person.name), kind.expected(person),
+                   exchange::IsBlank(comments) ? "" : ThroughVCard(comments)}, "vCard");
     return 0;
 }
