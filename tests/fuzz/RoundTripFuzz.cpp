@@ -15,7 +15,12 @@
 
 namespace {
 
-// A full date and time of day, anywhere in the calendar, to the second.
+// Phones write 1604 for a birthday whose year they do not know, and the readers take it
+// so: a birth in that year never comes back as a full date, and is not made here.
+constexpr int kPlaceholderYear = 1604;
+
+// A full date and time of day, anywhere in the calendar but the placeholder year, to
+// the second.
 void GiveFullBirth(exchange::ExportPerson& person, std::uint64_t bits) {
     constexpr std::int64_t kDays = std::int64_t{modAgeCalc::kMaxSerial} - modAgeCalc::kMinSerial + 1;
     const std::int64_t second = static_cast<std::int64_t>(bits % (kDays * 86400));
@@ -25,6 +30,7 @@ void GiveFullBirth(exchange::ExportPerson& person, std::uint64_t bits) {
     p.hour = static_cast<int>(second % 86400 / 3600);
     p.minute = static_cast<int>(second % 3600 / 60);
     p.second = static_cast<int>(second % 60);
+    if (p.year == kPlaceholderYear) p.year += 4;  // a leap year too, so 29 February stays
     person.birth = modAgeCalc::ToDateValue(p);
 }
 
