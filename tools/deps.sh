@@ -14,6 +14,7 @@ packages=(
   xvfb xauth fonts-dejavu-core
   desktop-file-utils appstream
   dbus-daemon systemd  # the reminder's tests: a private session bus, systemd-analyze verify
+  clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizers' run-times
   "$@"
 )
 

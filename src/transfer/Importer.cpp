@@ -21,8 +21,19 @@ std::optional<Identity> IdentityOf(IdentitySet& known, std::string_view name, do
     return yearless.IsSet() ? known.Of(name, yearless) : known.Of(name, birth);
 }
 
-// The records to store, each that is not stored yet nor met earlier in the file; the
-// others are listed in `skipped` with their reason.
+std::string FailureText(const store::RepositoryError& error, bool readFailed) {
+    std::string text = platform::Filled(
+        readFailed ? platform::Translate("transfer", "The database could not be read: %1")
+                   : platform::Translate("transfer", "The database could not be written: %1"),
+        {AsSentence(error.message)});
+    if (error.kind == store::RepositoryError::Kind::Busy)
+        text += " " + platform::Translate("transfer",
+                                          "Another program is changing it; try again in a moment.");
+    return text + " " + platform::Translate("transfer", "Nothing was imported.");
+}
+
+}  // namespace
+
 std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& records,
                                      const std::vector<store::Person>& stored,
                                      const std::string& fileLabel,
@@ -63,19 +74,6 @@ std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& record
     }
     return people;
 }
-
-std::string FailureText(const store::RepositoryError& error, bool readFailed) {
-    std::string text = platform::Filled(
-        readFailed ? platform::Translate("transfer", "The database could not be read: %1")
-                   : platform::Translate("transfer", "The database could not be written: %1"),
-        {AsSentence(error.message)});
-    if (error.kind == store::RepositoryError::Kind::Busy)
-        text += " " + platform::Translate("transfer",
-                                          "Another program is changing it; try again in a moment.");
-    return text + " " + platform::Translate("transfer", "Nothing was imported.");
-}
-
-}  // namespace
 
 std::string AsSentence(const std::string& text) {
     if (text.empty() || text.back() == '.') return text;

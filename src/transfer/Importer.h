@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exchange/Exchange.h"
@@ -30,6 +31,25 @@ inline constexpr const char* kOutOfRange =
 ImportResult ImportRecords(const store::PersonRepository& repository,
                            std::vector<exchange::ImportRecord> records,
                            const std::string& fileLabel);
+
+// The people to store of `records` (taken from them) when the store holds `stored`: each
+// record that is usable and neither stored nor met earlier in the file. The others are
+// listed in `skipped` with their reason. No database: ImportRecords calls it inside its
+// transaction.
+std::vector<store::Person> ChooseNew(std::vector<exchange::ImportRecord>& records,
+                                     const std::vector<store::Person>& stored,
+                                     const std::string& fileLabel,
+                                     std::vector<SkippedRecord>& skipped);
+
+// The records in a file's bytes, read as CSV or vCard as its content or else its name
+// (`path`) tells. False with `error` set, for the user and naming the file, when it is
+// neither or the reader refuses it whole.
+bool ReadImportRecords(std::string_view bytes, const std::string& path, exchange::ReadResult& read,
+                       std::string& error);
+
+// The read notices as the places of an import's result.
+void AddNotices(ImportResult& result, std::vector<exchange::ReadNotice>& notices,
+                const std::string& fileLabel);
 
 // The text with a full stop at its end.
 std::string AsSentence(const std::string& text);
