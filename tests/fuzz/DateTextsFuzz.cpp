@@ -47,6 +47,15 @@ void CheckIsoDay(std::string_view text) {
 
 void CheckReading(const exchange::BirthReading& birth, std::string_view text) {
     if (!birth.problem.empty()) return;
+    if (birth.yearless.IsSet()) {
+        fuzz::Require(modAgeCalc::IsValidYearless(birth.yearless),
+                      "a birthday read without a year is a real day", text);
+        const std::string written = modAgeCalc::YearlessToText(birth.yearless);
+        const exchange::BirthReading again = exchange::ReadBirthText(written);
+        fuzz::Require(again.problem.empty() && again.yearless == birth.yearless,
+                      "the text stored for a birthday without a year reads back to it", written);
+        return;
+    }
     fuzz::Require(fuzz::IsCalendarValue(birth.value), "a birth read lies in the calendar", text);
     const std::string written = exchange::IsoDateTime(birth.value);
     const exchange::BirthReading again = exchange::ReadBirthText(written);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "age/DateValue.h"
+#include "age/YearlessBirth.h"
 #include "exchange/Exchange.h"
 #include "exchange/TextEncoding.h"
 
@@ -65,8 +66,9 @@ inline bool IsCleanText(std::string_view text) {
 // comments of valid UTF-8 without NUL bytes (a record holding others is skipped).
 inline void RequireSoundRecord(const exchange::ImportRecord& record) {
     if (!record.problem.empty()) return;
-    Require(IsCalendarValue(record.birth), "a record without a problem has a usable birth",
-            record.where);
+    Require(record.yearless.IsSet() ? modAgeCalc::IsValidYearless(record.yearless)
+                                    : IsCalendarValue(record.birth),
+            "a record without a problem has a usable birth", record.where);
     Require(IsCleanText(record.name) && IsCleanText(record.comments),
             "a record without a problem holds valid UTF-8 without NUL", record.where);
 }

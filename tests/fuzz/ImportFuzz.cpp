@@ -1,5 +1,6 @@
 // The whole import rule on any bytes, without a database: the format found, the file
 // read, and each record stored or skipped with its reason, as ImportFile does it.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,14 @@ void CheckChoice(const std::vector<store::Person>& people,
         fuzz::Require(!exchange::IsBlank(person.name) && fuzz::IsCleanText(person.name) &&
                           fuzz::IsCleanText(person.comments),
                       "a person stored has a name, and clean texts", person.name);
-        const auto id = identities.Of(person.name, person.birth);
-        fuzz::Require(id.has_value(), "a person stored has a birth in the calendar", person.name);
+        const auto id = person.yearless.IsSet() ? identities.Of(person.name, person.yearless)
+                                                : identities.Of(person.name, person.birth);
+        fuzz::Require(id.has_value(),
+                      "a person stored has a birth in the calendar or a birthday without a year",
+                      person.name);
+        fuzz::Require(!person.yearless.IsSet() || (std::isnan(person.birth) &&
+                                                   modAgeCalc::IsValidYearless(person.yearless)),
+                      "a birthday without a year is a real day and no date", person.name);
         fuzz::Require(identities.Insert(*id), "a file adds each person once", person.name);
     }
 }
