@@ -40,9 +40,15 @@ bool ParseIso(std::string_view text, double& out) {
         if (!ReadTime(in, p, fraction) || !in.atEnd()) return false;
     }
     if (!IsValidDateParts(p)) return false;
-    const double value = ToDateValue(p);
+    const double day = ToDateValue(p);
     // Before day 0 the time of day grows away from zero.
-    out = value < 0 ? value - fraction / 86400.0 : value + fraction / 86400.0;
+    const double value = day < 0 ? day - fraction / 86400.0 : day + fraction / 86400.0;
+    // The value is used to the whole second: half a second before the end of the calendar
+    // rounds beyond it, and such a birth could be neither shown nor saved again. Only a
+    // fraction of a second can carry it there, and the program never writes one.
+    DateParts rounded;
+    if (fraction != 0.0 && !FromDateValue(value, rounded)) return false;
+    out = value;
     return true;
 }
 

@@ -127,6 +127,7 @@ TEST(BirthText, StoredFormsRefusedLeaveTheOutputAlone) {
         std::string("2021-1-01"),
         std::string("2021-01-01 10:00:00."),
         std::string("0099-12-31"),
+        std::string("9999-12-31 23:59:59.5"),  // rounds to the year 10000
         std::string("45000.5"),
         3e6,
         std::int64_t{-700000},
