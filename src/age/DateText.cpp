@@ -1,7 +1,9 @@
 #include "age/DateText.h"
 
 #include <cstddef>
+#include <cstdio>
 
+#include "age/DateValue.h"
 #include "age/TextScanner.h"
 
 namespace modAgeCalc {
@@ -83,6 +85,14 @@ std::string FormatDateText(double value) {
     out = writeTwoDigits(out, p.year / 100);
     writeTwoDigits(out, p.year % 100);
     return std::string(text, sizeof text);
+}
+
+std::string IsoDayText(std::int32_t serial) {
+    int year = 0, month = 0, day = 0;
+    CivilFromSerial(serial, year, month, day);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
 }
 
 }  // namespace modAgeCalc

@@ -31,6 +31,8 @@ bool ParseDateParts(std::string_view text, DateParts& parts);
 bool ReadIsoDay(TextScanner& in, DateParts& parts);
 // A text that is exactly "YYYY-MM-DD", as the day's serial.
 bool ParseIsoDay(std::string_view text, std::int32_t& serial);
+// The day's serial as "YYYY-MM-DD", the text ParseIsoDay reads.
+std::string IsoDayText(std::int32_t serial);
 
 // ParseDateParts, giving the date-time value. False leaves `value` untouched.
 bool ParseDateText(std::string_view text, double& value);

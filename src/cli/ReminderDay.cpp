@@ -2,11 +2,10 @@
 
 #include <QCryptographicHash>
 #include <QStandardPaths>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-#include "age/DateValue.h"
+#include "age/DateText.h"
 #include "platform/Settings.h"
 #include "transfer/FileBytes.h"
 
@@ -31,22 +30,14 @@ std::string KeyOf(const std::string& database) {
         .toStdString();
 }
 
-std::string DayText(std::int32_t day) {
-    int year = 0, month = 0, date = 0;
-    modAgeCalc::CivilFromSerial(day, year, month, date);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, date);
-    return text;
-}
-
 }  // namespace
 
 bool RemindedOn(const std::string& database, std::int32_t day) {
-    return platform::GetSetting(kApplication, kSection, KeyOf(database), "") == DayText(day);
+    return platform::GetSetting(kApplication, kSection, KeyOf(database), "") == modAgeCalc::IsoDayText(day);
 }
 
 bool RememberReminded(const std::string& database, std::int32_t day) {
-    return platform::SaveSetting(kApplication, kSection, KeyOf(database), DayText(day));
+    return platform::SaveSetting(kApplication, kSection, KeyOf(database), modAgeCalc::IsoDayText(day));
 }
 
 ReminderLock::ReminderLock(const std::string& database) {

@@ -1,7 +1,6 @@
 // The date texts the window and the companion read, on any text: the month-first date
 // of the editor and the list, the ISO day of the command line, the births of imported
 // files (whole or as year, month and day) and the birthday without a year.
-#include <cstdio>
 #include <string>
 
 #include "FuzzCheck.h"
@@ -11,14 +10,6 @@
 #include "exchange/DateForms.h"
 
 namespace {
-
-std::string IsoDayText(std::int32_t serial) {
-    int year = 0, month = 0, day = 0;
-    modAgeCalc::CivilFromSerial(serial, year, month, day);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
-    return text;
-}
 
 // A date read month first is a real date whose own text reads back to the same day.
 void CheckMonthFirst(std::string_view text) {
@@ -42,7 +33,7 @@ void CheckIsoDay(std::string_view text) {
     if (!modAgeCalc::ParseIsoDay(text, serial)) return;
     fuzz::Require(serial >= modAgeCalc::kMinSerial && serial <= modAgeCalc::kMaxSerial,
                   "an ISO day lies in the calendar", text);
-    fuzz::Require(IsoDayText(serial) == text, "an ISO day is written as it was read", text);
+    fuzz::Require(modAgeCalc::IsoDayText(serial) == text, "an ISO day is written as it was read", text);
 }
 
 void CheckReading(const exchange::BirthReading& birth, std::string_view text) {
