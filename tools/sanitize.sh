@@ -39,13 +39,15 @@ cmake --build "$build" -j"$(nproc)"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
 # The window on X with a fresh database and home, ending by itself once it has shown the
-# list and gone idle. A sanitizer report makes it exit non-zero.
+# list, gone idle and made the day's backup on its own thread. A sanitizer report makes
+# it exit non-zero.
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/home" "$scratch/runtime"
 "$build/bin/marrowtide-mkdb" "$scratch"
 HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_RUNTIME_DIR="$scratch/runtime" \
-  MARROWTIDE_QUIT_WHEN_IDLE=1 QT_QPA_PLATFORM=xcb \
+  MARROWTIDE_QUIT_WHEN_IDLE=backup QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1024x768x24" \
   "$build/bin/marrowtide" --database "$scratch/Marrowtide.mdb"
+ls "$scratch"/backups/Marrowtide-*.mdb >/dev/null || { echo "the window made no backup" >&2; exit 1; }
 echo "Sanitizers: the suite and the window ran clean."

@@ -1,8 +1,8 @@
 #include "app/StartupBackup.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "platform/Clock.h"
@@ -52,10 +52,8 @@ StartupBackup::~StartupBackup() {
     if (worker_.joinable()) worker_.join();
 }
 
-void StartupBackup::startWhenIdle() {
-    QObject::connect(
-        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &context_,
-        [this] { start(); }, Qt::SingleShotConnection);
+void StartupBackup::startAfter(std::chrono::milliseconds delay) {
+    QTimer::singleShot(delay, &context_, [this] { start(); });
 }
 
 // The day is read here, on the thread the clock belongs to.
@@ -79,7 +77,11 @@ void StartupBackup::run(const std::string& day) {
 
 void StartupBackup::report(store::BackupResult result, const QString& error, const QString& day) {
     result_ = result;
-    if (result != store::BackupResult::Failed) return;
+    if (result == store::BackupResult::Failed) tellFailure(error, day);
+    if (reported_) reported_();
+}
+
+void StartupBackup::tellFailure(const QString& error, const QString& day) {
     const QString line = QStringLiteral("marrowtide: no backup made today: ") + error + '\n';
     std::fputs(line.toLocal8Bit().constData(), stderr);
     TellOnceADay(error, QString::fromStdString(store::BackupFolder(databasePath_.toStdString())),

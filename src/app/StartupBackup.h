@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <thread>
@@ -27,11 +28,13 @@ public:
     StartupBackup(const StartupBackup&) = delete;
     StartupBackup& operator=(const StartupBackup&) = delete;
 
-    // Starts the copy the first time the event loop has nothing left to do: by then the
-    // window is shown and its list painted.
-    void startWhenIdle();
-    // Starts the copy now.
+    // Starts the copy once `delay` has passed, from the event loop; whichever of several
+    // such calls comes due first starts it.
+    void startAfter(std::chrono::milliseconds delay);
+    // Starts the copy now; a copy already started or made is not made again.
     void start();
+    // Called on the starting thread once the result has been reported.
+    void setOnReported(std::function<void()> reported) { reported_ = std::move(reported); }
 
     // Set once the result has been reported, on the thread that started the copy.
     const std::optional<store::BackupResult>& result() const { return result_; }
@@ -43,11 +46,13 @@ public:
 private:
     void run(const std::string& day);
     void report(store::BackupResult result, const QString& error, const QString& day);
+    void tellFailure(const QString& error, const QString& day);
 
     QString databasePath_;
     QObject context_;  // lives on the starting thread; the result is posted to it
     std::atomic<bool> stop_{false};
     std::function<void()> afterStep_;
+    std::function<void()> reported_;
     int pagesPerStep_ = store::BackupControl{}.pagesPerStep;
     std::optional<store::BackupResult> result_;
     std::thread worker_;

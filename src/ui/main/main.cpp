@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 
 #include "app/About.h"
@@ -48,12 +49,24 @@ int Finish(const app::CommandLine& commandLine) {
     return 0;
 }
 
+// The day's copy waits until the start-up is over, so that it does not compete with it
+// for the processor; a window that is not painted at once (started minimised) holds it
+// back no longer than the second delay.
+constexpr std::chrono::milliseconds kBackupAfterStartUp{500};
+constexpr std::chrono::milliseconds kBackupAtTheLatest{3000};
+
 // For measuring the start-up (bench/): with MARROWTIDE_QUIT_WHEN_IDLE in the environment
 // the program ends once its event loop has first run out of work after the window was
-// painted with the list loaded and the start-up reminder had its turn. Nothing a user
+// painted with the list loaded and the start-up reminder had its turn; set to "backup",
+// it starts the day's copy then and ends once the copy is reported. Nothing a user
 // starts sets it.
-void QuitWhenIdleIfAsked(QApplication& app) {
+void QuitWhenIdleIfAsked(QApplication& app, app::StartupBackup& backup) {
     if (!qEnvironmentVariableIsSet("MARROWTIDE_QUIT_WHEN_IDLE")) return;
+    if (qgetenv("MARROWTIDE_QUIT_WHEN_IDLE") == "backup") {
+        backup.setOnReported([&app] { app.quit(); });
+        backup.start();
+        return;
+    }
     QTimer::singleShot(0, &app, [&app] {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
@@ -123,18 +136,19 @@ int main(int argc, char** argv) {
     // Qt sends no close event when the desktop session ends; save the placement then too.
     placement::SaveWinSettingsOnSessionEnd(window);
     window.show();
+    // The day's backup copies beside the window on a thread of its own; quitting stops
+    // it. A missing backup is worth a warning, never a reason not to start.
+    app::StartupBackup backup(database->path);
     // The reminder's look at the coming birthdays waits until the list is on the screen.
-    platform::FirstPaint::Then(window, [&app, &window, upcoming = commandLine.upcoming] {
+    platform::FirstPaint::Then(window, [&, upcoming = commandLine.upcoming] {
         if (upcoming)
             window.MnuUpcoming_Click();
         else
             window.RemindAtStartUp();
-        QuitWhenIdleIfAsked(app);
+        backup.startAfter(kBackupAfterStartUp);
+        QuitWhenIdleIfAsked(app, backup);
     });
-    // The day's backup waits until the window stands, then copies beside it; quitting
-    // stops it. A missing backup is worth a warning, never a reason not to start.
-    app::StartupBackup backup(database->path);
-    backup.startWhenIdle();
+    backup.startAfter(kBackupAtTheLatest);
     const int result = QApplication::exec();
 
     platform::SetMainWindow(nullptr);

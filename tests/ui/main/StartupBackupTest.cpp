@@ -10,6 +10,7 @@
 #include "MainWindowFixture.h"
 #include "app/StartupBackup.h"
 #include "platform/Settings.h"
+#include "platform/qt/FirstPaint.h"
 #include "platform/qt/QtSettings.h"
 
 namespace maintest {
@@ -64,7 +65,9 @@ TEST_F(StartupBackupTest, TheWindowIsShownAndTakesEventsWhileTheCopyIsMade) {
         inCopy.release();
         goOn.acquire();
     });
-    backup.startWhenIdle();
+    // As the program does it: once the window is painted, and a while later.
+    platform::FirstPaint::Then(*window, [&] { backup.startAfter(std::chrono::milliseconds(20)); });
+    QCoreApplication::processEvents();
     EXPECT_FALSE(fs::exists(folder()));  // nothing before the window stands
 
     show(*window);
