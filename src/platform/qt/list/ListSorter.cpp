@@ -199,6 +199,9 @@ constexpr std::size_t kPackedBytes = kWords * 8;
 constexpr std::ptrdiff_t kFewEntries = 48;  // below this a comparison sort is quicker
 // From here on a range is sorted through a second buffer: the cache holds it no more.
 constexpr std::ptrdiff_t kScatterEntries = 256;
+// The second buffer is only worth its memory for a sort the cache cannot hold: below this
+// (8 MB of entries), fresh pages for it cost more than sorting in place saves.
+constexpr std::size_t kScratchEntries = std::size_t(1) << 18;
 
 unsigned ByteOf(const Entry& entry, std::size_t byte) {
     return static_cast<unsigned>(entry.packed[byte / 8] >> (8 * (7 - byte % 8))) & 0xFFu;
@@ -383,7 +386,7 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
         }
     }
     std::vector<Entry> scratch;
-    if (static_cast<std::ptrdiff_t>(entries.size()) >= kScatterEntries)
+    if (entries.size() >= kScratchEntries)
         scratch.resize(entries.size());
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
               Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr),
