@@ -60,16 +60,26 @@ bool PackAscii(const char16_t* units, int count, Entry& entry) {
 
 // The same for a text kept one byte per character, straight from its bytes, eight at a
 // time: each byte from 'A' to 'Z' gains 32 and each byte of the text 1, none carrying
-// into the next, as all are below 0x80.
+// into the next, as all are below 0x80. The pool lets a text's first words be read
+// whole (TextPool::kReadableBytes): whole loads, with what lies past the text masked
+// off, cost less than copying a text of any length.
 bool PackAsciiBytes(std::string_view text, Entry& entry) {
+    static_assert(kWords * 8 <= TextPool::kReadableBytes);
+    static_assert(std::endian::native == std::endian::little, "the masks keep the low bytes");
     if (text.size() > kPackedUnits) return false;
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     std::array<std::uint64_t, kWords> words{};
-    if (!text.empty()) std::memcpy(words.data(), text.data(), text.size());  // none from null
+    const int count = static_cast<int>(text.size());
+    if (count > 0) {  // the empty text has no bytes to read
+        for (std::size_t w = 0; w < kWords; ++w) {
+            std::memcpy(&words[w], text.data() + 8 * w, 8);
+            const int inWord = std::clamp(count - static_cast<int>(w) * 8, 0, 8);
+            if (inWord < 8) words[w] &= (std::uint64_t(1) << (8 * inWord)) - 1;
+        }
+    }
     std::uint64_t seen = 0;
     for (const std::uint64_t word : words) seen |= word;
     if (seen & (kOnes * 0x80)) return false;
-    const int count = static_cast<int>(text.size());
     for (std::size_t w = 0; w < kWords; ++w) {
         std::uint64_t word = words[w];
         const std::uint64_t fromA = word + kOnes * (0x80 - 'A');
@@ -77,8 +87,7 @@ bool PackAsciiBytes(std::string_view text, Entry& entry) {
         word += (fromA & ~pastZ & (kOnes * 0x80)) >> 2;
         const int inWord = std::clamp(count - static_cast<int>(w) * 8, 0, 8);
         word += inWord == 8 ? kOnes : kOnes & ((std::uint64_t(1) << (8 * inWord)) - 1);
-        if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
-        entry.packed[w] = word;
+        entry.packed[w] = __builtin_bswap64(word);
     }
     entry.whole = true;
     return true;

@@ -55,7 +55,9 @@ char* TextPool::reserve(qsizetype length, bool wide, Id& id) {
     const std::size_t bytes = static_cast<std::size_t>(length) * (wide ? 2 : 1);
     if (wide) used_ += used_ & 1;
     if (used_ + header + bytes > kChunkBytes) {
-        chunks_.push_back(std::make_unique_for_overwrite<char[]>(kChunkBytes));
+        // Room past the end, so that the last text's first words can be read whole.
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(kChunkBytes + kReadableBytes));
+        std::memset(chunks_.back().get() + kChunkBytes, 0, kReadableBytes);
         // Offset 0 of the first chunk is never handed out, so that no text gets id 0.
         used_ = chunks_.size() == 1 ? kLongHeader : 0;
     }

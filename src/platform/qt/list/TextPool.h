@@ -33,8 +33,11 @@ public:
     Id addUtf8(std::string_view text);
     // Latin-1 or UTF-16, as stored; valid until the pool is cleared or goes away.
     QAnyStringView view(Id id) const;
-    // The text's bytes when it is kept one byte per character (Latin-1).
+    // The text's bytes when it is kept one byte per character (Latin-1). The first
+    // kReadableBytes from where they start may be read even past their end, for reading
+    // a word at a time; what lies past the end is no part of the text.
     bool narrow(Id id, std::string_view& bytes) const;
+    static constexpr std::size_t kReadableBytes = 32;
     // The text's UTF-16 code units: in the pool, or widened into `buffer`.
     std::u16string_view units(Id id, std::u16string& buffer) const;
 
