@@ -46,13 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // form only the general reading takes must read alike, to the bit.
     if ((bytes.size() == 19 && bytes[10] == ' ') || bytes.size() == 10) {
         std::string other(bytes);
-        if (bytes.size() == 19) other[10] = 'T';
-        else other += " 00:00";
+        if (bytes.size() == 19)
+            other[10] = 'T';
+        else
+            other += " 00:00";
         double quick = 0, general = 0;
         const bool read = modAgeCalc::BirthFromStored(store::Value(std::string(bytes)), quick);
-        fuzz::Require(read == modAgeCalc::BirthFromStored(store::Value(other), general) &&
-                          std::bit_cast<std::uint64_t>(quick) == std::bit_cast<std::uint64_t>(general),
-                      "the written form reads as its moment in any other form", bytes);
+        fuzz::Require(
+            read == modAgeCalc::BirthFromStored(store::Value(other), general) &&
+                std::bit_cast<std::uint64_t>(quick) == std::bit_cast<std::uint64_t>(general),
+            "the written form reads as its moment in any other form", bytes);
     }
     return 0;
 }

@@ -43,9 +43,9 @@ TEST(PersonStamp, AnyOneChangeOfACellGivesAnotherStamp) {
         {read.id, read.name, read.birth, ""sv},
         {read.id, read.name, read.birth, std::monostate{}},  // Null, not the empty text
         {"7"sv, read.name, read.birth, read.comments},        // the key as a text
-        {std::bit_cast<double>(std::int64_t{7}), read.name, read.birth,
-         read.comments},  // a real number of the key's very bits
         {read.id, read.comments, read.birth, read.name},      // cells swapped
+        // a real number of the key's very bits
+        {std::bit_cast<double>(std::int64_t{7}), read.name, read.birth, read.comments},
     };
     const store::PersonStamp stamp = StampOfRow(read);
     EXPECT_EQ(StampOfRow(read), stamp);
