@@ -45,11 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The program's own forms have a quicker reading of their own: the same moment in a
     // form only the general reading takes must read alike, to the bit.
     if ((bytes.size() == 19 && bytes[10] == ' ') || bytes.size() == 10) {
-        std::string other(bytes);
-        if (bytes.size() == 19)
-            other[10] = 'T';
-        else
-            other += " 00:00";
+        const std::string other = bytes.size() == 19 ? std::string(bytes).replace(10, 1, "T")
+                                                     : std::string(bytes) + " 00:00";
         double quick = 0, general = 0;
         const bool read = modAgeCalc::BirthFromStored(store::Value(std::string(bytes)), quick);
         fuzz::Require(
