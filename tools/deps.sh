@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools
   libsqlite3-dev sqlite3
+  libxxhash-dev  # the row stamps' hash, header only
   libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-icalendar

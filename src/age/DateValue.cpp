@@ -65,7 +65,7 @@ std::int32_t DaySerialOf(double value) {
     // Converting NaN or a value beyond 32 bits to an integer is undefined; such values
     // are no dates and count as day 0.
     if (!(std::fabs(value) < 2147483647.0)) return 0;
-    return static_cast<std::int32_t>(std::trunc(value));
+    return static_cast<std::int32_t>(value);  // truncates toward zero, without a call
 }
 
 bool DateOfValue(double value, int& year, int& month, int& day) {

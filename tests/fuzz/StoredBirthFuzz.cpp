@@ -1,5 +1,6 @@
 // The birth as the database keeps it, on any bytes: the stored text, and the REAL and
 // INTEGER day counts an older or foreign writer may have left in the column.
+#include <bit>
 #include <cstring>
 #include <string>
 
@@ -41,5 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         modAgeCalc::BirthFromStored(store::Value(std::string(bytes)), value))
         fuzz::Require(modAgeCalc::BirthToIso(value) == bytes, "the stored form reads back exactly",
                       bytes);
+    // The program's own forms have a quicker reading of their own: the same moment in a
+    // form only the general reading takes must read alike, to the bit.
+    if ((bytes.size() == 19 && bytes[10] == ' ') || bytes.size() == 10) {
+        const std::string other = bytes.size() == 19 ? std::string(bytes).replace(10, 1, "T")
+                                                     : std::string(bytes) + " 00:00";
+        double quick = 0, general = 0;
+        const bool read = modAgeCalc::BirthFromStored(store::Value(std::string(bytes)), quick);
+        fuzz::Require(
+            read == modAgeCalc::BirthFromStored(store::Value(other), general) &&
+                std::bit_cast<std::uint64_t>(quick) == std::bit_cast<std::uint64_t>(general),
+            "the written form reads as its moment in any other form", bytes);
+    }
     return 0;
 }

@@ -19,6 +19,8 @@ TEST(TextPool, KeepsEveryKindOfText) {
         {"empty", QString()},
         {"ascii", QStringLiteral("Adam Adult")},
         {"accented", QStringLiteral("Zo\u00eb Br\u00fcckner")},
+        {"accented only in the second eight bytes", QStringLiteral("Annabelle \u00c5sa Berg")},
+        {"accented only in the last bytes", QStringLiteral("Annabelle Lindqvist\u00e9")},
         {"outside the basic plane", QString::fromUtf8("\xF0\x9F\x98\x80 smile")},
         {"long", longText},
         {"Latin-1, the longest with a short header", QString(0x7F, QChar(0xE9))},

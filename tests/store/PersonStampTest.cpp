@@ -2,6 +2,7 @@
 // of a cell, however small, gives another stamp; the same cells give the same one.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,8 @@ TEST(PersonStamp, AnyOneChangeOfACellGivesAnotherStamp) {
         {read.id, read.name, read.birth, std::monostate{}},  // Null, not the empty text
         {"7"sv, read.name, read.birth, read.comments},        // the key as a text
         {read.id, read.comments, read.birth, read.name},      // cells swapped
+        // a real number of the key's very bits
+        {std::bit_cast<double>(std::int64_t{7}), read.name, read.birth, read.comments},
     };
     const store::PersonStamp stamp = StampOfRow(read);
     EXPECT_EQ(StampOfRow(read), stamp);

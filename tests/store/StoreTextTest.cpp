@@ -1,6 +1,7 @@
 // The store's pure helpers: folder and path, error text, Null handling, birth text.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -128,6 +129,19 @@ TEST(BirthText, StoredFormsRefusedLeaveTheOutputAlone) {
         std::string("2021-01-01 10:00:00."),
         std::string("0099-12-31"),
         std::string("9999-12-31 23:59:59.5"),  // rounds to the year 10000
+        // The program's own forms with a field out of range or a byte beyond them.
+        std::string("0001-01-01"),
+        std::string("0099-12-31 23:59:59"),
+        std::string("1900-02-29"),
+        std::string("2020-04-31"),
+        std::string("2020-00-10"),
+        std::string("2020-13-10 00:00:00"),
+        std::string("2020-01-00"),
+        std::string("2020-01-32 00:00:00"),
+        std::string("2020-01-01 23:60:00"),
+        std::string("2020-01-01 23:59:60"),
+        std::string("2020-01-01 00:00:00 "),
+        std::string("2020-01-01\0", 11),
         std::string("45000.5"),
         3e6,
         std::int64_t{-700000},
@@ -136,6 +150,52 @@ TEST(BirthText, StoredFormsRefusedLeaveTheOutputAlone) {
         double out = 7.0;
         EXPECT_FALSE(modAgeCalc::BirthFromStored(stored, out));
         EXPECT_EQ(out, 7.0);
+    }
+}
+
+// The forms the program writes have a quicker reading of their own; it must give the very
+// bits the general reading gives the same moment in a form only that one reads.
+TEST(BirthText, WrittenFormsReadToTheBitsOfTheirMoment) {
+    const struct {
+        const char* text;
+        double expected;
+    } table[] = {
+        {"2020-02-29 12:00:00", At(2020, 2, 29, 12)},
+        {"0100-01-01 00:00:00", At(100, 1, 1)},
+        {"9999-12-31", At(9999, 12, 31)},
+        {"9999-12-31 23:59:59", At(9999, 12, 31, 23, 59, 59)},
+        {"1899-12-30 00:00:00", 0.0},
+        {"1899-12-29", -1.0},
+        {"1899-12-29 23:59:59", At(1899, 12, 29, 23, 59, 59)},
+        {"1899-12-30 00:00:01", At(1899, 12, 30, 0, 0, 1)},
+    };
+    for (const auto& row : table) {
+        const std::string text = row.text;
+        const std::string other =
+            text.size() == 10 ? text + " 00:00" : std::string(text).replace(10, 1, "T");
+        double out = 7.0, otherOut = 7.0;
+        ASSERT_TRUE(modAgeCalc::BirthFromStored(Value(text), out)) << text;
+        ASSERT_TRUE(modAgeCalc::BirthFromStored(Value(other), otherOut)) << other;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(out), std::bit_cast<std::uint64_t>(row.expected))
+            << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(out), std::bit_cast<std::uint64_t>(otherOut))
+            << text;
+    }
+}
+
+// Bytes next to the digits ('/', ':'), a digit's low half under another high half
+// (0xB5), a NUL, a separator in a digit's place and the like, in every position.
+TEST(BirthText, WrittenFormsWithAByteOutOfPlaceAreRefused) {
+    for (const std::string form : {"2020-05-06 07:08:09", "2020-05-06"}) {
+        for (std::size_t at = 0; at < form.size(); ++at) {
+            for (const char byte : {'\0', '/', ':', '@', 'a', ' ', '-', '\xB5'}) {
+                if (byte == form[at]) continue;
+                std::string text = form;
+                text[at] = byte;
+                double out = 7.0;
+                EXPECT_FALSE(modAgeCalc::BirthFromStored(Value(text), out)) << at << ": " << text;
+            }
+        }
     }
 }
 

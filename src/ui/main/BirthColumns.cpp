@@ -57,9 +57,11 @@ int BirthColumns::ImageFor(std::int32_t day) {
         if (added) at->second = ImageOn(day);
         return at->second;
     }
-    auto span = spans_.rbegin();
-    while (span->firstDay > day) ++span;
-    return span->image;
+    // Counted over all the spans (a handful) rather than searched: births come in no
+    // order, and a search that stops early mispredicts most rows.
+    std::size_t spansBegun = 0;
+    for (const GroupSpan& span : spans_) spansBegun += span.firstDay <= day;
+    return spans_[spansBegun - 1].image;
 }
 
 QString BirthColumns::YearText(double birth) {

@@ -1,6 +1,7 @@
 #include "ui/main/PersonListLoader.h"
 
 #include <QCoreApplication>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <new>
@@ -23,12 +24,16 @@ namespace {
 constexpr int kPlaceholderImage = 1;
 constexpr int kYearColumn = 1, kAgeColumn = 2, kCommentsColumn = 3;
 
+// Room for "K" and any 32-bit key: the key is written there, not into a string of its
+// own, as every row of a load has one.
+using KeyText = std::array<char, 16>;
+
 // A row without a key gets no item key, so that no command can take it for a person.
-std::string ItemKey(const std::optional<std::int32_t>& id) {
+std::string_view ItemKey(const std::optional<std::int32_t>& id, KeyText& text) {
     if (!id) return {};
-    char text[16] = {'K'};
-    const auto end = std::to_chars(text + 1, text + sizeof text, *id).ptr;
-    return std::string(text, end);
+    text[0] = 'K';
+    const char* end = std::to_chars(text.data() + 1, text.data() + text.size(), *id).ptr;
+    return std::string_view(text.data(), static_cast<std::size_t>(end - text.data()));
 }
 
 }  // namespace
@@ -165,6 +170,8 @@ bool PersonListLoader::ReadAllRows(store::Statement& select,
         return false;
     BirthColumns birthColumns(rows_, today_);
     std::string nameBuffer, commentsBuffer;
+    KeyText keyText;
+    store::Error error;  // only ever filled when the load stops
     int code = 0;
     while ((code = select.Step()) == store::Statement::kRow) {
         const store::ValueView id = select.ColumnView(columns.id);
@@ -172,10 +179,9 @@ bool PersonListLoader::ReadAllRows(store::Statement& select,
         const store::ValueView birth = select.ColumnView(columns.birth);
         const store::ValueView comments = select.ColumnView(columns.comments);
         std::int32_t key = 0;
-        store::Error error;
         if (!ValueAsLong(modAgeCalc::NullToEmpty(id), key, error)) return false;
         const BirthColumns::Cells cells = birthColumns.For(birth);
-        const int row = rows_.appendUtf8(ItemKey(key), ValueText(name, nameBuffer), 1, 1,
+        const int row = rows_.appendUtf8(ItemKey(key, keyText), ValueText(name, nameBuffer), 1, 1,
                                          cells.birth, store::StampOf(id, name, birth, comments));
         rows_.setSubItem(row, kYearColumn, cells.yearText);
         rows_.setSubItem(row, kAgeColumn, cells.ageText);
@@ -289,8 +295,9 @@ bool PersonListLoader::ReadRows() {
         if (!records_.IsOpen() || records_.Eof()) return true;
         if (!GoesOn(ReadPerson(columns, person))) return false;
         const BirthColumns::Cells cells = births.For(person.birth);
-        const int row = rows_.appendUtf8(ItemKey(person.id), person.name, 1, 1, cells.birth,
-                                         Stamp(columns));
+        KeyText keyText;
+        const int row = rows_.appendUtf8(ItemKey(person.id, keyText), person.name, 1, 1,
+                                         cells.birth, Stamp(columns));
         counter = counter > kYieldEvery - 1 ? 1 : counter + 1;
         if (counter == 1) platform::DoEvents();
         rows_.setSubItem(row, kYearColumn, cells.yearText);
