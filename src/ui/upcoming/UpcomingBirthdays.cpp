@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
+#include <string>
+#include <string_view>
+#include <type_traits>
 
 #include "age/Birthday.h"
 #include "age/DateText.h"
@@ -14,6 +18,8 @@
 namespace upcoming {
 
 namespace {
+
+constexpr int kCommentsColumn = 3;
 
 // The days of the year (month, day) that fall within the coming `days` days: a birth on
 // any other day of the year, unless on 29 February (which moves to the 28th in other
@@ -59,33 +65,89 @@ bool NextOfRow(const platform::ListRowStore& rows, int row, std::int32_t today,
            modAgeCalc::NextYearlessBirthday(*yearless, today, next);
 }
 
+// Whether the text is plain ASCII kept one byte per character; its bytes then.
+bool AsciiBytes(QAnyStringView text, std::string_view& bytes) {
+    return text.visit([&bytes](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QLatin1StringView>) {
+            bytes = std::string_view(view.data(), static_cast<std::size_t>(view.size()));
+            return std::none_of(bytes.begin(), bytes.end(),
+                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        } else {
+            return false;
+        }
+    });
+}
+
+// The text's UTF-16 units: its own, or converted into `buffer`.
+QStringView Units(QAnyStringView text, std::u16string& buffer) {
+    return text.visit([&buffer](auto view) -> QStringView {
+        if constexpr (std::is_same_v<decltype(view), QStringView>) {
+            return view;
+        } else {
+            buffer = QAnyStringView(view).toString().toStdU16String();
+            return QStringView(buffer);
+        }
+    });
+}
+
+// Copies what the upcoming lists show and the editor needs of a row to `people`.
+void CopyRow(const platform::ListRowStore& rows, int row, platform::ListRowStore& people,
+             std::u16string& keyBuffer, std::u16string& nameBuffer) {
+    const QAnyStringView key = rows.key(row), name = rows.cell(row, 0);
+    std::string_view keyBytes, nameBytes;
+    const int to =
+        AsciiBytes(key, keyBytes) && AsciiBytes(name, nameBytes)
+            ? people.appendUtf8(keyBytes, nameBytes, rows.smallIcon(row), rows.largeIcon(row),
+                                rows.birth(row), rows.stamp(row))
+            : people.append(Units(key, keyBuffer), Units(name, nameBuffer), rows.smallIcon(row),
+                            rows.largeIcon(row), rows.birth(row), rows.stamp(row));
+    const QAnyStringView comments = rows.cell(row, kCommentsColumn);
+    std::string_view commentBytes;
+    if (AsciiBytes(comments, commentBytes))
+        people.setSubItem(to, kCommentsColumn, people.storeUtf8(commentBytes));
+    else
+        people.setSubItem(to, kCommentsColumn, Units(comments, keyBuffer));
+}
+
 }  // namespace
 
-// Names are put in order by the list's own name sort, which settles most comparisons on
-// packed integers, and the days by counting, which keeps that order within a day. The
-// birthdays found are kept in the order of their rows, where a row's is found by halving.
-std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
-                                                std::int32_t today, int days) {
-    std::vector<UpcomingBirthday> found;
-    std::vector<int> foundRows;
+// Each person found is copied while the scan passes the row, so the list's store is read
+// front to back, once. Names are then put in order by the list's own name sort over the
+// copies, which lie close together, and the days by counting, which keeps that order
+// within a day.
+UpcomingPeople CopyUpcomingPeople(const platform::ListRowStore& rows, std::int32_t today,
+                                  int days) {
+    UpcomingPeople found;
     std::vector<int> perDay(static_cast<std::size_t>(std::max(days, 0)) + 2, 0);
     modAgeCalc::NextBirthdayInfo next;
     const ComingDays coming(today, days);
+    std::u16string keyBuffer, nameBuffer;
     for (int row = 0; row < rows.count(); ++row) {
         if (!NextOfRow(rows, row, today, coming, next) || next.daysUntil > days) continue;
-        found.push_back({row, next.date, next.daysUntil, next.turns});
-        foundRows.push_back(row);
+        found.birthdays.push_back({row, next.date, next.daysUntil, next.turns});
+        CopyRow(rows, row, found.people, keyBuffer, nameBuffer);
         ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
     }
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
-    std::vector<UpcomingBirthday> soonest(found.size());
-    for (const int row : platform::ListSorter::Sorted(rows, foundRows, 0, Qt::AscendingOrder,
-                                                            platform::SortAs::Names)) {
-        const auto at = std::lower_bound(foundRows.begin(), foundRows.end(), row);
-        const UpcomingBirthday& birthday = found[static_cast<std::size_t>(at - foundRows.begin())];
-        soonest[static_cast<std::size_t>(perDay[static_cast<std::size_t>(birthday.daysUntil)]++)] =
-            birthday;
+    std::vector<int> inRowOrder(found.birthdays.size());
+    std::iota(inRowOrder.begin(), inRowOrder.end(), 0);
+    found.order.resize(found.birthdays.size());
+    for (const int person : platform::ListSorter::Sorted(
+             found.people, inRowOrder, 0, Qt::AscendingOrder, platform::SortAs::Names)) {
+        const auto day =
+            static_cast<std::size_t>(found.birthdays[static_cast<std::size_t>(person)].daysUntil);
+        found.order[static_cast<std::size_t>(perDay[day]++)] = person;
     }
+    return found;
+}
+
+std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
+                                                std::int32_t today, int days) {
+    const UpcomingPeople found = CopyUpcomingPeople(rows, today, days);
+    std::vector<UpcomingBirthday> soonest;
+    soonest.reserve(found.order.size());
+    for (const int person : found.order)
+        soonest.push_back(found.birthdays[static_cast<std::size_t>(person)]);
     return soonest;
 }
 

@@ -14,6 +14,7 @@
 #include "age/DateValue.h"
 #include "ui/upcoming/UpcomingBirthdays.h"
 #include "ui/upcoming/UpcomingModel.h"
+#include "ui/upcoming/YearlessRow.h"
 #include "ui/upcoming/frmUpcoming.h"
 #include "ListViews.h"
 
@@ -211,6 +212,62 @@ TEST(UpcomingBirthdaysRule, FindsExactlyTheBirthdaysWithinTheDays) {
     }
 }
 
+// The window's rows are copies of the list's, which a reload clears: each row shows and
+// hands the editor the texts of its own person, whether kept one byte per character or
+// not, people of the same day by name and then by key.
+TEST(UpcomingModelRows, ShowAndHandOnTheirOwnPerson) {
+    const std::int32_t today = modAgeCalc::SerialFromCivil(2027, 2, 27);
+    const double bornEarly = modAgeCalc::SerialFromCivil(2000, 2, 28) + 1 / 3.0;
+    const double bornLate = modAgeCalc::SerialFromCivil(1990, 2, 28);
+    const double leap = modAgeCalc::SerialFromCivil(2000, 2, 29);
+    const double march = modAgeCalc::SerialFromCivil(1980, 3, 1) + 0.5;
+    const double june = modAgeCalc::SerialFromCivil(1980, 6, 1);
+    const struct {
+        const char16_t *key, *name, *comments;
+        double birth;
+        std::uint64_t stamp;
+        const char* turns;  // what the row says, or nullptr when it is not listed
+        int place;
+    } people[] = {
+        {u"K10", u"Ann Lee", u"first", bornEarly, 11, "turns 27", 2},
+        {u"K6", u"Far", u"", june, 16, nullptr, -1},
+        {u"K3", u"Zo\u00eb \u00d8rsted", u"Caf\u00e9", leap, 13, "turns 27", 3},
+        {u"K9", u"ann lee", u"", bornLate, 12, "turns 37", 1},
+        {u"K4", u"\u0141ucja", u"\u0106ma \u2013 x", march, 14, "turns 47", 4},
+        {u"K5", u"No Year", u"yearless", platform::ListRow::kNoBirth, 15, "birthday", 0},
+    };
+    platform::ListRowStore rows;
+    for (const auto& person : people) {
+        const bool yearless = std::isnan(person.birth);
+        const int row =
+            rows.append(QStringView(person.key), QStringView(person.name),
+                        yearless ? upcoming::kYearUnknownImage : 1, 1, person.birth, person.stamp);
+        rows.setSubItem(row, 3, QStringView(person.comments));
+        if (yearless) rows.setSubItem(row, upcoming::kYearColumn, u"02/27");
+    }
+    const platform::ImageList images(QSize(16, 16));
+    upcoming::UpcomingModel model(images);
+    model.fill(rows, today, 3);
+    rows.clear();
+    ASSERT_EQ(model.rowCount(), 5);
+    for (const auto& person : people) {
+        if (person.place < 0) continue;
+        const upcoming::UpcomingModel::Person listed = model.person(person.place);
+        const QString name = QString::fromUtf16(person.name);
+        EXPECT_EQ(model.index(person.place, upcoming::UpcomingModel::Name).data().toString(), name);
+        EXPECT_EQ(model.index(person.place, upcoming::UpcomingModel::Turns).data().toString(),
+                  QString::fromLatin1(person.turns))
+            << name.toStdString();
+        EXPECT_EQ(listed.key, QString::fromUtf16(person.key)) << name.toStdString();
+        EXPECT_EQ(listed.name, name);
+        EXPECT_EQ(listed.comments, QString::fromUtf16(person.comments)) << name.toStdString();
+        EXPECT_EQ(listed.stamp, person.stamp) << name.toStdString();
+        EXPECT_TRUE(listed.birth == person.birth ||
+                    (std::isnan(listed.birth) && std::isnan(person.birth)))
+            << name.toStdString();
+    }
+}
+
 // The reminder opens beside the window when it will show a birthday within a week (and
 // within the days it shows), unless it is switched off; the menu entry shows and keeps
 // the setting.
@@ -221,14 +278,10 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         bool opens;
         const char* days = nullptr;  // "Days ahead"; nullptr: never saved
     } cases[] = {
-        {nullptr, "1980-05-27 00:00:00", true},
-        {nullptr, "1980-05-27 00:00:00", false, "3"},
-        {nullptr, "1980-05-23 00:00:00", true, "3"},
-        {nullptr, "1980-05-20 00:00:00", true, "0"},
-        {nullptr, "1980-05-28 00:00:00", false},
-        {"1", "1980-05-20 00:00:00", true},
-        {"0", "1980-05-20 00:00:00", false},
-        {nullptr, "", false},
+        {nullptr, "1980-05-27 00:00:00", true},      {nullptr, "1980-05-27 00:00:00", false, "3"},
+        {nullptr, "1980-05-23 00:00:00", true, "3"}, {nullptr, "1980-05-20 00:00:00", true, "0"},
+        {nullptr, "1980-05-28 00:00:00", false},     {"1", "1980-05-20 00:00:00", true},
+        {"0", "1980-05-20 00:00:00", false},         {nullptr, "", false},
     };
     for (const auto& c : cases) {
         RecordingSettings settings;
