@@ -24,7 +24,9 @@ constexpr int kCommentsColumn = 3;
 // The days of the year (month, day) that fall within the coming `days` days: a birth on
 // any other day of the year, unless on 29 February (which moves to the 28th in other
 // years), cannot have its birthday within them, and is passed over without working its
-// next birthday out.
+// next birthday out. From March 1901 to February 2100 the calendar repeats every four
+// years (1461 days), so for births then, most of them, the answer is looked up by the
+// day's place in those four years rather than worked out from its date.
 class ComingDays {
 public:
     ComingDays(std::int32_t today, int days) {
@@ -34,24 +36,41 @@ public:
             modAgeCalc::CivilFromSerial(today + offset, year, month, day);
             coming_[static_cast<std::size_t>(month * 32 + day)] = true;
         }
+        for (std::int32_t offset = 0; offset < kCycleDays; ++offset)
+            inCycle_[static_cast<std::size_t>(offset)] = MayComeOn(cycleStart_ + offset);
     }
 
     bool MayCome(const modAgeCalc::YearlessBirth& birth) const {
-        return coming_[static_cast<std::size_t>(birth.month * 32 + birth.day)] ||
-               (birth.month == 2 && birth.day == 29);
+        return MayComeOn(birth.month, birth.day);
     }
 
     bool MayCome(double birth) const {
         if (!std::isfinite(birth) || birth < modAgeCalc::kMinSerial ||
             birth >= modAgeCalc::kMaxSerial + 1.0)
             return false;
-        int year = 0, month = 0, day = 0;
-        modAgeCalc::CivilFromSerial(modAgeCalc::DaySerialOf(birth), year, month, day);
-        return coming_[static_cast<std::size_t>(month * 32 + day)] || (month == 2 && day == 29);
+        const std::int32_t serial = modAgeCalc::DaySerialOf(birth);
+        if (serial >= cycleStart_ && serial < cycleEnd_)
+            return inCycle_[static_cast<std::size_t>((serial - cycleStart_) % kCycleDays)];
+        return MayComeOn(serial);
     }
 
 private:
+    static constexpr std::int32_t kCycleDays = 4 * 365 + 1;
+
+    bool MayComeOn(int month, int day) const {
+        return coming_[static_cast<std::size_t>(month * 32 + day)] || (month == 2 && day == 29);
+    }
+
+    bool MayComeOn(std::int32_t serial) const {
+        int year = 0, month = 0, day = 0;
+        modAgeCalc::CivilFromSerial(serial, year, month, day);
+        return MayComeOn(month, day);
+    }
+
     std::array<bool, 13 * 32> coming_{};
+    const std::int32_t cycleStart_ = modAgeCalc::SerialFromCivil(1901, 3, 1);
+    const std::int32_t cycleEnd_ = modAgeCalc::SerialFromCivil(2100, 3, 1);
+    std::array<bool, kCycleDays> inCycle_{};
 };
 
 // The row's next birthday on or after `today`, if it may come within the days.

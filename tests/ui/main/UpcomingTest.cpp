@@ -183,19 +183,23 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     EXPECT_EQ(Kept(settings_, "Days"), "12");
 }
 
-// Every birth of four years (a leap year among them, times of day included) against
-// the plain rule: found exactly when its next birthday is at most `days` days away,
-// across a year's end and around 29 February, and whether anyone is found at all.
+// Every birth of four years (a leap year among them, times of day included), and of the
+// years around 1900 and 2100 (no leap years), against the plain rule: found exactly
+// when its next birthday is at most `days` days away, across a year's end and around
+// 29 February, and whether anyone is found at all.
 TEST(UpcomingBirthdaysRule, FindsExactlyTheBirthdaysWithinTheDays) {
     platform::ListRowStore rows;
-    const std::int32_t first = modAgeCalc::SerialFromCivil(1999, 1, 1);
-    for (std::int32_t day = first; day < first + 4 * 366; ++day)
-        rows.append(QString(), QString(), 1, 1, day + (day % 4) / 4.0);
+    for (const int year : {1999, 1899, 2098}) {
+        const std::int32_t first = modAgeCalc::SerialFromCivil(year, 1, 1);
+        for (std::int32_t day = first; day < first + 4 * 366; ++day)
+            rows.append(QString(), QString(), 1, 1, day + (day % 4) / 4.0);
+    }
     rows.append(QString(), QString(), 1, 1);  // no birth
     const struct {
         int year, month, day, days;
     } cases[] = {{2023, 12, 28, 7}, {2024, 2, 27, 3}, {2025, 2, 27, 1}, {2025, 2, 28, 0},
-                 {2024, 6, 1, 0},   {2024, 6, 1, 365}, {2024, 3, 1, -1}};
+                 {2024, 6, 1, 0},   {2024, 6, 1, 365}, {2024, 3, 1, -1}, {1900, 2, 27, 3},
+                 {1901, 3, 1, 2},   {2100, 2, 27, 3},  {2101, 3, 5, 3}};
     for (const auto& c : cases) {
         const std::int32_t today = modAgeCalc::SerialFromCivil(c.year, c.month, c.day);
         std::vector<int> expected;
