@@ -220,55 +220,43 @@ TEST(UpcomingBirthdaysRule, FindsExactlyTheBirthdaysWithinTheDays) {
 // hands the editor the texts of its own person, whether kept one byte per character or
 // not, people of the same day by name and then by key.
 TEST(UpcomingModelRows, ShowAndHandOnTheirOwnPerson) {
-    const std::int32_t today = modAgeCalc::SerialFromCivil(2027, 2, 27);
-    const double bornEarly = modAgeCalc::SerialFromCivil(2000, 2, 28) + 1 / 3.0;
-    const double bornLate = modAgeCalc::SerialFromCivil(1990, 2, 28);
-    const double leap = modAgeCalc::SerialFromCivil(2000, 2, 29);
-    const double march = modAgeCalc::SerialFromCivil(1980, 3, 1) + 0.5;
-    const double june = modAgeCalc::SerialFromCivil(1980, 6, 1);
+    const auto day = [](int y, int m, int d) { return 1.0 * modAgeCalc::SerialFromCivil(y, m, d); };
     const struct {
         const char16_t *key, *name, *comments;
         double birth;
-        std::uint64_t stamp;
-        const char* turns;  // what the row says, or nullptr when it is not listed
-        int place;
-    } people[] = {
-        {u"K10", u"Ann Lee", u"first", bornEarly, 11, "turns 27", 2},
-        {u"K6", u"Far", u"", june, 16, nullptr, -1},
-        {u"K3", u"Zo\u00eb \u00d8rsted", u"Caf\u00e9", leap, 13, "turns 27", 3},
-        {u"K9", u"ann lee", u"", bornLate, 12, "turns 37", 1},
-        {u"K4", u"\u0141ucja", u"\u0106ma \u2013 x", march, 14, "turns 47", 4},
-        {u"K5", u"No Year", u"yearless", platform::ListRow::kNoBirth, 15, "birthday", 0},
-    };
+    } people[] = {{u"K10", u"Ann Lee", u"first", day(2000, 2, 28) + 0.25},
+                  {u"K6", u"Far", u"", day(1980, 6, 1)},
+                  {u"K3", u"Zo\u00eb \u00d8rsted", u"Caf\u00e9", day(2000, 2, 29)},
+                  {u"K9", u"ann lee", u"", day(1990, 2, 28)},
+                  {u"K4", u"\u0141ucja", u"\u0106ma \u2013 x", day(1980, 3, 1) + 0.5},
+                  {u"K5", u"No Year", u"yearless", platform::ListRow::kNoBirth}};
     platform::ListRowStore rows;
-    for (const auto& person : people) {
-        const bool yearless = std::isnan(person.birth);
-        const int row =
-            rows.append(QStringView(person.key), QStringView(person.name),
-                        yearless ? upcoming::kYearUnknownImage : 1, 1, person.birth, person.stamp);
-        rows.setSubItem(row, 3, QStringView(person.comments));
+    for (const auto& p : people) {
+        const bool yearless = std::isnan(p.birth);
+        const int row = rows.append(QStringView(p.key), QStringView(p.name),
+                                    yearless ? upcoming::kYearUnknownImage : 1, 1, p.birth,
+                                    100 + static_cast<std::uint64_t>(rows.count()));
+        rows.setSubItem(row, 3, QStringView(p.comments));
         if (yearless) rows.setSubItem(row, upcoming::kYearColumn, u"02/27");
     }
     const platform::ImageList images(QSize(16, 16));
     upcoming::UpcomingModel model(images);
-    model.fill(rows, today, 3);
+    model.fill(rows, modAgeCalc::SerialFromCivil(2027, 2, 27), 3);
     rows.clear();
+    const int soonest[] = {5, 3, 0, 2, 4};  // by day, a day's by name, then by key
     ASSERT_EQ(model.rowCount(), 5);
-    for (const auto& person : people) {
-        if (person.place < 0) continue;
-        const upcoming::UpcomingModel::Person listed = model.person(person.place);
-        const QString name = QString::fromUtf16(person.name);
-        EXPECT_EQ(model.index(person.place, upcoming::UpcomingModel::Name).data().toString(), name);
-        EXPECT_EQ(model.index(person.place, upcoming::UpcomingModel::Turns).data().toString(),
-                  QString::fromLatin1(person.turns))
-            << name.toStdString();
-        EXPECT_EQ(listed.key, QString::fromUtf16(person.key)) << name.toStdString();
-        EXPECT_EQ(listed.name, name);
-        EXPECT_EQ(listed.comments, QString::fromUtf16(person.comments)) << name.toStdString();
-        EXPECT_EQ(listed.stamp, person.stamp) << name.toStdString();
-        EXPECT_TRUE(listed.birth == person.birth ||
-                    (std::isnan(listed.birth) && std::isnan(person.birth)))
-            << name.toStdString();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto& p = people[soonest[row]];
+        const upcoming::UpcomingModel::Person person = model.person(row);
+        EXPECT_EQ(model.index(row, upcoming::UpcomingModel::Name).data().toString(),
+                  QString::fromUtf16(p.name));
+        // What the editor gets: key, name, comments, stamp, birth.
+        EXPECT_EQ(QStringList({person.key, person.name, person.comments,
+                               QString::number(person.stamp), QString::number(person.birth)}),
+                  QStringList({QString::fromUtf16(p.key), QString::fromUtf16(p.name),
+                               QString::fromUtf16(p.comments), QString::number(100 + soonest[row]),
+                               QString::number(p.birth)}))
+            << row;
     }
 }
 
@@ -282,10 +270,14 @@ TEST_F(UpcomingTest, StartUpReminderFollowsTheSettingAndTheDates) {
         bool opens;
         const char* days = nullptr;  // "Days ahead"; nullptr: never saved
     } cases[] = {
-        {nullptr, "1980-05-27 00:00:00", true},      {nullptr, "1980-05-27 00:00:00", false, "3"},
-        {nullptr, "1980-05-23 00:00:00", true, "3"}, {nullptr, "1980-05-20 00:00:00", true, "0"},
-        {nullptr, "1980-05-28 00:00:00", false},     {"1", "1980-05-20 00:00:00", true},
-        {"0", "1980-05-20 00:00:00", false},         {nullptr, "", false},
+        {nullptr, "1980-05-27 00:00:00", true},
+        {nullptr, "1980-05-27 00:00:00", false, "3"},
+        {nullptr, "1980-05-23 00:00:00", true, "3"},
+        {nullptr, "1980-05-20 00:00:00", true, "0"},
+        {nullptr, "1980-05-28 00:00:00", false},
+        {"1", "1980-05-20 00:00:00", true},
+        {"0", "1980-05-20 00:00:00", false},
+        {nullptr, "", false},
     };
     for (const auto& c : cases) {
         RecordingSettings settings;
