@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
+#include <string>
+#include <string_view>
+#include <type_traits>
 
 #include "age/Birthday.h"
 #include "age/DateText.h"
@@ -15,10 +19,14 @@ namespace upcoming {
 
 namespace {
 
+constexpr int kCommentsColumn = 3;
+
 // The days of the year (month, day) that fall within the coming `days` days: a birth on
 // any other day of the year, unless on 29 February (which moves to the 28th in other
 // years), cannot have its birthday within them, and is passed over without working its
-// next birthday out.
+// next birthday out. From March 1901 to February 2100 the calendar repeats every four
+// years (1461 days), so for births then, most of them, the answer is looked up by the
+// day's place in those four years rather than worked out from its date.
 class ComingDays {
 public:
     ComingDays(std::int32_t today, int days) {
@@ -28,24 +36,41 @@ public:
             modAgeCalc::CivilFromSerial(today + offset, year, month, day);
             coming_[static_cast<std::size_t>(month * 32 + day)] = true;
         }
+        for (std::int32_t offset = 0; offset < kCycleDays; ++offset)
+            inCycle_[static_cast<std::size_t>(offset)] = MayComeOn(cycleStart_ + offset);
     }
 
     bool MayCome(const modAgeCalc::YearlessBirth& birth) const {
-        return coming_[static_cast<std::size_t>(birth.month * 32 + birth.day)] ||
-               (birth.month == 2 && birth.day == 29);
+        return MayComeOn(birth.month, birth.day);
     }
 
     bool MayCome(double birth) const {
         if (!std::isfinite(birth) || birth < modAgeCalc::kMinSerial ||
             birth >= modAgeCalc::kMaxSerial + 1.0)
             return false;
-        int year = 0, month = 0, day = 0;
-        modAgeCalc::CivilFromSerial(modAgeCalc::DaySerialOf(birth), year, month, day);
-        return coming_[static_cast<std::size_t>(month * 32 + day)] || (month == 2 && day == 29);
+        const std::int32_t serial = modAgeCalc::DaySerialOf(birth);
+        if (serial >= cycleStart_ && serial < cycleEnd_)
+            return inCycle_[static_cast<std::size_t>((serial - cycleStart_) % kCycleDays)];
+        return MayComeOn(serial);
     }
 
 private:
+    static constexpr std::int32_t kCycleDays = 4 * 365 + 1;
+
+    bool MayComeOn(int month, int day) const {
+        return coming_[static_cast<std::size_t>(month * 32 + day)] || (month == 2 && day == 29);
+    }
+
+    bool MayComeOn(std::int32_t serial) const {
+        int year = 0, month = 0, day = 0;
+        modAgeCalc::CivilFromSerial(serial, year, month, day);
+        return MayComeOn(month, day);
+    }
+
     std::array<bool, 13 * 32> coming_{};
+    const std::int32_t cycleStart_ = modAgeCalc::SerialFromCivil(1901, 3, 1);
+    const std::int32_t cycleEnd_ = modAgeCalc::SerialFromCivil(2100, 3, 1);
+    std::array<bool, kCycleDays> inCycle_{};
 };
 
 // The row's next birthday on or after `today`, if it may come within the days.
@@ -59,33 +84,89 @@ bool NextOfRow(const platform::ListRowStore& rows, int row, std::int32_t today,
            modAgeCalc::NextYearlessBirthday(*yearless, today, next);
 }
 
+// Whether the text is plain ASCII kept one byte per character; its bytes then.
+bool AsciiBytes(QAnyStringView text, std::string_view& bytes) {
+    return text.visit([&bytes](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QLatin1StringView>) {
+            bytes = std::string_view(view.data(), static_cast<std::size_t>(view.size()));
+            return std::none_of(bytes.begin(), bytes.end(),
+                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        } else {
+            return false;
+        }
+    });
+}
+
+// The text's UTF-16 units: its own, or converted into `buffer`.
+QStringView Units(QAnyStringView text, std::u16string& buffer) {
+    return text.visit([&buffer](auto view) -> QStringView {
+        if constexpr (std::is_same_v<decltype(view), QStringView>) {
+            return view;
+        } else {
+            buffer = QAnyStringView(view).toString().toStdU16String();
+            return QStringView(buffer);
+        }
+    });
+}
+
+// Copies what the upcoming lists show and the editor needs of a row to `people`.
+void CopyRow(const platform::ListRowStore& rows, int row, platform::ListRowStore& people,
+             std::u16string& keyBuffer, std::u16string& nameBuffer) {
+    const QAnyStringView key = rows.key(row), name = rows.cell(row, 0);
+    std::string_view keyBytes, nameBytes;
+    const int to =
+        AsciiBytes(key, keyBytes) && AsciiBytes(name, nameBytes)
+            ? people.appendUtf8(keyBytes, nameBytes, rows.smallIcon(row), rows.largeIcon(row),
+                                rows.birth(row), rows.stamp(row))
+            : people.append(Units(key, keyBuffer), Units(name, nameBuffer), rows.smallIcon(row),
+                            rows.largeIcon(row), rows.birth(row), rows.stamp(row));
+    const QAnyStringView comments = rows.cell(row, kCommentsColumn);
+    std::string_view commentBytes;
+    if (AsciiBytes(comments, commentBytes))
+        people.setSubItem(to, kCommentsColumn, people.storeUtf8(commentBytes));
+    else
+        people.setSubItem(to, kCommentsColumn, Units(comments, keyBuffer));
+}
+
 }  // namespace
 
-// Names are put in order by the list's own name sort, which settles most comparisons on
-// packed integers, and the days by counting, which keeps that order within a day. The
-// birthdays found are kept in the order of their rows, where a row's is found by halving.
-std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
-                                                std::int32_t today, int days) {
-    std::vector<UpcomingBirthday> found;
-    std::vector<int> foundRows;
+// Each person found is copied while the scan passes the row, so the list's store is read
+// front to back, once. Names are then put in order by the list's own name sort over the
+// copies, which lie close together, and the days by counting, which keeps that order
+// within a day.
+UpcomingPeople CopyUpcomingPeople(const platform::ListRowStore& rows, std::int32_t today,
+                                  int days) {
+    UpcomingPeople found;
     std::vector<int> perDay(static_cast<std::size_t>(std::max(days, 0)) + 2, 0);
     modAgeCalc::NextBirthdayInfo next;
     const ComingDays coming(today, days);
+    std::u16string keyBuffer, nameBuffer;
     for (int row = 0; row < rows.count(); ++row) {
         if (!NextOfRow(rows, row, today, coming, next) || next.daysUntil > days) continue;
-        found.push_back({row, next.date, next.daysUntil, next.turns});
-        foundRows.push_back(row);
+        found.birthdays.push_back({row, next.date, next.daysUntil, next.turns});
+        CopyRow(rows, row, found.people, keyBuffer, nameBuffer);
         ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
     }
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
-    std::vector<UpcomingBirthday> soonest(found.size());
-    for (const int row : platform::ListSorter::Sorted(rows, foundRows, 0, Qt::AscendingOrder,
-                                                            platform::SortAs::Names)) {
-        const auto at = std::lower_bound(foundRows.begin(), foundRows.end(), row);
-        const UpcomingBirthday& birthday = found[static_cast<std::size_t>(at - foundRows.begin())];
-        soonest[static_cast<std::size_t>(perDay[static_cast<std::size_t>(birthday.daysUntil)]++)] =
-            birthday;
+    std::vector<int> inRowOrder(found.birthdays.size());
+    std::iota(inRowOrder.begin(), inRowOrder.end(), 0);
+    found.order.resize(found.birthdays.size());
+    for (const int person : platform::ListSorter::Sorted(
+             found.people, inRowOrder, 0, Qt::AscendingOrder, platform::SortAs::Names)) {
+        const auto day =
+            static_cast<std::size_t>(found.birthdays[static_cast<std::size_t>(person)].daysUntil);
+        found.order[static_cast<std::size_t>(perDay[day]++)] = person;
     }
+    return found;
+}
+
+std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
+                                                std::int32_t today, int days) {
+    const UpcomingPeople found = CopyUpcomingPeople(rows, today, days);
+    std::vector<UpcomingBirthday> soonest;
+    soonest.reserve(found.order.size());
+    for (const int person : found.order)
+        soonest.push_back(found.birthdays[static_cast<std::size_t>(person)]);
     return soonest;
 }
 

@@ -24,6 +24,16 @@ struct UpcomingBirthday {
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days);
 
+// The people UpcomingBirthdays finds, copied out of the list's store, which a reload
+// clears: a store of their own, in the order of their rows in the list's store, with
+// each one's key, name, comments, images, birth and stamp, beside their birthdays.
+struct UpcomingPeople {
+    platform::ListRowStore people;
+    std::vector<UpcomingBirthday> birthdays;  // by row of `people`; `row` is the list's row
+    std::vector<int> order;  // rows of `people` in the order UpcomingBirthdays gives
+};
+UpcomingPeople CopyUpcomingPeople(const platform::ListRowStore& rows, std::int32_t today, int days);
+
 // Whether UpcomingBirthdays would find anyone; stops at the first person it finds.
 bool AnyUpcomingBirthday(const platform::ListRowStore& rows, std::int32_t today, int days);
 

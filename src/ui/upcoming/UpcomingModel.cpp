@@ -1,8 +1,5 @@
 #include "ui/upcoming/UpcomingModel.h"
 
-#include <algorithm>
-#include <numeric>
-
 namespace upcoming {
 
 namespace {
@@ -13,48 +10,41 @@ constexpr int kCommentsColumn = 3;
 UpcomingModel::UpcomingModel(const platform::ImageList& images, QObject* parent)
     : QAbstractTableModel(parent), images_(images) {}
 
-// The people's texts are copied in the order of their rows, which reads the list's
-// store front to back rather than all over it.
 void UpcomingModel::fill(const platform::ListRowStore& rows, std::int32_t today, int days) {
     beginResetModel();
-    const std::vector<UpcomingBirthday> found = UpcomingBirthdays(rows, today, days);
-    std::vector<std::size_t> inRowOrder(found.size());
-    std::iota(inRowOrder.begin(), inRowOrder.end(), std::size_t{0});
-    std::sort(inRowOrder.begin(), inRowOrder.end(),
-              [&](std::size_t a, std::size_t b) { return found[a].row < found[b].row; });
-    people_.clear();
-    people_.resize(found.size());
-    for (const std::size_t at : inRowOrder) {
-        const int row = found[at].row;
-        people_[at] = {found[at], rows.key(row).toString(), rows.cell(row, 0).toString(),
-                       rows.cell(row, kCommentsColumn).toString(), rows.birth(row),
-                       rows.smallIcon(row), rows.stamp(row)};
-    }
+    found_ = CopyUpcomingPeople(rows, today, days);
     endResetModel();
 }
 
+UpcomingModel::Person UpcomingModel::person(int row) const {
+    const int copy = copyOf(row);
+    const platform::ListRowStore& people = found_.people;
+    return {people.key(copy).toString(), people.cell(copy, 0).toString(),
+            people.cell(copy, kCommentsColumn).toString(), people.birth(copy), people.stamp(copy)};
+}
+
 int UpcomingModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(people_.size());
+    return parent.isValid() ? 0 : static_cast<int>(found_.order.size());
 }
 
 int UpcomingModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumns;
 }
 
-QString UpcomingModel::text(const Person& person, int column) const {
+QString UpcomingModel::text(int copy, int column) const {
+    const UpcomingBirthday& birthday = found_.birthdays[static_cast<std::size_t>(copy)];
     switch (column) {
         case Name:
-            return person.name;
+            return found_.people.cell(copy, 0).toString();
         case Date:
-            return DayText(person.birthday.date);
+            return DayText(birthday.date);
         case Weekday:
-            return WeekdayName(person.birthday.date);
+            return WeekdayName(birthday.date);
         case Turns:
             // Without a birth year there is no age to turn.
-            return person.birthday.turns > 0 ? tr("turns %1").arg(person.birthday.turns)
-                                             : tr("birthday");
+            return birthday.turns > 0 ? tr("turns %1").arg(birthday.turns) : tr("birthday");
         case When:
-            return WhenText(person.birthday.daysUntil);
+            return WhenText(birthday.daysUntil);
         default:
             return {};
     }
@@ -62,11 +52,12 @@ QString UpcomingModel::text(const Person& person, int column) const {
 
 QVariant UpcomingModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Person& person = people_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::DisplayRole) return text(person, index.column());
-    if (role == Qt::DecorationRole && index.column() == Name && person.image >= 1 &&
-        person.image <= images_.count())
-        return images_.icon(person.image);
+    const int copy = copyOf(index.row());
+    if (role == Qt::DisplayRole) return text(copy, index.column());
+    const int image = found_.people.smallIcon(copy);
+    if (role == Qt::DecorationRole && index.column() == Name && image >= 1 &&
+        image <= images_.count())
+        return images_.icon(image);
     return {};
 }
 

@@ -96,7 +96,7 @@ void frmUpcoming::onDaysChanged(int days) {
 
 void frmUpcoming::requestEdit(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
-    const upcoming::UpcomingModel::Person& person = model_->person(row);
+    const upcoming::UpcomingModel::Person person = model_->person(row);
     emit editRequested(person.key, person.name, person.birth, person.comments, person.stamp);
 }
 

@@ -14,6 +14,7 @@
 #include "age/DateValue.h"
 #include "ui/upcoming/UpcomingBirthdays.h"
 #include "ui/upcoming/UpcomingModel.h"
+#include "ui/upcoming/YearlessRow.h"
 #include "ui/upcoming/frmUpcoming.h"
 #include "ListViews.h"
 
@@ -182,19 +183,23 @@ TEST_F(UpcomingTest, KeysStayInTheWindowAndEscClosesOnlyIt) {
     EXPECT_EQ(Kept(settings_, "Days"), "12");
 }
 
-// Every birth of four years (a leap year among them, times of day included) against
-// the plain rule: found exactly when its next birthday is at most `days` days away,
-// across a year's end and around 29 February, and whether anyone is found at all.
+// Every birth of four years (a leap year among them, times of day included), and of the
+// years around 1900 and 2100 (no leap years), against the plain rule: found exactly
+// when its next birthday is at most `days` days away, across a year's end and around
+// 29 February, and whether anyone is found at all.
 TEST(UpcomingBirthdaysRule, FindsExactlyTheBirthdaysWithinTheDays) {
     platform::ListRowStore rows;
-    const std::int32_t first = modAgeCalc::SerialFromCivil(1999, 1, 1);
-    for (std::int32_t day = first; day < first + 4 * 366; ++day)
-        rows.append(QString(), QString(), 1, 1, day + (day % 4) / 4.0);
+    for (const int year : {1999, 1899, 2098}) {
+        const std::int32_t first = modAgeCalc::SerialFromCivil(year, 1, 1);
+        for (std::int32_t day = first; day < first + 4 * 366; ++day)
+            rows.append(QString(), QString(), 1, 1, day + (day % 4) / 4.0);
+    }
     rows.append(QString(), QString(), 1, 1);  // no birth
     const struct {
         int year, month, day, days;
     } cases[] = {{2023, 12, 28, 7}, {2024, 2, 27, 3}, {2025, 2, 27, 1}, {2025, 2, 28, 0},
-                 {2024, 6, 1, 0},   {2024, 6, 1, 365}, {2024, 3, 1, -1}};
+                 {2024, 6, 1, 0},   {2024, 6, 1, 365}, {2024, 3, 1, -1}, {1900, 2, 27, 3},
+                 {1901, 3, 1, 2},   {2100, 2, 27, 3},  {2101, 3, 5, 3}};
     for (const auto& c : cases) {
         const std::int32_t today = modAgeCalc::SerialFromCivil(c.year, c.month, c.day);
         std::vector<int> expected;
@@ -208,6 +213,50 @@ TEST(UpcomingBirthdaysRule, FindsExactlyTheBirthdaysWithinTheDays) {
         std::sort(found.begin(), found.end());
         EXPECT_EQ(found, expected) << c.year << "-" << c.month << "-" << c.day << " +" << c.days;
         EXPECT_EQ(upcoming::AnyUpcomingBirthday(rows, today, c.days), !expected.empty());
+    }
+}
+
+// The window's rows are copies of the list's, which a reload clears: each row shows and
+// hands the editor the texts of its own person, whether kept one byte per character or
+// not, people of the same day by name and then by key.
+TEST(UpcomingModelRows, ShowAndHandOnTheirOwnPerson) {
+    const auto day = [](int y, int m, int d) { return 1.0 * modAgeCalc::SerialFromCivil(y, m, d); };
+    const struct {
+        const char16_t *key, *name, *comments;
+        double birth;
+    } people[] = {{u"K10", u"Ann Lee", u"first", day(2000, 2, 28) + 0.25},
+                  {u"K6", u"Far", u"", day(1980, 6, 1)},
+                  {u"K3", u"Zo\u00eb \u00d8rsted", u"Caf\u00e9", day(2000, 2, 29)},
+                  {u"K9", u"ann lee", u"", day(1990, 2, 28)},
+                  {u"K4", u"\u0141ucja", u"\u0106ma \u2013 x", day(1980, 3, 1) + 0.5},
+                  {u"K5", u"No Year", u"yearless", platform::ListRow::kNoBirth}};
+    platform::ListRowStore rows;
+    for (const auto& p : people) {
+        const bool yearless = std::isnan(p.birth);
+        const int row = rows.append(QStringView(p.key), QStringView(p.name),
+                                    yearless ? upcoming::kYearUnknownImage : 1, 1, p.birth,
+                                    100 + static_cast<std::uint64_t>(rows.count()));
+        rows.setSubItem(row, 3, QStringView(p.comments));
+        if (yearless) rows.setSubItem(row, upcoming::kYearColumn, u"02/27");
+    }
+    const platform::ImageList images(QSize(16, 16));
+    upcoming::UpcomingModel model(images);
+    model.fill(rows, modAgeCalc::SerialFromCivil(2027, 2, 27), 3);
+    rows.clear();
+    const int soonest[] = {5, 3, 0, 2, 4};  // by day, a day's by name, then by key
+    ASSERT_EQ(model.rowCount(), 5);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto& p = people[soonest[row]];
+        const upcoming::UpcomingModel::Person person = model.person(row);
+        EXPECT_EQ(model.index(row, upcoming::UpcomingModel::Name).data().toString(),
+                  QString::fromUtf16(p.name));
+        // What the editor gets: key, name, comments, stamp, birth.
+        EXPECT_EQ(QStringList({person.key, person.name, person.comments,
+                               QString::number(person.stamp), QString::number(person.birth)}),
+                  QStringList({QString::fromUtf16(p.key), QString::fromUtf16(p.name),
+                               QString::fromUtf16(p.comments), QString::number(100 + soonest[row]),
+                               QString::number(p.birth)}))
+            << row;
     }
 }
 
