@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPeople = 100000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 11;
 
 double CpuMs(const rusage& usage) {
     const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
