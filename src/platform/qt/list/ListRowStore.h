@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ListRow.h"
+#include "platform/LargeBlock.h"
 #include "TextPool.h"
 
 namespace platform {
@@ -89,7 +90,7 @@ private:
     int appendRecord(TextId key, TextId text, int smallIcon, int largeIcon, double birth,
                      std::uint64_t stamp);
 
-    std::vector<Record> rows_;
+    std::vector<Record, LargeAllocator<Record>> rows_;
     TextPool texts_;
     std::array<DerivedText, kColumns> derived_;
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/LargeBlock.h"
 #include "platform/TextFold.h"
 
 namespace platform {
@@ -367,7 +368,7 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
         for (std::size_t pos = 0; pos < count; ++pos)
             positionOf[static_cast<std::size_t>(order[pos])] = static_cast<int>(pos);
     }
-    std::vector<Entry> entries;
+    std::vector<Entry, LargeAllocator<Entry>> entries;
     entries.reserve(count);
     Before::FoldedTexts foldedTexts;
     std::u16string folded, units;  // one name's, reused
@@ -394,7 +395,7 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
             pack(row, position);
         }
     }
-    std::vector<Entry> scratch;
+    std::vector<Entry, LargeAllocator<Entry>> scratch;
     if (entries.size() >= kScratchEntries)
         scratch.resize(entries.size());
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
