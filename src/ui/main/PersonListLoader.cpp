@@ -134,16 +134,14 @@ bool PersonListLoader::ReadDirect() {
     if (!connection_.IsOpen()) return false;
     store::Statement select;
     store::Error error;
-    std::vector<std::int16_t> images;
     const int expected = ExpectedRows();
     try {
         rows_.reserve(expected);
-        images.reserve(static_cast<std::size_t>(expected));
     } catch (const std::bad_alloc&) {
         // Only a guess: the rows grow as they come instead.
     }
     if (!select.Prepare(connection_.Handle(), filter_, connection_.Path(), error) ||
-        !ReadAllRows(select, images)) {
+        !ReadAllRows(select)) {
         rows_.clear();
         return false;
     }
@@ -152,7 +150,7 @@ bool PersonListLoader::ReadDirect() {
         AddPlaceholder();
         return true;
     }
-    FillImages(images);
+    YieldAsTheStepByStepReadDoes();
     return true;
 }
 
@@ -164,10 +162,8 @@ int ColumnIndex(const store::Statement& select, std::string_view name) {
 }
 }  // namespace
 
-// Reads every row's key, texts, birth and stamp into the rows and works out its age
-// group's image, which is set on the rows afterwards.
-bool PersonListLoader::ReadAllRows(store::Statement& select,
-                                   std::vector<std::int16_t>& images) {
+// Reads every row's key, texts, birth, stamp and age group's image into the rows.
+bool PersonListLoader::ReadAllRows(store::Statement& select) {
     const Columns columns{ColumnIndex(select, "lngID"), ColumnIndex(select, "strName"),
                           ColumnIndex(select, "dtmBirth"), ColumnIndex(select, "strComments")};
     if (columns.id < 0 || columns.name < 0 || columns.birth < 0 || columns.comments < 0)
@@ -185,27 +181,21 @@ bool PersonListLoader::ReadAllRows(store::Statement& select,
         std::int32_t key = 0;
         if (!ValueAsLong(modAgeCalc::NullToEmpty(id), key, error)) return false;
         const BirthColumns::Cells cells = birthColumns.For(birth);
-        const int row = rows_.appendUtf8(ItemKey(key, keyText), ValueText(name, nameBuffer), 1, 1,
-                                         cells.birth, store::StampOf(id, name, birth, comments));
+        const int row = rows_.appendUtf8(ItemKey(key, keyText), ValueText(name, nameBuffer),
+                                         cells.image, cells.image, cells.birth,
+                                         store::StampOf(id, name, birth, comments));
         rows_.setSubItem(row, kYearColumn, cells.yearText);
         rows_.setSubItem(row, kAgeColumn, cells.ageText);
         rows_.setSubItem(row, kCommentsColumn, rows_.storeUtf8(ValueText(comments, commentsBuffer)));
-        // Image numbers are small; anything else shows none, as in the row store.
-        images.push_back(cells.image >= 0 && cells.image <= 0x7FFF
-                             ? static_cast<std::int16_t>(cells.image)
-                             : std::int16_t{0});
     }
     return code == store::Statement::kDone;
 }
 
-// Yields as the step-by-step read does: after the query and every 21 rows.
-void PersonListLoader::FillImages(const std::vector<std::int16_t>& images) {
+// Lets events through as often as the step-by-step read does: after the query and
+// every 21 rows.
+void PersonListLoader::YieldAsTheStepByStepReadDoes() {
     platform::DoEvents();
-    for (int row = 0; row < rows_.count(); ++row) {
-        const int image = images[static_cast<std::size_t>(row)];
-        rows_.setIcons(row, image, image);
-        if ((row + 1) % kYieldEvery == 0) platform::DoEvents();
-    }
+    for (int row = kYieldEvery; row <= rows_.count(); row += kYieldEvery) platform::DoEvents();
 }
 
 bool PersonListLoader::OpenRecords() {

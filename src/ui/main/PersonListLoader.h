@@ -75,8 +75,8 @@ private:
     bool OpenRecords();
     int ExpectedRows();
     bool ReadDirect();
-    bool ReadAllRows(store::Statement& select, std::vector<std::int16_t>& images);
-    void FillImages(const std::vector<std::int16_t>& images);
+    bool ReadAllRows(store::Statement& select);
+    void YieldAsTheStepByStepReadDoes();
     bool ReadRows();
     bool CurrentField(int column, const char* name, bool onRow, store::ValueView& out,
                       store::Error& error);
