@@ -160,10 +160,17 @@ public:
            bool ascending, const FoldedTexts* names)
         : rows_(rows), texts_(texts), order_(order), ascending_(ascending), names_(names) {}
 
+    // The packed words settle nearly every comparison; what they leave goes to a call of
+    // its own, so that this part stays small enough to be inlined into the sort.
     bool operator()(const Entry& a, const Entry& b) const {
         // Word by word rather than std::array's operators, which go through memcmp.
         for (std::size_t w = 0; w < kWords; ++w)
             if (a.packed[w] != b.packed[w]) return a.packed[w] < b.packed[w];
+        return beyondPacking(a, b);
+    }
+
+private:
+    [[gnu::noinline]] bool beyondPacking(const Entry& a, const Entry& b) const {
         if (a.text != b.text && !(a.whole && b.whole)) {
             const int c = compareTexts(a, b);
             if (c != 0) return ascending_ ? c < 0 : c > 0;
@@ -177,7 +184,6 @@ public:
         return a.position < b.position;
     }
 
-private:
     int rowOf(const Entry& entry) const { return order_[entry.position]; }
 
     int compareTexts(const Entry& a, const Entry& b) const {
@@ -240,14 +246,33 @@ void Permute(Entry* first, std::size_t byte, const ByteCounts& sizes) {
         at += sizes[b];
         end[b] = at;
     }
+    // Each entry's byte is read from where the entry lies, never from the copy in hand:
+    // a copy is moved whole, and picking one word out of it would make it wait for the
+    // copy to reach memory first.
+    const std::size_t word = byte / 8;
+    const unsigned shift = static_cast<unsigned>(8 * (7 - byte % 8));
+    const auto homeOf = [&](const Entry& entry) {
+        return static_cast<unsigned>(entry.packed[word] >> shift) & 0xFFu;
+    };
     for (unsigned b = 0; b < 256; ++b) {
         while (next[b] < end[b]) {
-            unsigned home = ByteOf(first[next[b]], byte);
-            while (home != b) {
-                std::swap(first[next[b]], first[next[home]++]);
-                home = ByteOf(first[next[b]], byte);
+            unsigned home = homeOf(first[next[b]]);
+            if (home == b) {
+                ++next[b];  // already in its bucket
+                continue;
             }
-            ++next[b];
+            // The entry in hand goes home and takes up the one it finds there, until one
+            // belongs where the first was taken from.
+            Entry hand = first[next[b]];
+            while (home != b) {
+                Entry& slot = first[next[home]++];
+                const unsigned slotHome = homeOf(slot);
+                const Entry displaced = slot;
+                slot = hand;
+                hand = displaced;
+                home = slotHome;
+            }
+            first[next[b]++] = hand;
         }
     }
 }
@@ -318,19 +343,20 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
 }
 
 // Short plain ASCII, the most common text by far, packs alike as a name or not, and
-// straight from the pool's bytes.
-Entry PackText(const TextPool& texts, TextPool::Id id, int position, bool name,
-               std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
-               std::u16string& folded, std::u16string& buffer) {
+// straight from the pool's bytes. The entry is filled where it stays: one built aside
+// and copied there would be read back in wider pieces than it was written in, which
+// makes the copy wait.
+void PackText(const TextPool& texts, TextPool::Id id, int position, bool name,
+              std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
+              std::u16string& folded, std::u16string& buffer, Entry& entry) {
     std::string_view bytes;
     if (texts.narrow(id, bytes)) {
-        Entry entry;
         entry.text = id;
         entry.position = static_cast<std::uint32_t>(position);
-        if (PackAsciiBytes(bytes, entry)) return entry;
+        if (PackAsciiBytes(bytes, entry)) return;
     }
     const std::u16string_view text = texts.units(id, buffer);
-    return name ? PackName(text, id, position, foldedTexts, folded) : Pack(text, id, position);
+    entry = name ? PackName(text, id, position, foldedTexts, folded) : Pack(text, id, position);
 }
 
 // A derived text is worked out once per day of birth; rows born on the same day share
@@ -381,10 +407,11 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     const auto pack = [&](int row, int position) {
         const TextPool::Id id = derived ? DerivedId(rows, row, column, derivedTexts, byDay)
                                         : rows.cellId(row, column);
-        entries.push_back(PackText(texts, id, position, names, foldedTexts, folded, units));
+        Entry& entry = entries.emplace_back();
+        PackText(texts, id, position, names, foldedTexts, folded, units, entry);
         // Descending is ascending over inverted bytes; the positions still count upwards.
         if (!ascending)
-            for (auto& word : entries.back().packed) word = ~word;
+            for (auto& word : entry.packed) word = ~word;
     };
     if (few && !inStoredOrder) {
         for (std::size_t pos = 0; pos < count; ++pos) pack(order[pos], static_cast<int>(pos));
