@@ -13,6 +13,7 @@
 #include "app/StartupBackup.h"
 #include "platform/EventPump.h"
 #include "platform/FileDialog.h"
+#include "platform/MemoryReuse.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Settings.h"
@@ -89,6 +90,7 @@ QStringList ArgumentsOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::KeepFreedMemoryForReuse();
     QCoreApplication::setApplicationName(QStringLiteral("Marrowtide"));
     QCoreApplication::setApplicationVersion(app::Version());
     platform::SetTranslator(TranslateWithQt);
