@@ -153,6 +153,13 @@ void ListModel::applyOrder(std::vector<int> order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+QModelIndex ListModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || row < 0 || column < 0 || row >= rows() ||
+        column >= std::max(1, columns()))
+        return {};
+    return createIndex(row, column);
+}
+
 int ListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows();
 }
