@@ -5,9 +5,6 @@
 #include <array>
 #include <cmath>
 #include <numeric>
-#include <string>
-#include <string_view>
-#include <type_traits>
 
 #include "age/Birthday.h"
 #include "age/DateText.h"
@@ -84,50 +81,6 @@ bool NextOfRow(const platform::ListRowStore& rows, int row, std::int32_t today,
            modAgeCalc::NextYearlessBirthday(*yearless, today, next);
 }
 
-// Whether the text is plain ASCII kept one byte per character; its bytes then.
-bool AsciiBytes(QAnyStringView text, std::string_view& bytes) {
-    return text.visit([&bytes](auto view) {
-        if constexpr (std::is_same_v<decltype(view), QLatin1StringView>) {
-            bytes = std::string_view(view.data(), static_cast<std::size_t>(view.size()));
-            return std::none_of(bytes.begin(), bytes.end(),
-                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-        } else {
-            return false;
-        }
-    });
-}
-
-// The text's UTF-16 units: its own, or converted into `buffer`.
-QStringView Units(QAnyStringView text, std::u16string& buffer) {
-    return text.visit([&buffer](auto view) -> QStringView {
-        if constexpr (std::is_same_v<decltype(view), QStringView>) {
-            return view;
-        } else {
-            buffer = QAnyStringView(view).toString().toStdU16String();
-            return QStringView(buffer);
-        }
-    });
-}
-
-// Copies what the upcoming lists show and the editor needs of a row to `people`.
-void CopyRow(const platform::ListRowStore& rows, int row, platform::ListRowStore& people,
-             std::u16string& keyBuffer, std::u16string& nameBuffer) {
-    const QAnyStringView key = rows.key(row), name = rows.cell(row, 0);
-    std::string_view keyBytes, nameBytes;
-    const int to =
-        AsciiBytes(key, keyBytes) && AsciiBytes(name, nameBytes)
-            ? people.appendUtf8(keyBytes, nameBytes, rows.smallIcon(row), rows.largeIcon(row),
-                                rows.birth(row), rows.stamp(row))
-            : people.append(Units(key, keyBuffer), Units(name, nameBuffer), rows.smallIcon(row),
-                            rows.largeIcon(row), rows.birth(row), rows.stamp(row));
-    const QAnyStringView comments = rows.cell(row, kCommentsColumn);
-    std::string_view commentBytes;
-    if (AsciiBytes(comments, commentBytes))
-        people.setSubItem(to, kCommentsColumn, people.storeUtf8(commentBytes));
-    else
-        people.setSubItem(to, kCommentsColumn, Units(comments, keyBuffer));
-}
-
 }  // namespace
 
 // Each person found is copied while the scan passes the row, so the list's store is read
@@ -140,11 +93,11 @@ UpcomingPeople CopyUpcomingPeople(const platform::ListRowStore& rows, std::int32
     std::vector<int> perDay(static_cast<std::size_t>(std::max(days, 0)) + 2, 0);
     modAgeCalc::NextBirthdayInfo next;
     const ComingDays coming(today, days);
-    std::u16string keyBuffer, nameBuffer;
     for (int row = 0; row < rows.count(); ++row) {
         if (!NextOfRow(rows, row, today, coming, next) || next.daysUntil > days) continue;
         found.birthdays.push_back({row, next.date, next.daysUntil, next.turns});
-        CopyRow(rows, row, found.people, keyBuffer, nameBuffer);
+        // What the window shows and the editor needs of the person.
+        found.people.appendCopy(rows, row, {0, kCommentsColumn});
         ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
     }
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];

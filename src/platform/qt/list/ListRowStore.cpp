@@ -49,6 +49,17 @@ int ListRowStore::append(const ListRow& row) {
     return index;
 }
 
+int ListRowStore::appendCopy(const ListRowStore& from, int row,
+                             std::initializer_list<int> columns) {
+    const Record& source = from.at(row);
+    const int index = appendRecord(texts_.addCopy(from.texts_, source.key), TextPool::kEmpty,
+                                   source.smallIcon, source.largeIcon, source.birth, source.stamp);
+    for (const int column : columns)
+        if (column >= 0 && column < kColumns)
+            at(index).cells[column] = texts_.addCopy(from.texts_, source.cells[column]);
+    return index;
+}
+
 void ListRowStore::setSubItem(int row, int subItem, QStringView text) {
     setSubItem(row, subItem, texts_.add(text));
 }

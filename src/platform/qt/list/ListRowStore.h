@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     int appendUtf8(std::string_view key, std::string_view text, int smallIcon, int largeIcon,
                    double birth = ListRow::kNoBirth, std::uint64_t stamp = 0);
     int append(const ListRow& row);
+    // Appends a copy of row `row` of `from`: its key, icons, birth, stamp and the stored
+    // texts of `columns` (the other cells stay empty), each kept as it is kept there.
+    int appendCopy(const ListRowStore& from, int row, std::initializer_list<int> columns);
 
     // A column whose text follows from the day of the row's birth: a row that has a
     // birth and no text of its own in that column shows `text(birth)`, worked out

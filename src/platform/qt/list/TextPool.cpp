@@ -123,6 +123,16 @@ TextPool::Id TextPool::addUtf8(std::string_view text) {
     return id;
 }
 
+TextPool::Id TextPool::addCopy(const TextPool& other, Id id) {
+    const Stored text = other.stored(id);
+    const auto bytes = static_cast<std::size_t>(text.length) * (text.wide ? 2 : 1);
+    if (text.length == 0) return kEmpty;
+    if (text.length > kMostUnits || !fitsInChunk(bytes)) return add(other.view(id).toString());
+    Id copy = kEmpty;
+    std::memcpy(reserve(text.length, text.wide, copy), text.data, bytes);
+    return copy;
+}
+
 TextPool::Stored TextPool::stored(Id id) const {
     if (id == kEmpty) return {};
     if (id & kLargeFlag) {

@@ -31,6 +31,8 @@ public:
     Id add(QStringView text);
     // Stores UTF-8 text; plain ASCII is copied straight into the pool.
     Id addUtf8(std::string_view text);
+    // Stores a copy of a text of `other`, kept as it is kept there.
+    Id addCopy(const TextPool& other, Id id);
     // Latin-1 or UTF-16, as stored; valid until the pool is cleared or goes away.
     QAnyStringView view(Id id) const;
     // The text's bytes when it is kept one byte per character (Latin-1). The first
