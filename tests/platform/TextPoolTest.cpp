@@ -34,11 +34,17 @@ TEST(TextPool, KeepsEveryKindOfText) {
         ids.push_back(pool.add(c.text));
         utf8Ids.push_back(pool.addUtf8(c.text.toStdString()));
     }
+    // Copied into another pool as they are kept there, one byte or two per character.
+    TextPool copies;
+    copies.add(u"x");  // so that no copy lands where its original lies
+    std::vector<TextPool::Id> copyIds;
+    for (const TextPool::Id id : ids) copyIds.push_back(copies.addCopy(pool, id));
     std::u16string buffer;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(pool.view(ids[i]).toString(), cases[i].text) << cases[i].what;
         EXPECT_EQ(pool.view(utf8Ids[i]).toString(), cases[i].text) << cases[i].what;
         EXPECT_EQ(pool.units(ids[i], buffer), cases[i].text.toStdU16String()) << cases[i].what;
+        EXPECT_EQ(copies.view(copyIds[i]).toString(), cases[i].text) << cases[i].what;
     }
     EXPECT_EQ(ids[0], TextPool::kEmpty);
 }
