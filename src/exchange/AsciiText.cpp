@@ -20,6 +20,17 @@ bool IsBlank(std::string_view text) {
     return text.find_first_not_of(kWhiteSpace) == std::string_view::npos;
 }
 
+bool ReadDigits(std::string_view text, std::size_t widest, int& out) {
+    if (text.empty() || text.size() > widest) return false;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    out = value;
+    return true;
+}
+
 std::string_view Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kWhiteSpace);
     if (first == std::string_view::npos) return {};

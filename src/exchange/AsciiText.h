@@ -11,6 +11,8 @@ namespace exchange {
 inline constexpr std::string_view kWhiteSpace = " \t\r\n";
 
 bool IsBlank(std::string_view text);  // empty or white space only
+// The whole text as a number of one to `widest` ASCII digits; false for anything else.
+bool ReadDigits(std::string_view text, std::size_t widest, int& out);
 std::string_view Trimmed(std::string_view text);
 
 // ASCII letters only; every other byte stays as it is.

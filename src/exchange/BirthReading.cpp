@@ -98,25 +98,14 @@ Shape readIso(std::string_view s, modAgeCalc::DateParts& p) {
     return readMonthDay(s, p, dashes);
 }
 
-// One to `widest` digits, the whole text.
-bool readNumber(std::string_view s, std::size_t widest, int& out) {
-    if (s.empty() || s.size() > widest) return false;
-    out = 0;
-    for (const char c : s) {
-        if (!isDigit(c)) return false;
-        out = out * 10 + (c - '0');
-    }
-    return true;
-}
-
 // M/D/YYYY (with the program's time forms), and M/D without a year.
 Shape readSlashed(std::string_view s, modAgeCalc::DateParts& p, std::optional<int> omittedYear) {
     const std::size_t first = s.find('/');
     const std::size_t second = s.find('/', first + 1);
     if (second == std::string_view::npos) {
         p.year = kNoYear;
-        return readNumber(s.substr(0, first), 2, p.month) &&
-                       readNumber(s.substr(first + 1), 2, p.day)
+        return ReadDigits(s.substr(0, first), 2, p.month) &&
+                       ReadDigits(s.substr(first + 1), 2, p.day)
                    ? Shape::Date
                    : Shape::NoDate;
     }
@@ -209,7 +198,7 @@ BirthReading ReadBirthParts(std::string_view year, std::string_view month, std::
         std::string(year.empty() ? "-" : year) + "-" + std::string(month) + "-" + std::string(day);
     if (month.empty() || day.empty()) return noDate(text);
     modAgeCalc::DateParts p;
-    const auto number = [](std::string_view s, int& out) { return readNumber(s, 4, out); };
+    const auto number = [](std::string_view s, int& out) { return ReadDigits(s, 4, out); };
     if (year.empty())
         p.year = kNoYear;
     else if (!number(year, p.year))

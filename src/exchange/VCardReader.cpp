@@ -64,14 +64,9 @@ std::string nameFromParts(std::string_view value) {
 std::optional<int> omittedYear(const ContentLineParts& line) {
     const std::string* value = line.param("X-APPLE-OMIT-YEAR");
     if (!value) return std::nullopt;
-    std::string_view year = Trimmed(*value);
-    if (year.empty() || year.size() > 4) return std::nullopt;
-    int out = 0;
-    for (const char c : year) {
-        if (c < '0' || c > '9') return std::nullopt;
-        out = out * 10 + (c - '0');
-    }
-    return out;
+    int year = 0;
+    if (!ReadDigits(Trimmed(*value), 4, year)) return std::nullopt;
+    return year;
 }
 
 class CardBuilder {

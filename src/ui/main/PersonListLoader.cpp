@@ -290,14 +290,13 @@ bool PersonListLoader::ReadRows() {
         if (!GoesOn(ReadPerson(columns, person))) return false;
         const BirthColumns::Cells cells = births.For(person.birth);
         KeyText keyText;
-        const int row = rows_.appendUtf8(ItemKey(person.id, keyText), person.name, 1, 1,
-                                         cells.birth, Stamp(columns));
+        const int row = rows_.appendUtf8(ItemKey(person.id, keyText), person.name, cells.image,
+                                         cells.image, cells.birth, Stamp(columns));
         counter = counter > kYieldEvery - 1 ? 1 : counter + 1;
         if (counter == 1) platform::DoEvents();
         rows_.setSubItem(row, kYearColumn, cells.yearText);
         rows_.setSubItem(row, kAgeColumn, cells.ageText);
         rows_.setSubItem(row, kCommentsColumn, rows_.storeUtf8(person.comments));
-        rows_.setIcons(row, cells.image, cells.image);
         if (!GoesOn(Guarded([&](store::Error& e) { return records_.MoveNext(e); }))) return false;
     }
 }
