@@ -16,9 +16,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/MemoryReuse.h"
-#include "age/AgeCalc.h"
+#include "Collector.h"
 #include "PersonFiles.h"
+#include "age/AgeCalc.h"
+#include "platform/MemoryReuse.h"
 #include "platform/qt/list/ListSorter.h"
 #include "platform/qt/list/ListView.h"
 #include "store/Database.h"
@@ -26,7 +27,6 @@
 #include "ui/main/frmMain.h"
 #include "ui/upcoming/UpcomingBirthdays.h"
 #include "ui/upcoming/frmUpcoming.h"
-#include "Collector.h"
 
 namespace {
 

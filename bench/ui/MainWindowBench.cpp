@@ -13,15 +13,15 @@
 #include <memory>
 #include <string>
 
-#include "platform/MemoryReuse.h"
+#include "Collector.h"
 #include "PersonFiles.h"
 #include "RawRead.h"
 #include "platform/EventPump.h"
+#include "platform/MemoryReuse.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/list/ListView.h"
 #include "store/Database.h"
 #include "ui/main/frmMain.h"
-#include "Collector.h"
 
 #if defined(__linux__)
 #include <unistd.h>

@@ -88,8 +88,7 @@ double ProgramCpuMs(const Run& run, Backup backup) {
     double best = -1;
     for (int i = 0; i < kRuns; ++i) {
         if (backup != Backup::Made) fs::remove_all(run.database.parent_path() / "backups");
-        const double ms =
-            ChildCpuMs({g_program, "--database", run.database.string()}, env);
+        const double ms = ChildCpuMs({g_program, "--database", run.database.string()}, env);
         if (ms < 0) return -1;
         best = best < 0 ? ms : std::min(best, ms);
     }
@@ -120,8 +119,7 @@ int main(int argc, char** argv) {
     const Run full = CopyOf(files.folderWith(kPeople), root.path(), "full");
     // The first start of the day makes the day's backup; it also warms the file cache.
     if (ProgramCpuMs(empty, Backup::Made) < 0 || ProgramCpuMs(full, Backup::Made) < 0) {
-        std::fprintf(stderr, "the program did not start and end cleanly: %s\n",
-                     g_program);
+        std::fprintf(stderr, "the program did not start and end cleanly: %s\n", g_program);
         return 1;
     }
     const double shell = ShellReadMs(full);
@@ -144,9 +142,10 @@ int main(int argc, char** argv) {
     };
     line("day's backup already made:", made0, made);
     line("day's backup to make:", toMake0, toMake);
-    std::printf("  the copy afterwards, waited for: empty %7.1f  %d people %7.1f; the copy of %d "
-                "people costs %.1f more, %.2f x the shell read\n",
-                waited0, kPeople, waited, kPeople, (waited - waited0) - (made - made0),
-                shell > 0 ? ((waited - waited0) - (made - made0)) / shell : 0.0);
+    std::printf(
+        "  the copy afterwards, waited for: empty %7.1f  %d people %7.1f; the copy of %d "
+        "people costs %.1f more, %.2f x the shell read\n",
+        waited0, kPeople, waited, kPeople, (waited - waited0) - (made - made0),
+        shell > 0 ? ((waited - waited0) - (made - made0)) / shell : 0.0);
     return 0;
 }

@@ -33,11 +33,13 @@ std::string KeyOf(const std::string& database) {
 }  // namespace
 
 bool RemindedOn(const std::string& database, std::int32_t day) {
-    return platform::GetSetting(kApplication, kSection, KeyOf(database), "") == modAgeCalc::IsoDayText(day);
+    return platform::GetSetting(kApplication, kSection, KeyOf(database), "") ==
+           modAgeCalc::IsoDayText(day);
 }
 
 bool RememberReminded(const std::string& database, std::int32_t day) {
-    return platform::SaveSetting(kApplication, kSection, KeyOf(database), modAgeCalc::IsoDayText(day));
+    return platform::SaveSetting(kApplication, kSection, KeyOf(database),
+                                 modAgeCalc::IsoDayText(day));
 }
 
 ReminderLock::ReminderLock(const std::string& database) {

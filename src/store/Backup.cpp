@@ -80,8 +80,8 @@ BackupResult Copy(const fs::path& database, const fs::path& copy, const BackupCo
     if (!Open(database, SQLITE_OPEN_READONLY, source, error)) return BackupResult::Failed;
     sqlite3_busy_timeout(source.db, static_cast<int>(BusyTimeout().count()));
     if (!Open(copy, SQLITE_OPEN_READWRITE, target, error)) return BackupResult::Failed;
-    sqlite3_exec(target.db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr,
-                 nullptr, nullptr);
+    sqlite3_exec(target.db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr, nullptr,
+                 nullptr);
     sqlite3_backup* backup = sqlite3_backup_init(target.db, "main", source.db, "main");
     if (!backup) {
         error = "cannot start the copy: " + Describe(target.db, sqlite3_errcode(target.db));

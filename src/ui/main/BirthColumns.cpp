@@ -38,8 +38,7 @@ void BirthColumns::FindGroupSpans() {
 }
 
 // Adds the borders between `first` and `last` in the order of the days.
-void BirthColumns::SplitSpan(std::int32_t first, int firstImage, std::int32_t last,
-                             int lastImage) {
+void BirthColumns::SplitSpan(std::int32_t first, int firstImage, std::int32_t last, int lastImage) {
     if (firstImage == lastImage) return;
     if (last - first == 1) {
         spans_.push_back({last, lastImage});

@@ -181,12 +181,13 @@ bool PersonListLoader::ReadAllRows(store::Statement& select) {
         std::int32_t key = 0;
         if (!ValueAsLong(modAgeCalc::NullToEmpty(id), key, error)) return false;
         const BirthColumns::Cells cells = birthColumns.For(birth);
-        const int row = rows_.appendUtf8(ItemKey(key, keyText), ValueText(name, nameBuffer),
-                                         cells.image, cells.image, cells.birth,
-                                         store::StampOf(id, name, birth, comments));
+        const int row =
+            rows_.appendUtf8(ItemKey(key, keyText), ValueText(name, nameBuffer), cells.image,
+                             cells.image, cells.birth, store::StampOf(id, name, birth, comments));
         rows_.setSubItem(row, kYearColumn, cells.yearText);
         rows_.setSubItem(row, kAgeColumn, cells.ageText);
-        rows_.setSubItem(row, kCommentsColumn, rows_.storeUtf8(ValueText(comments, commentsBuffer)));
+        rows_.setSubItem(row, kCommentsColumn,
+                         rows_.storeUtf8(ValueText(comments, commentsBuffer)));
     }
     return code == store::Statement::kDone;
 }

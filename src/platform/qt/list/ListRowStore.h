@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ListRow.h"
-#include "platform/LargeBlock.h"
 #include "TextPool.h"
+#include "platform/LargeBlock.h"
 
 namespace platform {
 

@@ -228,7 +228,8 @@ unsigned ByteOf(const Entry& entry, std::size_t byte) {
 std::size_t SharedBytes(const Entry* first, const Entry* last, std::size_t byte) {
     const std::size_t word = byte / 8, skip = byte % 8;
     std::uint64_t differ = 0;
-    for (const Entry* e = first + 1; e != last; ++e) differ |= e->packed[word] ^ first->packed[word];
+    for (const Entry* e = first + 1; e != last; ++e)
+        differ |= e->packed[word] ^ first->packed[word];
     differ &= ~std::uint64_t(0) >> (8 * skip);
     return (differ ? static_cast<std::size_t>(std::countl_zero(differ)) / 8 : 8) - skip;
 }
@@ -280,8 +281,7 @@ void Permute(Entry* first, std::size_t byte, const ByteCounts& sizes) {
 // The same for a large range by way of `scratch`, which has room for it: the entries
 // are copied into their buckets there and back, in two passes that do not wait on each
 // other.
-void Scatter(Entry* first, Entry* last, std::size_t byte, const ByteCounts& sizes,
-             Entry* scratch) {
+void Scatter(Entry* first, Entry* last, std::size_t byte, const ByteCounts& sizes, Entry* scratch) {
     ByteCounts next{};
     std::ptrdiff_t at = 0;
     for (unsigned b = 0; b < 256; ++b) {
@@ -298,8 +298,7 @@ void Scatter(Entry* first, Entry* last, std::size_t byte, const ByteCounts& size
 // instead of twenty million comparisons. A text's end (0) and the mark of a unit the
 // packing cannot hold (0xFF; 0 and 0xFF swap places when inverted) are followed by
 // nothing but equal bytes, so entries that meet there are left to Before at once.
-void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before,
-               Entry* scratch) {
+void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before, Entry* scratch) {
     for (;;) {
         const std::ptrdiff_t count = last - first;
         if (count < 2) return;
@@ -312,8 +311,7 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
         if (sizes[ByteOf(*first, byte)] == count) {
             // All alike here, and maybe in more bytes of the word: on past them, unless
             // one ends the packing.
-            const std::size_t shared =
-                1 + (byte % 8 == 7 ? 0 : SharedBytes(first, last, byte + 1));
+            const std::size_t shared = 1 + (byte % 8 == 7 ? 0 : SharedBytes(first, last, byte + 1));
             for (std::size_t b = byte; b < byte + shared; ++b) {
                 const unsigned only = ByteOf(*first, b);
                 if (only == 0 || only == 0xFF) {
@@ -347,8 +345,8 @@ void RadixSort(Entry* first, Entry* last, std::size_t byte, const Before& before
 // and copied there would be read back in wider pieces than it was written in, which
 // makes the copy wait.
 void PackText(const TextPool& texts, TextPool::Id id, int position, bool name,
-              std::unordered_map<TextPool::Id, std::u16string>& foldedTexts,
-              std::u16string& folded, std::u16string& buffer, Entry& entry) {
+              std::unordered_map<TextPool::Id, std::u16string>& foldedTexts, std::u16string& folded,
+              std::u16string& buffer, Entry& entry) {
     std::string_view bytes;
     if (texts.narrow(id, bytes)) {
         entry.text = id;
@@ -423,8 +421,7 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
         }
     }
     std::vector<Entry, LargeAllocator<Entry>> scratch;
-    if (entries.size() >= kScratchEntries)
-        scratch.resize(entries.size());
+    if (entries.size() >= kScratchEntries) scratch.resize(entries.size());
     RadixSort(entries.data(), entries.data() + entries.size(), 0,
               Before(rows, texts, order, ascending, names ? &foldedTexts : nullptr),
               scratch.empty() ? nullptr : scratch.data());
