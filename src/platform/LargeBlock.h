@@ -14,6 +14,16 @@ namespace platform {
 void* AllocateLarge(std::size_t bytes);
 void FreeLarge(void* block, std::size_t bytes) noexcept;
 
+// Asks for the memory at `address` to be read into the cache ahead of its use, so that
+// reads spread over a large array can overlap; a hint only, which may do nothing.
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
 // An allocator for std::vector that takes its blocks from AllocateLarge.
 template <class T>
 struct LargeAllocator {

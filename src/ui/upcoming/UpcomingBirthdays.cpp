@@ -81,12 +81,25 @@ bool NextOfRow(const platform::ListRowStore& rows, int row, std::int32_t today,
            modAgeCalc::NextYearlessBirthday(*yearless, today, next);
 }
 
+// What the window shows and the editor needs of each person found, in the order found.
+void CopyPeople(const platform::ListRowStore& rows, const std::vector<UpcomingBirthday>& found,
+                platform::ListRowStore& people) {
+    constexpr std::size_t kAhead = 8;
+    const std::initializer_list<int> kCopied = {0, kCommentsColumn};
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (i + 2 * kAhead < found.size()) rows.prefetchRecord(found[i + 2 * kAhead].row);
+        if (i + kAhead < found.size()) rows.prefetchTexts(found[i + kAhead].row, kCopied);
+        people.appendCopy(rows, found[i].row, kCopied);
+    }
+}
+
 }  // namespace
 
-// Each person found is copied while the scan passes the row, so the list's store is read
-// front to back, once. Names are then put in order by the list's own name sort over the
-// copies, which lie close together, and the days by counting, which keeps that order
-// within a day.
+// The rows are scanned front to back for the people found; their texts, spread over
+// the whole list's store, are then copied with the next ones' asked for ahead, so that
+// the reads overlap instead of waiting one after another. Names are then put in order by
+// the list's own name sort over the copies, which lie close together, and the days by
+// counting, which keeps that order within a day.
 UpcomingPeople CopyUpcomingPeople(const platform::ListRowStore& rows, std::int32_t today,
                                   int days) {
     UpcomingPeople found;
@@ -96,10 +109,9 @@ UpcomingPeople CopyUpcomingPeople(const platform::ListRowStore& rows, std::int32
     for (int row = 0; row < rows.count(); ++row) {
         if (!NextOfRow(rows, row, today, coming, next) || next.daysUntil > days) continue;
         found.birthdays.push_back({row, next.date, next.daysUntil, next.turns});
-        // What the window shows and the editor needs of the person.
-        found.people.appendCopy(rows, row, {0, kCommentsColumn});
         ++perDay[static_cast<std::size_t>(next.daysUntil) + 1];
     }
+    CopyPeople(rows, found.birthdays, found.people);
     for (std::size_t day = 1; day < perDay.size(); ++day) perDay[day] += perDay[day - 1];
     std::vector<int> inRowOrder(found.birthdays.size());
     std::iota(inRowOrder.begin(), inRowOrder.end(), 0);

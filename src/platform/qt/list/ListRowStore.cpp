@@ -60,6 +60,17 @@ int ListRowStore::appendCopy(const ListRowStore& from, int row,
     return index;
 }
 
+void ListRowStore::prefetchRecord(int row) const {
+    Prefetch(&at(row));
+}
+
+void ListRowStore::prefetchTexts(int row, std::initializer_list<int> columns) const {
+    const Record& record = at(row);
+    texts_.prefetch(record.key);
+    for (const int column : columns)
+        if (column >= 0 && column < kColumns) texts_.prefetch(record.cells[column]);
+}
+
 void ListRowStore::setSubItem(int row, int subItem, QStringView text) {
     setSubItem(row, subItem, texts_.add(text));
 }

@@ -38,6 +38,10 @@ public:
     // Appends a copy of row `row` of `from`: its key, icons, birth, stamp and the stored
     // texts of `columns` (the other cells stay empty), each kept as it is kept there.
     int appendCopy(const ListRowStore& from, int row, std::initializer_list<int> columns);
+    // Asks for a row's record, or its key and the texts of `columns`, to be read into
+    // the cache ahead of use; for reading rows spread over the store.
+    void prefetchRecord(int row) const;
+    void prefetchTexts(int row, std::initializer_list<int> columns) const;
 
     // A column whose text follows from the day of the row's birth: a row that has a
     // birth and no text of its own in that column shows `text(birth)`, worked out

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/LargeBlock.h"
+
 namespace platform {
 
 namespace {
@@ -115,6 +117,18 @@ TextPool::Id TextPool::add(QStringView text) {
 // Plain ASCII is copied straight into the pool; any other text is decoded first.
 TextPool::Id TextPool::addUtf8(std::string_view text) {
     if (text.empty()) return kEmpty;
+    // A short ASCII text that fits in the current chunk, as nearly every name, comment
+    // and key a list load reads does, goes in without the general path's steps. Before
+    // the first chunk `used_` is a whole chunk, so this needs no check for one.
+    if (text.size() <= static_cast<std::size_t>(kShortUnits) &&
+        used_ + 1 + text.size() <= kChunkBytes && IsAscii(text)) {
+        char* slot = chunks_.back().get() + used_;
+        slot[0] = static_cast<char>(text.size() << 1);
+        std::memcpy(slot + 1, text.data(), text.size());
+        const auto id = static_cast<Id>(((chunks_.size() - 1) << kChunkBits) | used_);
+        used_ += 1 + text.size();
+        return id;
+    }
     const auto length = static_cast<qsizetype>(text.size());
     if (!IsAscii(text) || length > kMostUnits || !fitsInChunk(text.size()))
         return add(QString::fromUtf8(text.data(), length));
@@ -144,6 +158,11 @@ TextPool::Stored TextPool::stored(Id id) const {
     if ((bytes[0] & 1) == 0) return {slot + 1, static_cast<qsizetype>(bytes[0] >> 1), false};
     const unsigned value = bytes[0] | unsigned(bytes[1]) << 8;
     return {slot + kLongHeader, static_cast<qsizetype>(value >> 2), (value & 2) != 0};
+}
+
+void TextPool::prefetch(Id id) const {
+    if (id == kEmpty || (id & kLargeFlag)) return;
+    Prefetch(chunks_[id >> kChunkBits].get() + (id & (kChunkBytes - 1)));
 }
 
 QAnyStringView TextPool::view(Id id) const {

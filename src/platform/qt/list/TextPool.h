@@ -43,6 +43,9 @@ public:
     // The text's UTF-16 code units: in the pool, or widened into `buffer`.
     std::u16string_view units(Id id, std::u16string& buffer) const;
 
+    // Asks for the text's first bytes to be read into the cache ahead of use.
+    void prefetch(Id id) const;
+
     void clear();
 
 private:
