@@ -153,6 +153,44 @@ TEST(ListSorter, OrdersNamesByTheirFoldedTextsThenByKey) {
             << (sortOrder == Qt::AscendingOrder ? "ascending" : "descending");
 }
 
+// The start of the sort a load shows first: at least the rows asked for are where the
+// whole sort puts them, the others follow in stored order. Texts share first words in
+// large groups, so the rows that may come first are often more than asked for.
+TEST(ListSorter, SortsTheFirstRowsAsTheWholeSortDoes) {
+    std::mt19937 random(20261208);
+    ListRowStore rows;
+    for (int i = 0; i < 3000; ++i) {
+        const int row = rows.append(QString::number(i), RandomText(random), 1, 1);
+        rows.setSubItem(row, 1, QStringLiteral("Shared first word %1").arg(random() % 40));
+    }
+    std::vector<int> stored(static_cast<std::size_t>(rows.count()));
+    std::iota(stored.begin(), stored.end(), 0);
+    for (const int column : {0, 1})
+        for (const auto sortAs : {platform::SortAs::Text, platform::SortAs::Names})
+            for (const Qt::SortOrder sortOrder : {Qt::AscendingOrder, Qt::DescendingOrder})
+                for (const int first : {0, 1, 100, 1024, 2999, 3000, 5000}) {
+                    SCOPED_TRACE(testing::Message() << "column " << column << ", first " << first
+                                                    << (sortOrder == Qt::AscendingOrder ? " up"
+                                                                                        : " down")
+                                                    << (sortAs == platform::SortAs::Names
+                                                            ? ", names"
+                                                            : ""));
+                    const std::vector<int> whole =
+                        ListSorter::Sorted(rows, stored, column, sortOrder, sortAs);
+                    int settled = -1;
+                    const std::vector<int> start =
+                        ListSorter::SortedFirst(rows, first, column, sortOrder, sortAs, settled);
+                    ASSERT_GE(settled, std::min(first + 1, rows.count()));
+                    ASSERT_LE(settled, rows.count());
+                    ASSERT_EQ(start.size(), whole.size());
+                    EXPECT_TRUE(std::equal(start.begin(), start.begin() + settled, whole.begin()));
+                    EXPECT_TRUE(std::is_sorted(start.begin() + settled, start.end()));
+                    std::vector<int> all = start;
+                    std::sort(all.begin(), all.end());
+                    EXPECT_EQ(all, stored);
+                }
+}
+
 // Sorting what an earlier sort gave keeps equal texts in that earlier order.
 TEST(ListSorter, EqualTextsKeepTheOrderOfTheSortBefore) {
     ListRowStore rows;

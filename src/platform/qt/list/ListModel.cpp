@@ -16,12 +16,14 @@ void ListModel::setImageLists(const ImageList* small, const ImageList* large) {
 }
 
 void ListModel::clearColumns() {
+    settleOrder();  // the sort's columns are about to go
     beginResetModel();
     columns_.clear();
     endResetModel();
 }
 
 void ListModel::addColumn(const ListColumn& column) {
+    settleOrder();
     beginResetModel();
     columns_.push_back(column);
     endResetModel();
@@ -32,6 +34,7 @@ void ListModel::clearRows() {
     rows_.clear();
     order_.clear();
     order_.shrink_to_fit();
+    settled_ = 0;
     search_.clear();
     refilter();
     endResetModel();
@@ -40,8 +43,11 @@ void ListModel::clearRows() {
 void ListModel::publish(ListRowStore&& rows) {
     beginResetModel();
     rows_ = std::move(rows);
-    resetOrder();
-    if (sorted_) order_ = sortedOrder();
+    if (sorted_)
+        order_ = ListSorter::SortedFirst(rows_, kFirstRows, sortKey_, sortOrder_, sortAs(),
+                                         settled_);
+    else
+        resetOrder();
     search_.clear();
     refilter();
     endResetModel();
@@ -64,6 +70,7 @@ void ListModel::setFilterColumns(std::vector<int> columns) {
 
 void ListModel::setFilter(const QString& text) {
     if (text == filter_) return;
+    settleOrder();
     beginResetModel();
     filter_ = text;
     needle_ = FoldForSearch(text);
@@ -77,6 +84,7 @@ void ListModel::refilter() {
     shown_.clear();
     matches_.clear();
     if (!filtering()) return;
+    settleOrder();
     if (!search_.isBuilt()) search_.build(rows_, filterColumns_);
     matches_ = search_.matches(needle_);
     shown_ = filtered(order_);
@@ -95,18 +103,21 @@ QString ListModel::cellText(int position, int column) const {
 
 void ListModel::setSortKey(int column) {
     if (column < 0 || column == sortKey_) return;
+    settleOrder();
     sortKey_ = column;
     if (sorted_) sortNow();
 }
 
 void ListModel::setSortOrder(Qt::SortOrder order) {
     if (order == sortOrder_) return;
+    settleOrder();
     sortOrder_ = order;
     if (sorted_) sortNow();
 }
 
 void ListModel::setSorted(bool sorted) {
     if (sorted == sorted_) return;
+    settleOrder();
     sorted_ = sorted;
     if (sorted_)
         sortNow();
@@ -117,13 +128,27 @@ void ListModel::setSorted(bool sorted) {
 void ListModel::resetOrder() {
     order_.resize(static_cast<std::size_t>(rows_.count()));
     std::iota(order_.begin(), order_.end(), 0);
+    settled_ = rows_.count();
+}
+
+SortAs ListModel::sortAs() const {
+    return sortKey_ < columns() ? columns_[sortKey_].sortAs : SortAs::Text;
+}
+
+// The load's sort, finished: its first rows are already in place and stay there.
+void ListModel::settleOrder() const {
+    if (settled_ >= static_cast<int>(order_.size())) return;
+    std::vector<int> stored(order_.size());
+    std::iota(stored.begin(), stored.end(), 0);
+    order_ = ListSorter::Sorted(rows_, stored, sortKey_, sortOrder_, sortAs());
+    settled_ = static_cast<int>(order_.size());
 }
 
 // A stable sort of the shown order, so rows with equal texts stay in the order the
 // previous sort (or the load) gave them.
 std::vector<int> ListModel::sortedOrder() const {
-    const SortAs sortAs = sortKey_ < columns() ? columns_[sortKey_].sortAs : SortAs::Text;
-    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_, sortAs);
+    settleOrder();
+    return ListSorter::Sorted(rows_, order_, sortKey_, sortOrder_, sortAs());
 }
 
 void ListModel::sortNow() {
@@ -148,6 +173,7 @@ void ListModel::applyOrder(std::vector<int> order) {
                 index(newPosition[static_cast<std::size_t>(storeIndex(old.row()))], old.column()));
     }
     order_ = std::move(order);
+    settled_ = static_cast<int>(order_.size());
     shown_ = std::move(shown);
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);

@@ -36,7 +36,7 @@ public:
     // Rows, by their shown position
     void clearRows();
     void publish(ListRowStore&& rows);
-    int rows() const { return static_cast<int>(shown().size()); }
+    int rows() const { return static_cast<int>((filtering() ? shown_ : order_).size()); }
     ListRow row(int position) const { return rows_.row(storeIndex(position)); }
     QAnyStringView key(int position) const { return rows_.key(storeIndex(position)); }
     QString cellText(int position, int column) const;
@@ -78,11 +78,22 @@ signals:
     void sortChanged();
 
 private:
+    // How many rows a load puts in their places at once: more than any screen shows.
+    static constexpr int kFirstRows = 1024;
+
     bool filtering() const { return !needle_.isEmpty(); }
-    const std::vector<int>& shown() const { return filtering() ? shown_ : order_; }
-    int storeIndex(int position) const { return shown()[static_cast<std::size_t>(position)]; }
+    const std::vector<int>& shown() const {
+        settleOrder();
+        return filtering() ? shown_ : order_;
+    }
+    int storeIndex(int position) const {
+        if (position >= settled_) settleOrder();
+        return (filtering() ? shown_ : order_)[static_cast<std::size_t>(position)];
+    }
+    void settleOrder() const;
     std::vector<int> filtered(const std::vector<int>& order) const;
     void refilter();
+    SortAs sortAs() const;
     std::vector<int> sortedOrder() const;
     void resetOrder();
     void sortNow();
@@ -91,7 +102,11 @@ private:
 
     QVector<ListColumn> columns_;
     ListRowStore rows_;
-    std::vector<int> order_;     // every row in the sort order: index in rows_
+    // Every row in the sort order: index in rows_. A load sorts only the rows it shows
+    // first (the first `settled_`); the others follow when a place beyond them, or the
+    // whole order, is first asked for.
+    mutable std::vector<int> order_;
+    mutable int settled_ = 0;
     std::vector<int> shown_;     // while filtering: the rows of order_ that match
     std::vector<char> matches_;  // while filtering: one flag per row of rows_
     std::vector<int> filterColumns_;

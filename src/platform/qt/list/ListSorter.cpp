@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <unordered_map>
 
@@ -428,6 +429,44 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
     std::vector<int> sorted;
     sorted.reserve(entries.size());
     for (const Entry& entry : entries) sorted.push_back(order[entry.position]);
+    return sorted;
+}
+
+std::vector<int> ListSorter::SortedFirst(const ListRowStore& rows, int first, int column,
+                                         Qt::SortOrder sortOrder, SortAs sortAs, int& settled) {
+    const int count = rows.count();
+    std::vector<int> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    if (first >= count || rows.derives(column)) {
+        settled = count;
+        return Sorted(rows, order, column, sortOrder, sortAs);
+    }
+    // Each row's first packed word orders it before every row with a greater word, in
+    // either direction (descending packs inverted words). The rows whose word is at most
+    // the `first`-th smallest are therefore the ones that may come first: only they are
+    // sorted, the others keep their stored order behind them.
+    const bool ascending = sortOrder == Qt::AscendingOrder;
+    const bool names = sortAs == SortAs::Names;
+    Before::FoldedTexts foldedTexts;
+    std::u16string folded, units;
+    std::vector<std::uint64_t> words(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        Entry entry;
+        PackText(rows.texts(), rows.cellId(row, column), row, names, foldedTexts, folded, units,
+                 entry);
+        words[static_cast<std::size_t>(row)] = ascending ? entry.packed[0] : ~entry.packed[0];
+    }
+    std::vector<std::uint64_t> smallest = words;
+    std::nth_element(smallest.begin(), smallest.begin() + first, smallest.end());
+    const std::uint64_t last = smallest[static_cast<std::size_t>(first)];
+    std::vector<int> leading, following;
+    for (int row = 0; row < count; ++row)
+        (words[static_cast<std::size_t>(row)] <= last ? leading : following).push_back(row);
+    // Stored order is the order the rows had, so sorting the leading rows alone gives
+    // them the places and tie order the whole sort gives them.
+    std::vector<int> sorted = Sorted(rows, leading, column, sortOrder, sortAs);
+    settled = static_cast<int>(sorted.size());
+    sorted.insert(sorted.end(), following.begin(), following.end());
     return sorted;
 }
 

@@ -23,6 +23,15 @@ public:
     static std::vector<int> Sorted(const ListRowStore& rows, const std::vector<int>& order,
                                    int column, Qt::SortOrder sortOrder,
                                    SortAs sortAs = SortAs::Text);
+
+    // The beginning of that sort for a list that is shown from its top: the rows of a
+    // list in stored order (`order` is 0, 1, 2, ...), of which at least the first
+    // `first` are where Sorted puts them (`settled` says how many), the others after
+    // them in stored order. It reads each row's text once and sorts only the rows that
+    // may come first, rather than all of them. A column with derived texts has no such
+    // shortcut: its result is the whole sort.
+    static std::vector<int> SortedFirst(const ListRowStore& rows, int first, int column,
+                                        Qt::SortOrder sortOrder, SortAs sortAs, int& settled);
 };
 
 }  // namespace platform
