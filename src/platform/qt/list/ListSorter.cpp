@@ -435,39 +435,56 @@ std::vector<int> ListSorter::Sorted(const ListRowStore& rows, const std::vector<
 std::vector<int> ListSorter::SortedFirst(const ListRowStore& rows, int first, int column,
                                          Qt::SortOrder sortOrder, SortAs sortAs, int& settled) {
     const int count = rows.count();
-    std::vector<int> order(static_cast<std::size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    if (first >= count || rows.derives(column)) {
+    if (first < 0 || first >= count || rows.derives(column)) {
+        std::vector<int> order(static_cast<std::size_t>(count));
+        std::iota(order.begin(), order.end(), 0);
         settled = count;
         return Sorted(rows, order, column, sortOrder, sortAs);
     }
     // Each row's first packed word orders it before every row with a greater word, in
     // either direction (descending packs inverted words). The rows whose word is at most
-    // the `first`-th smallest are therefore the ones that may come first: only they are
-    // sorted, the others keep their stored order behind them.
+    // the (first + 1)-th smallest are therefore the ones that may come first: only they
+    // are sorted, the others keep their stored order behind them. The smallest words
+    // met so far are kept in a heap whose top only ever falls, so every row that ends up
+    // among the first was, when it was met, at most that top: those rows are the only
+    // ones kept aside, a few thousand of 100,000 in a shuffled list.
     const bool ascending = sortOrder == Qt::AscendingOrder;
     const bool names = sortAs == SortAs::Names;
     Before::FoldedTexts foldedTexts;
     std::u16string folded, units;
-    std::vector<std::uint64_t> words(static_cast<std::size_t>(count));
+    std::vector<std::uint64_t> smallest;  // a heap, the greatest on top
+    smallest.reserve(static_cast<std::size_t>(first) + 1);
+    std::vector<std::pair<std::uint64_t, int>> candidates;
     for (int row = 0; row < count; ++row) {
         Entry entry;
         PackText(rows.texts(), rows.cellId(row, column), row, names, foldedTexts, folded, units,
                  entry);
-        words[static_cast<std::size_t>(row)] = ascending ? entry.packed[0] : ~entry.packed[0];
+        const std::uint64_t word = ascending ? entry.packed[0] : ~entry.packed[0];
+        if (smallest.size() <= static_cast<std::size_t>(first)) {
+            smallest.push_back(word);
+            std::push_heap(smallest.begin(), smallest.end());
+        } else if (word < smallest.front()) {
+            std::pop_heap(smallest.begin(), smallest.end());
+            smallest.back() = word;
+            std::push_heap(smallest.begin(), smallest.end());
+        } else if (word > smallest.front()) {
+            continue;
+        }
+        candidates.emplace_back(word, row);
     }
-    std::vector<std::uint64_t> smallest = words;
-    std::nth_element(smallest.begin(), smallest.begin() + first, smallest.end());
-    const std::uint64_t last = smallest[static_cast<std::size_t>(first)];
-    std::vector<int> leading, following;
-    for (int row = 0; row < count; ++row)
-        (words[static_cast<std::size_t>(row)] <= last ? leading : following).push_back(row);
+    std::vector<int> leading;
+    for (const auto& [word, row] : candidates)
+        if (word <= smallest.front()) leading.push_back(row);
     // Stored order is the order the rows had, so sorting the leading rows alone gives
     // them the places and tie order the whole sort gives them.
-    std::vector<int> sorted = Sorted(rows, leading, column, sortOrder, sortAs);
-    settled = static_cast<int>(sorted.size());
-    sorted.insert(sorted.end(), following.begin(), following.end());
-    return sorted;
+    std::vector<int> order = Sorted(rows, leading, column, sortOrder, sortAs);
+    settled = static_cast<int>(order.size());
+    order.reserve(static_cast<std::size_t>(count));
+    std::vector<bool> placed(static_cast<std::size_t>(count));
+    for (const int row : leading) placed[static_cast<std::size_t>(row)] = true;
+    for (int row = 0; row < count; ++row)
+        if (!placed[static_cast<std::size_t>(row)]) order.push_back(row);
+    return order;
 }
 
 }  // namespace platform
