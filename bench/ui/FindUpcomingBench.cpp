@@ -163,7 +163,7 @@ BENCHMARK(BM_UpcomingWindowRefresh)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // As the program does, so that time and memory are measured as it has them.
-    platform::KeepFreedMemoryForReuse();
+    platform::PrepareMemoryForLargeLists();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     bench::PersonFiles files;

@@ -176,7 +176,7 @@ double BytesPerPerson(int count) {
 
 int main(int argc, char** argv) {
     // As the program does, so that time and memory are measured as it has them.
-    platform::KeepFreedMemoryForReuse();
+    platform::PrepareMemoryForLargeLists();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::SetEventPump(&g_pump);

@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <fstream>
+#include <sstream>
+#include <string>
 #include <unistd.h>
 
 #include "platform/LargeBlock.h"
+#include "platform/MemoryReuse.h"
 
 namespace {
 
@@ -26,7 +31,51 @@ constexpr bool kResidentIsTheBlocks = false;
 constexpr bool kResidentIsTheBlocks = true;
 #endif
 
+// The flags of the mapping that holds `address` ("hg": marked for large pages), or
+// nothing where the system does not tell.
+std::string MappingFlags(const void* address) {
+    std::ifstream smaps("/proc/self/smaps");
+    const auto at = reinterpret_cast<std::uintptr_t>(address);
+    bool inside = false;
+    for (std::string line; std::getline(smaps, line);) {
+        std::uintptr_t start = 0, end = 0;
+        char dash = 0;
+        std::istringstream range(line);
+        if (range >> std::hex >> start >> dash >> end && dash == '-') {
+            inside = start <= at && at < end;
+        } else if (inside && line.rfind("VmFlags:", 0) == 0) {
+            return line;
+        }
+    }
+    return {};
+}
+
+// What the heap's stretch for large lists costs, checked in a process of its own, as it
+// changes the heap for good: exits with 1 when the stretch made memory resident, with 2
+// when a block taken from it afterwards is not marked for large pages.
+[[noreturn]] void CheckTheHeapStretch() {
+    ResidentBytes();  // the first reading's own buffers count as resident too
+    const long long before = ResidentBytes();
+    platform::PrepareMemoryForLargeLists();
+    const long long after = ResidentBytes();
+    if (before >= 0 && after - before > 256 * 1024) std::_Exit(1);
+    auto* texts = static_cast<char*>(std::malloc(std::size_t(6) << 20));  // a list's texts
+    const std::string flags = MappingFlags(texts + (std::size_t(4) << 20));
+    std::free(texts);
+#if defined(__GLIBC__) && defined(__linux__)
+    if (!flags.empty() && flags.find(" hg") == std::string::npos) std::_Exit(2);
+#endif
+    std::_Exit(0);
+}
+
 }  // namespace
+
+// The heap's stretch for large lists costs no memory until written, and blocks taken
+// from it lie where the system may back them with large pages.
+TEST(LargeBlock, TheHeapStretchForLargeListsCostsNothingUntilWritten) {
+    if (!kResidentIsTheBlocks) GTEST_SKIP() << "the sanitizers' allocator has no such heap";
+    EXPECT_EXIT(CheckTheHeapStretch(), testing::ExitedWithCode(0), "");
+}
 
 TEST(LargeBlock, KeepsWhatIsWrittenAndMakesNoMoreResident) {
     constexpr std::size_t kLargePage = std::size_t(2) << 20;

@@ -90,7 +90,7 @@ QStringList ArgumentsOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    platform::KeepFreedMemoryForReuse();
+    platform::PrepareMemoryForLargeLists();
     QCoreApplication::setApplicationName(QStringLiteral("Marrowtide"));
     QCoreApplication::setApplicationVersion(app::Version());
     platform::SetTranslator(TranslateWithQt);
