@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cinttypes>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -39,13 +40,10 @@ std::string MappingFlags(const void* address) {
     bool inside = false;
     for (std::string line; std::getline(smaps, line);) {
         std::uintptr_t start = 0, end = 0;
-        char dash = 0;
-        std::istringstream range(line);
-        if (range >> std::hex >> start >> dash >> end && dash == '-') {
+        if (std::sscanf(line.c_str(), "%" SCNxPTR "-%" SCNxPTR, &start, &end) == 2)
             inside = start <= at && at < end;
-        } else if (inside && line.rfind("VmFlags:", 0) == 0) {
+        else if (inside && line.rfind("VmFlags:", 0) == 0)
             return line;
-        }
     }
     return {};
 }

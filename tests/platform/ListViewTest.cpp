@@ -143,18 +143,14 @@ TEST_F(ListViewTest, OrdersRowsOnlyWhileSorted) {
 // afterwards is answered as by a list whose every row was sorted at once.
 TEST_F(ListViewTest, ALargeSortedListAnswersAsIfSortedWhole) {
     const auto load = [](ListView& view) {
-        for (int column = view.columnCount(); column < 4; ++column)
-            view.addColumn(QStringLiteral("C%1").arg(column), 1500);
-        view.setFilter(QString());
-        view.setSortKey(0);
-        view.setSortOrder(Qt::AscendingOrder);
+        for (const char* caption : {"Name", "Year", "Age", "Comments"})
+            view.addColumn(QString::fromLatin1(caption), 1500);
         view.setSorted(true);
         ListRowStore store;
-        for (int i = 0; i < 3000; ++i) {
-            const int row = store.append(QStringLiteral("K%1").arg(i),
-                                         QStringLiteral("n%1").arg((i * 7919) % 1500), 1, 1);
-            store.setSubItem(row, 3, QStringLiteral("c%1").arg(i % 7));
-        }
+        for (int i = 0; i < 3000; ++i)
+            store.setSubItem(store.append(QStringLiteral("K%1").arg(i),
+                                          QStringLiteral("n%1").arg(i * 7919 % 1500), 1, 1),
+                             3, QStringLiteral("c%1").arg(i % 7));
         view.publish(std::move(store));
     };
     const auto texts = [](const ListView& view) {
@@ -162,29 +158,26 @@ TEST_F(ListViewTest, ALargeSortedListAnswersAsIfSortedWhole) {
         for (int row = 0; row < view.rowCount(); ++row) shown.push_back(view.cellText(row, 0));
         return shown;
     };
-    const struct {
-        const char* step;
-        std::function<void(ListView&)> action;
-    } steps[] = {
+    const std::pair<const char*, std::function<void(ListView&)>> steps[] = {
         {"nothing", [](ListView&) {}},
         {"another sort column", [](ListView& v) { v.setSortKey(3); }},
-        {"a filter", [](ListView& v) { v.setFilterColumns({3}); v.setFilter(QStringLiteral("c3")); }},
+        {"a filter", [](ListView& v) { v.setFilterColumns({3}), v.setFilter(u"c3"_qs); }},
         {"the other direction", [](ListView& v) { v.setSortOrder(Qt::DescendingOrder); }},
         {"no sort", [](ListView& v) { v.setSorted(false); }},
         {"a stored row's place", [](ListView& v) { v.selectRow(v.positionOfStored(2999)); }},
     };
-    ListView eager;
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.step);
+    for (const auto& [step, action] : steps) {
+        SCOPED_TRACE(step);
+        ListView lazy, eager;
+        load(lazy);
         load(eager);
         eager.setSorted(false);  // sorts every row now
         eager.setSorted(true);
-        load(list);
-        EXPECT_EQ(list.cellText(1, 0), QStringLiteral("n0"));  // the first rows are ready
-        step.action(eager);
-        step.action(list);
-        EXPECT_EQ(texts(list), texts(eager));
-        EXPECT_EQ(list.selectedRow(), eager.selectedRow());
+        EXPECT_EQ(lazy.cellText(1, 0), QStringLiteral("n0"));  // the first rows are ready
+        action(eager);
+        action(lazy);
+        EXPECT_EQ(texts(lazy), texts(eager));
+        EXPECT_EQ(lazy.selectedRow(), eager.selectedRow());
     }
 }
 
