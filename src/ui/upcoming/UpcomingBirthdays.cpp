@@ -85,11 +85,11 @@ bool NextOfRow(const platform::ListRowStore& rows, int row, std::int32_t today,
 void CopyPeople(const platform::ListRowStore& rows, const std::vector<UpcomingBirthday>& found,
                 platform::ListRowStore& people) {
     constexpr std::size_t kAhead = 8;
-    const std::initializer_list<int> kCopied = {0, kCommentsColumn};
+    const std::initializer_list<int> copied = {0, kCommentsColumn};
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (i + 2 * kAhead < found.size()) rows.prefetchRecord(found[i + 2 * kAhead].row);
-        if (i + kAhead < found.size()) rows.prefetchTexts(found[i + kAhead].row, kCopied);
-        people.appendCopy(rows, found[i].row, kCopied);
+        if (i + kAhead < found.size()) rows.prefetchTexts(found[i + kAhead].row, copied);
+        people.appendCopy(rows, found[i].row, copied);
     }
 }
 
