@@ -1,5 +1,6 @@
 #include "platform/LargeBlock.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #if defined(__linux__)
@@ -17,6 +18,18 @@ constexpr std::size_t kLargePage = std::size_t(2) << 20;
 
 }  // namespace
 
+void MarkForLargePages(void* start, std::size_t bytes) {
+#if defined(__linux__)
+    const auto from = reinterpret_cast<std::uintptr_t>(start);
+    const std::uintptr_t begin = (from + kLargePage - 1) & ~(kLargePage - 1);
+    const std::uintptr_t end = (from + bytes) & ~(kLargePage - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    static_cast<void>(start);
+    static_cast<void>(bytes);
+#endif
+}
+
 void* AllocateLarge(std::size_t bytes) {
 #if defined(__linux__)
     if (bytes >= kLargePage) {
@@ -24,9 +37,8 @@ void* AllocateLarge(std::size_t bytes) {
         void* block = std::aligned_alloc(kLargePage, rounded);
         if (!block) throw std::bad_alloc();
         // Only the large pages the array covers whole: its tail stays in small pages, so
-        // that no more is made resident than the array writes. Only a hint; without it
-        // the block is just as good.
-        madvise(block, bytes / kLargePage * kLargePage, MADV_HUGEPAGE);
+        // that no more is made resident than the array writes.
+        MarkForLargePages(block, bytes);
         return block;
     }
 #endif

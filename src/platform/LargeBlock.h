@@ -14,6 +14,11 @@ namespace platform {
 void* AllocateLarge(std::size_t bytes);
 void FreeLarge(void* block, std::size_t bytes) noexcept;
 
+// Asks the system to back the large pages that [start, start + bytes) covers whole with
+// large pages, not the partial ones at either end. Only a hint; where the system has no
+// such pages it does nothing.
+void MarkForLargePages(void* start, std::size_t bytes);
+
 // Asks for the memory at `address` to be read into the cache ahead of its use, so that
 // reads spread over a large array can overlap; a hint only, which may do nothing.
 inline void Prefetch(const void* address) {

@@ -4,10 +4,10 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
-#include <sys/mman.h>
 
 #include <cstddef>
-#include <cstdint>
+
+#include "platform/LargeBlock.h"
 #endif
 
 namespace platform {
@@ -15,7 +15,6 @@ namespace platform {
 namespace {
 
 #if defined(__GLIBC__)
-constexpr std::size_t kLargePage = std::size_t(2) << 20;
 constexpr std::size_t kHeapStretch = std::size_t(32) << 20;
 constexpr int kLargestFromHeap = 8 << 20;
 
@@ -27,10 +26,7 @@ void BackHeapStretchWithLargePages() {
     void* stretch = std::malloc(kHeapStretch);
     mallopt(M_MMAP_THRESHOLD, kLargestFromHeap);
     if (!stretch) return;
-    const auto start = reinterpret_cast<std::uintptr_t>(stretch);
-    const std::uintptr_t begin = (start + kLargePage - 1) & ~(kLargePage - 1);
-    const std::uintptr_t end = (start + kHeapStretch) & ~(kLargePage - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    MarkForLargePages(stretch, kHeapStretch);
     std::free(stretch);
 }
 #endif

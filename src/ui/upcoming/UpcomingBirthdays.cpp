@@ -16,8 +16,6 @@ namespace upcoming {
 
 namespace {
 
-constexpr int kCommentsColumn = 3;
-
 // The days of the year (month, day) that fall within the coming `days` days: a birth on
 // any other day of the year, unless on 29 February (which moves to the 28th in other
 // years), cannot have its birthday within them, and is passed over without working its

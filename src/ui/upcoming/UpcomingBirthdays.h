@@ -24,6 +24,9 @@ struct UpcomingBirthday {
 std::vector<UpcomingBirthday> UpcomingBirthdays(const platform::ListRowStore& rows,
                                                 std::int32_t today, int days);
 
+// The list's column of comments, which is copied with each person found.
+inline constexpr int kCommentsColumn = 3;
+
 // The people UpcomingBirthdays finds, copied out of the list's store, which a reload
 // clears: a store of their own, in the order of their rows in the list's store, with
 // each one's key, name, comments, images, birth and stamp, beside their birthdays.

@@ -4,7 +4,6 @@ namespace upcoming {
 
 namespace {
 constexpr const char* kCaptions[] = {"Name", "Date", "Weekday", "Age", "When"};
-constexpr int kCommentsColumn = 3;
 }  // namespace
 
 UpcomingModel::UpcomingModel(const platform::ImageList& images, QObject* parent)

@@ -117,11 +117,12 @@ TextPool::Id TextPool::add(QStringView text) {
 // Plain ASCII is copied straight into the pool; any other text is decoded first.
 TextPool::Id TextPool::addUtf8(std::string_view text) {
     if (text.empty()) return kEmpty;
+    const bool ascii = IsAscii(text);
     // A short ASCII text that fits in the current chunk, as nearly every name, comment
     // and key a list load reads does, goes in without the general path's steps. Before
     // the first chunk `used_` is a whole chunk, so this needs no check for one.
-    if (text.size() <= static_cast<std::size_t>(kShortUnits) &&
-        used_ + 1 + text.size() <= kChunkBytes && IsAscii(text)) {
+    if (ascii && text.size() <= static_cast<std::size_t>(kShortUnits) &&
+        used_ + 1 + text.size() <= kChunkBytes) {
         char* slot = chunks_.back().get() + used_;
         slot[0] = static_cast<char>(text.size() << 1);
         std::memcpy(slot + 1, text.data(), text.size());
@@ -130,7 +131,7 @@ TextPool::Id TextPool::addUtf8(std::string_view text) {
         return id;
     }
     const auto length = static_cast<qsizetype>(text.size());
-    if (!IsAscii(text) || length > kMostUnits || !fitsInChunk(text.size()))
+    if (!ascii || length > kMostUnits || !fitsInChunk(text.size()))
         return add(QString::fromUtf8(text.data(), length));
     Id id = kEmpty;
     std::memcpy(reserve(length, false, id), text.data(), text.size());
